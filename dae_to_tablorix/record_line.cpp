@@ -1,0 +1,36 @@
+#include "dae_to_tablorix/record_line.h"
+
+#include "tables/text.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace tv::dae_to_tablorix {
+
+std::string ReadFirstLine(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("No se puede abrir el archivo " + file.string());
+    std::string line;
+    char c;
+    while (in.get(c)) {
+        if (c == '\r' || c == '\n') return line;
+        line.push_back(c);
+    }
+    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + file.string());
+    return line;
+}
+
+std::vector<std::string_view> SplitRecords(std::string_view line, std::size_t length) {
+    if (length == 0) throw std::invalid_argument("SplitRecords: record length must be positive");
+    std::vector<std::string_view> records;
+    records.reserve((line.size() + length - 1) / length);
+    for (std::size_t p = 0; p < line.size(); p += length) records.push_back(line.substr(p, length));
+    return records;
+}
+
+std::string Field(std::string_view record, std::size_t position, std::size_t width) {
+    return TrimBoth(Cut(record, position, width));
+}
+
+} // namespace tv::dae_to_tablorix
