@@ -3,7 +3,6 @@
 #include "tables/text.h"
 
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace tv::dae_to_tablorix {
@@ -12,12 +11,10 @@ std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("No se puede abrir el archivo " + file.string());
     std::string line;
-    char c;
-    while (in.get(c)) {
-        if (c == '\r' || c == '\n') return line;
-        line.push_back(c);
-    }
+    std::getline(in, line, '\n');
     if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + file.string());
+    // A lone CR also ends the line.
+    if (const auto cr = line.find('\r'); cr != std::string::npos) line.resize(cr);
     return line;
 }
 
