@@ -1,0 +1,42 @@
+#include "tables/ktemp.h"
+
+#include "tables/table_error.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace tv::tables {
+namespace {
+
+std::filesystem::path& Override() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+std::filesystem::path DefaultFolder() {
+#ifdef _WIN32
+    // The root of the current drive.
+    return std::filesystem::current_path().root_path() / "KTEMP";
+#else
+    if (const char* env = std::getenv("TRANSVELORADAE_KTEMP"); env && *env) return env;
+    if (const char* home = std::getenv("HOME"); home && *home) return std::filesystem::path(home) / "KTEMP";
+    return std::filesystem::current_path() / "KTEMP";
+#endif
+}
+
+} // namespace
+
+void SetKtempOverride(const std::filesystem::path& folder) { Override() = folder; }
+
+std::filesystem::path KtempFolder() {
+    const std::filesystem::path folder = Override().empty() ? DefaultFolder() : Override();
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        std::filesystem::create_directories(folder, ec);
+        if (ec)
+            throw TableError("No se puede crear la carpeta de trabajo '" + folder.string() + "': " + ec.message());
+    }
+    return folder;
+}
+
+} // namespace tv::tables

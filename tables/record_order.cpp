@@ -1,0 +1,105 @@
+#include "tables/index_key.h"
+#include "tables/table_data.h"
+
+#include <algorithm>
+
+namespace tv::tables {
+namespace {
+
+// Types without an index key of their own sort by their raw bytes.
+char KeyTypeFor(char fieldType) {
+    switch (fieldType) {
+    case 'N':
+    case 'F':
+        return 'N';
+    case 'D':
+    case 'I':
+    case '+':
+    case 'O':
+    case '@':
+        return fieldType;
+    default:
+        return 'C';
+    }
+}
+
+} // namespace
+
+RecordOrder::RecordOrder(const DbfField& field, int fieldNumber)
+    : field_(field), fieldNumber_(fieldNumber), keyType_(KeyTypeFor(field.type)) {}
+
+void RecordOrder::Add(std::uint32_t recno, const char* record) {
+    const std::string_view bytes(record + field_.offset, static_cast<std::size_t>(field_.length));
+    keys_.push_back(keyType_ == 'C' && field_.type != 'C' ? std::string(bytes) : MakeIndexKey(field_.type, bytes));
+    order_.push_back(recno);
+    // Rows appended in key order keep the order sorted without any work.
+    if (sortedCount_ + 1 == order_.size() && (sortedCount_ == 0 || Less(order_[sortedCount_ - 1], recno)))
+        ++sortedCount_;
+}
+
+void RecordOrder::Update(std::uint32_t recno, const char* record) {
+    const std::string_view bytes(record + field_.offset, static_cast<std::size_t>(field_.length));
+    std::string key = keyType_ == 'C' && field_.type != 'C' ? std::string(bytes) : MakeIndexKey(field_.type, bytes);
+    if (key == keys_[recno - 1]) return;
+    Settle();
+    // Move the one entry: out at its old key, in at its new one.
+    const auto old = order_.begin() + static_cast<std::ptrdiff_t>(PositionOf(recno));
+    order_.erase(old);
+    keys_[recno - 1] = std::move(key);
+    const auto at = std::lower_bound(order_.begin(), order_.end(), recno,
+                                     [this](std::uint32_t a, std::uint32_t b) { return Less(a, b); });
+    order_.insert(at, recno);
+    sortedCount_ = order_.size();
+}
+
+bool RecordOrder::Less(std::uint32_t a, std::uint32_t b) const {
+    const int c = CompareIndexKeys(keyType_, keys_[a - 1], keys_[b - 1]);
+    return c != 0 ? c < 0 : a < b;
+}
+
+void RecordOrder::Settle() {
+    if (sortedCount_ == order_.size()) return;
+    const auto less = [this](std::uint32_t a, std::uint32_t b) { return Less(a, b); };
+    const auto middle = order_.begin() + static_cast<std::ptrdiff_t>(sortedCount_);
+    std::sort(middle, order_.end(), less);
+    std::inplace_merge(order_.begin(), middle, order_.end(), less);
+    sortedCount_ = order_.size();
+}
+
+const std::vector<std::uint32_t>& RecordOrder::Order() {
+    Settle();
+    return order_;
+}
+
+std::size_t RecordOrder::PositionOf(std::uint32_t recno) {
+    Settle();
+    const auto it = std::lower_bound(order_.begin(), order_.end(), recno,
+                                     [this](std::uint32_t a, std::uint32_t b) { return Less(a, b); });
+    return static_cast<std::size_t>(it - order_.begin());
+}
+
+std::size_t RecordOrder::LowerBound(std::string_view key) {
+    Settle();
+    const auto it = std::lower_bound(order_.begin(), order_.end(), key, [this](std::uint32_t a, std::string_view k) {
+        return CompareIndexKeys(keyType_, keys_[a - 1], k) < 0;
+    });
+    return static_cast<std::size_t>(it - order_.begin());
+}
+
+std::size_t RecordOrder::UpperBound(std::string_view key) {
+    Settle();
+    const auto it = std::upper_bound(order_.begin(), order_.end(), key, [this](std::string_view k, std::uint32_t a) {
+        return CompareIndexKeys(keyType_, k, keys_[a - 1]) < 0;
+    });
+    return static_cast<std::size_t>(it - order_.begin());
+}
+
+std::vector<IndexEntry> RecordOrder::Entries() {
+    Settle();
+    std::vector<IndexEntry> entries;
+    entries.reserve(order_.size());
+    for (const std::uint32_t recno : order_) entries.emplace_back(keys_[recno - 1], recno);
+    return entries;
+}
+
+} // namespace tv::tables

@@ -1,0 +1,629 @@
+#include "tables/table.h"
+
+#include "tables/atomic_file.h"
+#include "tables/dbf_format.h"
+#include "tables/file_names.h"
+#include "tables/index_key.h"
+#include "tables/mdx_file.h"
+#include "tables/table_data.h"
+#include "tables/table_creation.h"
+#include "tables/text.h"
+#include "tables/conversion_error.h"
+#include "tables/value_parsing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace tv::tables {
+
+struct Table::Impl {
+    std::shared_ptr<TableData> data;
+    OpenMode mode = OpenMode::Shared;
+    TableState state = TableState::Inactive;
+    std::filesystem::path path;
+
+    std::string indexName;
+    RecordOrder* index = nullptr;
+
+    std::uint32_t current = 0; // record number, 0 when there is none
+    bool eof = true;
+    bool bof = true;
+    std::uint32_t beforeInsert = 0;
+    std::vector<char> buffer; // the record being edited or inserted
+
+    std::string filter;
+    bool filtered = false;
+    int filterField = -1;
+    std::string filterValue;
+
+    Impl* master = nullptr;
+    std::string masterField;
+    std::vector<Impl*> details;
+
+    // ----- helpers -------------------------------------------------------------------------------------------
+    std::string Name() const { return path.filename().string(); }
+
+    void CheckActive() const {
+        if (!data) throw TableError("La tabla no est\xE1 abierta.");
+    }
+
+    const DbfField& FieldDef(std::string_view name) const {
+        CheckActive();
+        const int number = data->FieldNumber(name);
+        if (number < 0)
+            throw TableError("La tabla '" + Name() + "' no tiene el campo '" + std::string(name) + "'.");
+        return data->Fields()[static_cast<std::size_t>(number)];
+    }
+
+    // The bytes of the current record: the edit buffer while editing.
+    const char* CurrentBytes() const {
+        if (state == TableState::Edit || state == TableState::Insert) return buffer.data();
+        if (current == 0) return nullptr;
+        return data->Record(current);
+    }
+
+    std::string_view FieldBytes(const DbfField& def) const {
+        const char* record = CurrentBytes();
+        if (!record) return {};
+        return {record + def.offset, static_cast<std::size_t>(def.length)};
+    }
+
+    char* WritableField(const DbfField& def) {
+        if (state != TableState::Edit && state != TableState::Insert)
+            throw TableError("La tabla '" + Name() + "' no est\xE1 en modo de edici\xF3n.");
+        return buffer.data() + def.offset;
+    }
+
+    // ----- visibility and order ------------------------------------------------------------------------------
+    bool PassesFilter(std::uint32_t recno) const {
+        if (!filtered || filterField < 0) return true;
+        const DbfField& def = data->Fields()[static_cast<std::size_t>(filterField)];
+        return FieldText(def, {data->Record(recno) + def.offset, static_cast<std::size_t>(def.length)}) == filterValue;
+    }
+
+    bool Visible(std::uint32_t recno) const { return !data->IsDeleted(recno) && PassesFilter(recno); }
+
+    // Positions run over the active order: the index, or the record numbers.
+    std::size_t OrderSize() const { return index ? index->Order().size() : data->RecordCount(); }
+    std::uint32_t RecordAt(std::size_t position) const {
+        return index ? index->Order()[position] : static_cast<std::uint32_t>(position + 1);
+    }
+    std::size_t PositionOf(std::uint32_t recno) const { return index ? index->PositionOf(recno) : recno - 1; }
+
+    // The key of a text value for the active index's field.
+    std::string KeyFor(std::string_view value) const {
+        const DbfField& def = index->Field();
+        std::string bytes(static_cast<std::size_t>(def.length), ' ');
+        if (def.type == 'C') {
+            EncodeText(def, value, bytes.data());
+        } else {
+            double number = 0;
+            if (value.empty() || !ParseNumber(value, number)) EncodeBlank(def, bytes.data());
+            else EncodeNumber(def, number, bytes.data());
+        }
+        return MakeIndexKey(def.type, bytes);
+    }
+
+    // [begin, end) of the positions this cursor may show.
+    std::pair<std::size_t, std::size_t> Range() const {
+        if (!master || !index) return {0, OrderSize()};
+        if (!master->data || master->current == 0) return {0, 0};
+        const std::string key = KeyFor(master->Text(master->FieldDef(masterField)));
+        return {index->LowerBound(key), index->UpperBound(key)};
+    }
+
+    std::string Text(const DbfField& def) const { return FieldText(def, FieldBytes(def)); }
+
+    // First visible position at or after `from` going forward (or backward).
+    bool Seek(std::size_t from, bool forward, std::uint32_t& found) const {
+        const auto [begin, end] = Range();
+        if (begin >= end) return false;
+        if (forward) {
+            for (std::size_t p = std::max(from, begin); p < end; ++p)
+                if (Visible(RecordAt(p))) return found = RecordAt(p), true;
+        } else {
+            for (std::size_t p = std::min(from, end - 1) + 1; p-- > begin;)
+                if (Visible(RecordAt(p))) return found = RecordAt(p), true;
+        }
+        return false;
+    }
+
+    void MoveTo(std::uint32_t recno) {
+        current = recno;
+        eof = bof = false;
+        NotifyDetails();
+    }
+
+    void SetEmpty() {
+        current = 0;
+        eof = bof = true;
+        NotifyDetails();
+    }
+
+    void GoFirst() {
+        std::uint32_t found = 0;
+        if (Seek(0, true, found)) {
+            MoveTo(found);
+            bof = true;
+        } else {
+            SetEmpty();
+        }
+    }
+
+    void NotifyDetails() {
+        for (Impl* detail : details) detail->OnMasterMoved();
+    }
+
+    void OnMasterMoved() {
+        if (!data) return;
+        if (state == TableState::Edit || state == TableState::Insert) Post();
+        GoFirst();
+    }
+
+    // Moving off an edited record stores it.
+    void CheckBrowseMode() {
+        CheckActive();
+        if (state == TableState::Edit || state == TableState::Insert) Post();
+    }
+
+    void Post() {
+        if (state == TableState::Edit) {
+            data->UpdateRecord(current, buffer.data());
+        } else if (state == TableState::Insert) {
+            current = data->AppendRecord(buffer.data());
+            eof = bof = false;
+        } else {
+            return;
+        }
+        state = TableState::Browse;
+        NotifyDetails();
+    }
+
+    void BlankBuffer() {
+        buffer.assign(data->RecordLength(), ' ');
+        for (const DbfField& def : data->Fields()) EncodeBlank(def, buffer.data() + def.offset);
+    }
+
+    void ParseFilter(std::string_view text) {
+        filterField = -1;
+        filterValue.clear();
+        const std::string trimmed = TrimBoth(text);
+        if (trimmed.empty()) return;
+        const auto equals = trimmed.find('=');
+        const std::string value = equals == std::string::npos ? std::string() : TrimBoth(trimmed.substr(equals + 1));
+        if (equals == std::string::npos || value.size() < 2 || value.front() != '\'' || value.back() != '\'')
+            throw TableError("Filtro no v\xE1lido en la tabla '" + Name() + "': " + trimmed);
+        const std::string field = TrimBoth(trimmed.substr(0, equals));
+        filterField = data->FieldNumber(field);
+        if (filterField < 0)
+            throw TableError("La tabla '" + Name() + "' no tiene el campo '" + field + "'.");
+        // Inner quotes are doubled.
+        for (std::size_t i = 1; i + 1 < value.size(); ++i) {
+            filterValue += value[i];
+            if (value[i] == '\'' && value[i + 1] == '\'') ++i;
+        }
+        filterValue = TrimTrailing(filterValue);
+    }
+
+    void DetachRelations() {
+        if (master) {
+            auto& siblings = master->details;
+            siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+            master = nullptr;
+        }
+        for (Impl* detail : details) detail->master = nullptr;
+        details.clear();
+    }
+};
+
+// ----- life cycle ----------------------------------------------------------------------------------------------
+
+Table::Table() : impl_(std::make_unique<Impl>()) {}
+Table::~Table() {
+    try {
+        Close();
+    } catch (...) {
+        // A destructor cannot report; Close() called explicitly does.
+    }
+}
+Table::Table(Table&&) noexcept = default;
+Table& Table::operator=(Table&&) noexcept = default;
+
+void Table::Create(const std::filesystem::path& folder, std::string_view name, const TableDecl& decl) {
+    const std::string base = TableBaseName(name);
+    ValidateDecl(base, decl);
+    const std::filesystem::path dbf = ResolveFileName(folder, base + ".DBF");
+    if (TableData::IsOpen(dbf)) throw TableError("La tabla '" + base + "' est\xE1 abierta; no se puede crear de nuevo.");
+    DeleteFileNoCase(folder, base + ".DBF");
+    DeleteFileNoCase(folder, base + ".MDX");
+
+    DbfHeader header = DeclaredHeader(decl);
+    WriteFileAtomically(folder / (base + ".DBF"), EmptyTableImage(header));
+    if (!decl.indexes.empty()) WriteFileAtomically(folder / (base + ".MDX"), EmptyIndexImage(base, header, decl));
+}
+
+void Table::Open(const std::filesystem::path& folder, std::string_view name, OpenMode mode) {
+    Close();
+    const std::string base = TableBaseName(name);
+    impl_->path = ResolveFileName(folder, base + ".DBF");
+    const auto access = mode == OpenMode::Exclusive  ? TableData::Access::Exclusive
+                        : mode == OpenMode::ReadOnly ? TableData::Access::ReadOnly
+                                                     : TableData::Access::Shared;
+    impl_->data = TableData::Open(impl_->path, access);
+    impl_->mode = mode;
+    impl_->state = TableState::Browse;
+    impl_->GoFirst();
+}
+
+void Table::Close() {
+    Impl& t = *impl_;
+    if (!t.data) return;
+    t.DetachRelations();
+    t.state = TableState::Inactive;
+    t.index = nullptr;
+    t.indexName.clear();
+    t.filter.clear();
+    t.filtered = false;
+    t.filterField = -1;
+    t.current = 0;
+    auto data = std::move(t.data);
+    data->RemoveUser();
+}
+
+bool Table::Active() const { return impl_ && impl_->data != nullptr; }
+TableState Table::State() const { return impl_->state; }
+const std::filesystem::path& Table::FilePath() const { return impl_->path; }
+
+void Table::Flush() {
+    impl_->CheckActive();
+    impl_->data->Flush();
+}
+
+void Table::Reindex() {
+    impl_->CheckBrowseMode();
+    impl_->data->Reindex();
+}
+
+// ----- fields -------------------------------------------------------------------------------------------------
+
+const std::vector<FieldInfo>& Table::Fields() const {
+    impl_->CheckActive();
+    static thread_local std::vector<FieldInfo> infos;
+    infos.clear();
+    for (const DbfField& f : impl_->data->Fields()) infos.push_back({f.name, f.type, f.length, f.decimals});
+    return infos;
+}
+
+int Table::FieldIndex(std::string_view name) const {
+    impl_->CheckActive();
+    return impl_->data->FieldNumber(name);
+}
+
+std::string Table::AsString(std::string_view field) const { return impl_->Text(impl_->FieldDef(field)); }
+
+std::string Table::AsString(int fieldIndex) const {
+    impl_->CheckActive();
+    const auto& fields = impl_->data->Fields();
+    if (fieldIndex < 0 || static_cast<std::size_t>(fieldIndex) >= fields.size())
+        throw TableError("N\xFAmero de campo fuera de rango en la tabla '" + impl_->Name() + "'.");
+    return impl_->Text(fields[static_cast<std::size_t>(fieldIndex)]);
+}
+
+std::int32_t Table::AsInteger(std::string_view field) const {
+    const DbfField& def = impl_->FieldDef(field);
+    const std::string_view bytes = impl_->FieldBytes(def);
+    if (bytes.empty() || IsBlankField(def, bytes)) {
+        if (def.type == 'C') StrToInt("");
+        return 0;
+    }
+    switch (def.type) {
+    case 'C':
+        return StrToInt(FieldText(def, bytes));
+    case 'L':
+        return FieldBoolean(def, bytes) ? 1 : 0;
+    default: {
+        double value = 0;
+        if (!FieldNumber(def, bytes, value)) return StrToInt(FieldText(def, bytes));
+        return RoundHalfEven(value);
+    }
+    }
+}
+
+double Table::AsFloat(std::string_view field) const {
+    const DbfField& def = impl_->FieldDef(field);
+    const std::string_view bytes = impl_->FieldBytes(def);
+    if (bytes.empty() || IsBlankField(def, bytes)) return 0;
+    double value = 0;
+    if (def.type == 'L') return FieldBoolean(def, bytes) ? 1 : 0;
+    if (def.type == 'C' ? ParseNumber(FieldText(def, bytes), value) : FieldNumber(def, bytes, value)) return value;
+    throw ConversionError("'" + FieldText(def, bytes) + "' is not a valid floating point value");
+}
+
+bool Table::AsBoolean(std::string_view field) const {
+    const DbfField& def = impl_->FieldDef(field);
+    const std::string_view bytes = impl_->FieldBytes(def);
+    if (bytes.empty() || IsBlankField(def, bytes)) return false;
+    if (def.type == 'L') return FieldBoolean(def, bytes);
+    return ParseBoolean(FieldText(def, bytes)) == BooleanText::True;
+}
+
+bool Table::IsNull(std::string_view field) const {
+    const DbfField& def = impl_->FieldDef(field);
+    const std::string_view bytes = impl_->FieldBytes(def);
+    return bytes.empty() || IsBlankField(def, bytes);
+}
+
+void Table::SetString(std::string_view field, std::string_view value) {
+    const DbfField& def = impl_->FieldDef(field);
+    char* out = impl_->WritableField(def);
+    StoreText(def, value, out);
+}
+
+void Table::SetInteger(std::string_view field, long long value) {
+    const DbfField& def = impl_->FieldDef(field);
+    char* out = impl_->WritableField(def);
+    if (def.type == 'C') EncodeText(def, IntToStr(value), out);
+    else if (def.type == 'L') EncodeBoolean(def, value != 0, out);
+    else EncodeNumber(def, static_cast<double>(value), out);
+}
+
+void Table::SetFloat(std::string_view field, double value) {
+    const DbfField& def = impl_->FieldDef(field);
+    char* out = impl_->WritableField(def);
+    if (def.type == 'C') EncodeText(def, ShortestDecimal(value), out);
+    else if (def.type == 'I' || def.type == '+') EncodeNumber(def, RoundHalfEven(value), out);
+    else if (def.type == 'L') EncodeBoolean(def, value != 0, out);
+    else EncodeNumber(def, value, out);
+}
+
+void Table::SetBoolean(std::string_view field, bool value) {
+    const DbfField& def = impl_->FieldDef(field);
+    char* out = impl_->WritableField(def);
+    if (def.type == 'C') EncodeText(def, value ? "T" : "F", out);
+    else if (def.type == 'L') EncodeBoolean(def, value, out);
+    else EncodeNumber(def, value ? 1 : 0, out);
+}
+
+void Table::Clear(std::string_view field) {
+    const DbfField& def = impl_->FieldDef(field);
+    EncodeBlank(def, impl_->WritableField(def));
+}
+
+// ----- cursor -------------------------------------------------------------------------------------------------
+
+void Table::First() {
+    impl_->CheckBrowseMode();
+    impl_->GoFirst();
+}
+
+void Table::Last() {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    std::uint32_t found = 0;
+    if (t.Seek(t.OrderSize(), false, found)) {
+        t.MoveTo(found);
+        t.eof = true;
+    } else {
+        t.SetEmpty();
+    }
+}
+
+void Table::Next() {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    std::uint32_t found = 0;
+    if (t.current == 0) return;
+    if (t.Seek(t.PositionOf(t.current) + 1, true, found)) t.MoveTo(found);
+    else t.eof = true;
+}
+
+void Table::Prior() {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    std::uint32_t found = 0;
+    if (t.current == 0) return;
+    const std::size_t position = t.PositionOf(t.current);
+    if (position > 0 && t.Seek(position - 1, false, found)) t.MoveTo(found);
+    else t.bof = true;
+}
+
+bool Table::Eof() const { return impl_->eof; }
+bool Table::Bof() const { return impl_->bof; }
+bool Table::IsEmpty() const {
+    std::uint32_t found = 0;
+    return !impl_->data || !impl_->Seek(0, true, found);
+}
+std::uint32_t Table::RecNo() const { return impl_->current; }
+
+void Table::SetIndexName(std::string_view tag) {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    t.indexName = std::string(tag);
+    t.index = tag.empty() ? nullptr : &t.data->Index(tag);
+    t.GoFirst();
+}
+
+const std::string& Table::IndexName() const { return impl_->indexName; }
+
+// ----- editing ------------------------------------------------------------------------------------------------
+
+void Table::Edit() {
+    Impl& t = *impl_;
+    t.CheckActive();
+    if (t.state == TableState::Edit || t.state == TableState::Insert) return;
+    if (t.mode == OpenMode::ReadOnly)
+        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+    std::uint32_t found = 0;
+    if (t.current == 0 || !t.Seek(0, true, found)) return Append(); // nothing to edit: a new row
+    t.buffer.assign(t.data->Record(t.current), t.data->Record(t.current) + t.data->RecordLength());
+    t.state = TableState::Edit;
+}
+
+void Table::Append() {
+    Impl& t = *impl_;
+    t.CheckBrowseMode();
+    if (t.mode == OpenMode::ReadOnly)
+        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+    t.beforeInsert = t.current;
+    t.BlankBuffer();
+    t.state = TableState::Insert;
+}
+
+void Table::AppendRecord(const std::vector<FieldValue>& values) {
+    Append();
+    const auto& fields = impl_->data->Fields();
+    for (std::size_t i = 0; i < values.size() && i < fields.size(); ++i) {
+        const std::string& name = fields[i].name;
+        std::visit(
+            [&](const auto& v) {
+                using V = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<V, std::string>) SetString(name, v);
+                else if constexpr (std::is_same_v<V, long long>) SetInteger(name, v);
+                else if constexpr (std::is_same_v<V, double>) SetFloat(name, v);
+                else if constexpr (std::is_same_v<V, bool>) SetBoolean(name, v);
+            },
+            values[i]);
+    }
+    Post();
+}
+
+void Table::Post() {
+    impl_->CheckActive();
+    impl_->Post();
+}
+
+void Table::Cancel() {
+    Impl& t = *impl_;
+    if (t.state == TableState::Insert) t.current = t.beforeInsert;
+    if (t.state == TableState::Edit || t.state == TableState::Insert) t.state = TableState::Browse;
+    t.buffer.clear();
+}
+
+void Table::Delete() {
+    Impl& t = *impl_;
+    t.CheckActive();
+    if (t.state == TableState::Insert) return Cancel();
+    if (t.mode == OpenMode::ReadOnly)
+        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+    if (t.current == 0) throw TableError("La tabla '" + t.Name() + "' est\xE1 vac\xED" "a; no hay registro que borrar.");
+    t.state = TableState::Browse;
+    const std::uint32_t deleted = t.current;
+    const std::size_t position = t.PositionOf(deleted);
+    t.data->DeleteRecord(deleted);
+    std::uint32_t found = 0;
+    if (t.Seek(position + 1, true, found)) {
+        t.MoveTo(found);
+    } else if (position > 0 && t.Seek(position - 1, false, found)) {
+        t.MoveTo(found);
+        t.eof = true;
+    } else {
+        t.SetEmpty();
+    }
+}
+
+int Table::RecordCount() const {
+    const Impl& t = *impl_;
+    t.CheckActive();
+    if (!t.master && !(t.filtered && t.filterField >= 0)) return static_cast<int>(t.data->LiveCount());
+    const auto [begin, end] = t.Range();
+    int count = 0;
+    for (std::size_t p = begin; p < end; ++p)
+        if (t.Visible(t.RecordAt(p))) ++count;
+    return count;
+}
+
+// ----- searches -----------------------------------------------------------------------------------------------
+
+bool Table::FindKey(std::string_view value) {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    if (!t.index) throw TableError("La tabla '" + t.Name() + "' no tiene \xEDndice activo para FindKey.");
+    const std::string key = t.KeyFor(value);
+    const auto [begin, end] = t.Range();
+    for (std::size_t p = std::max(begin, t.index->LowerBound(key)); p < end; ++p) {
+        const std::uint32_t recno = t.RecordAt(p);
+        if (CompareIndexKeys(t.index->KeyType(), t.index->KeyOf(recno), key) != 0) break;
+        if (t.Visible(recno)) {
+            t.MoveTo(recno);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Table::FindKey(long long value) { return FindKey(IntToStr(value)); }
+
+bool Table::Locate(std::string_view fields, const std::vector<std::string>& values) {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    std::vector<const DbfField*> defs;
+    for (std::size_t start = 0; start <= fields.size();) {
+        const std::size_t end = std::min(fields.find(';', start), fields.size());
+        defs.push_back(&t.FieldDef(TrimBoth(fields.substr(start, end - start))));
+        start = end + 1;
+    }
+    if (defs.size() != values.size())
+        throw TableError("Locate en la tabla '" + t.Name() + "': campos y valores no se corresponden.");
+    const auto [begin, end] = t.Range();
+    for (std::size_t p = begin; p < end; ++p) {
+        const std::uint32_t recno = t.RecordAt(p);
+        if (!t.Visible(recno)) continue;
+        const char* record = t.data->Record(recno);
+        bool match = true;
+        for (std::size_t i = 0; match && i < defs.size(); ++i)
+            match = FieldEquals(*defs[i], {record + defs[i]->offset, static_cast<std::size_t>(defs[i]->length)},
+                                values[i]);
+        if (match) {
+            t.MoveTo(recno);
+            return true;
+        }
+    }
+    return false;
+}
+
+// ----- master / detail, filter, bookmarks -----------------------------------------------------------------------
+
+void Table::SetMasterSource(Table* master, std::string_view masterField) {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    t.DetachRelations();
+    if (master) {
+        master->impl_->FieldDef(masterField); // fails early on a wrong name
+        t.master = master->impl_.get();
+        t.masterField = std::string(masterField);
+        t.master->details.push_back(&t);
+    }
+    t.GoFirst();
+}
+
+void Table::MasterChanged() { impl_->OnMasterMoved(); }
+
+void Table::SetFilter(std::string_view filter) {
+    impl_->CheckBrowseMode();
+    impl_->ParseFilter(filter);
+    impl_->filter = std::string(filter);
+    impl_->GoFirst();
+}
+
+const std::string& Table::Filter() const { return impl_->filter; }
+
+void Table::SetFiltered(bool on) {
+    impl_->CheckBrowseMode();
+    impl_->filtered = on;
+    impl_->GoFirst();
+}
+
+bool Table::Filtered() const { return impl_->filtered; }
+
+Bookmark Table::GetBookmark() const { return Bookmark{impl_->current}; }
+
+void Table::GotoBookmark(const Bookmark& mark) {
+    impl_->CheckBrowseMode();
+    Impl& t = *impl_;
+    if (mark.record == 0 || mark.record > t.data->RecordCount() || t.data->IsDeleted(mark.record))
+        throw TableError("Registro no encontrado en la tabla '" + t.Name() + "'.");
+    t.MoveTo(mark.record);
+}
+
+} // namespace tv::tables

@@ -1,0 +1,238 @@
+#include "tables/table_data.h"
+
+#include "tables/atomic_file.h"
+#include "tables/file_names.h"
+#include "tables/index_key.h"
+#include "tables/table_error.h"
+#include "tables/text.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+
+namespace tv::tables {
+namespace {
+
+std::string DisplayName(const std::filesystem::path& path) { return path.filename().string(); }
+
+// Open tables of this process by file, so that cursors on one file share rows.
+std::map<std::string, std::weak_ptr<TableData>>& Registry() {
+    static std::map<std::string, std::weak_ptr<TableData>> registry;
+    return registry;
+}
+
+std::string RegistryKey(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::string key = std::filesystem::weakly_canonical(path, ec).string();
+    if (ec) key = std::filesystem::absolute(path).string();
+#ifdef _WIN32
+    key = AnsiUpperCase(key);
+#endif
+    return key;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw TableError("No se puede abrir la tabla '" + DisplayName(path) + "'.");
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
+    return bytes;
+}
+
+std::filesystem::path MdxPathFor(const std::filesystem::path& dbfPath) {
+    const std::string base = dbfPath.stem().string();
+    return ResolveFileName(dbfPath.parent_path(), base + ".MDX");
+}
+
+} // namespace
+
+std::shared_ptr<TableData> TableData::Open(const std::filesystem::path& dbfPath, Access access) {
+    const std::string key = RegistryKey(dbfPath);
+    auto& registry = Registry();
+    if (auto it = registry.find(key); it != registry.end()) {
+        if (auto shared = it->second.lock()) {
+            shared->AddUser(access);
+            return shared;
+        }
+    }
+    std::shared_ptr<TableData> data(new TableData(dbfPath, access));
+    data->Load();
+    data->AddUser(access);
+    registry[key] = data;
+    return data;
+}
+
+bool TableData::IsOpen(const std::filesystem::path& dbfPath) {
+    const auto it = Registry().find(RegistryKey(dbfPath));
+    return it != Registry().end() && !it->second.expired();
+}
+
+TableData::TableData(std::filesystem::path dbfPath, Access access)
+    : dbfPath_(std::move(dbfPath)), access_(access) {}
+
+TableData::~TableData() = default;
+
+void TableData::AddUser(Access access) {
+    if (users_ > 0 && (access == Access::Exclusive || access_ == Access::Exclusive))
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso.");
+    if (users_ == 0 || access != Access::ReadOnly) access_ = access;
+    ++users_;
+}
+
+bool TableData::RemoveUser() {
+    if (--users_ > 0) return false;
+    Registry().erase(RegistryKey(dbfPath_));
+    Flush();
+    lock_.Release();
+    return true;
+}
+
+void TableData::Load() {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dbfPath_, ec))
+        throw TableError("No existe la tabla '" + DisplayName(dbfPath_) + "'.");
+    const auto kind = access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
+    if (!lock_.Acquire(dbfPath_, kind))
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
+
+    const std::vector<std::uint8_t> file = ReadWholeFile(dbfPath_);
+    header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
+    headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
+    recordLength_ = header_.recordLength;
+    const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
+    const auto data = file.begin() + header_.headerLength;
+    records_.assign(data, data + static_cast<std::ptrdiff_t>(dataBytes));
+    for (std::uint32_t r = 1; r <= header_.recordCount; ++r)
+        if (!IsDeleted(r)) ++liveCount_;
+    LoadMdx();
+}
+
+void TableData::LoadMdx() {
+    hasMdx_ = false;
+    if (!header_.productionMdx) return;
+    mdxPath_ = MdxPathFor(dbfPath_);
+    std::error_code ec;
+    // A flag without its file: read the rows anyway; the flag goes when we write.
+    if (!std::filesystem::is_regular_file(mdxPath_, ec)) return;
+    const std::vector<std::uint8_t> file = ReadWholeFile(mdxPath_);
+    mdx_ = ReadMdx(file, DisplayName(mdxPath_));
+    hasMdx_ = true;
+    for (const MdxTag& tag : mdx_.tags) {
+        const int field = tag.hasForFilter || tag.descending || tag.unique ? -1 : FieldNumber(tag.expression);
+        tagFields_.push_back(field);
+        if (field < 0) continue;
+        auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
+        for (std::uint32_t r = 1; r <= RecordCount(); ++r) index->Add(r, Record(r));
+        indexes_.push_back(std::move(index));
+    }
+}
+
+int TableData::FieldNumber(std::string_view name) const {
+    for (std::size_t i = 0; i < header_.fields.size(); ++i)
+        if (AnsiSameText(header_.fields[i].name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+bool TableData::HasTag(std::string_view fieldName) const {
+    if (!hasMdx_) return false;
+    for (std::size_t i = 0; i < mdx_.tags.size(); ++i)
+        if (tagFields_[i] >= 0 && AnsiSameText(mdx_.tags[i].name, fieldName)) return true;
+    return false;
+}
+
+RecordOrder& TableData::Index(std::string_view fieldName) {
+    const int field = FieldNumber(fieldName);
+    if (field < 0)
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' no tiene el campo '" + std::string(fieldName) +
+                         "'.");
+    for (auto& index : indexes_)
+        if (index->FieldNumber() == field) return *index;
+    // No tag over this field: an order built in memory only.
+    auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
+    for (std::uint32_t r = 1; r <= RecordCount(); ++r) index->Add(r, Record(r));
+    indexes_.push_back(std::move(index));
+    return *indexes_.back();
+}
+
+void TableData::CheckWritable() const {
+    for (std::size_t i = 0; i < tagFields_.size(); ++i)
+        if (tagFields_[i] < 0)
+            throw TableError("La tabla '" + DisplayName(dbfPath_) + "' tiene un \xEDndice ('" + mdx_.tags[i].name +
+                             "') que este programa no puede mantener; no se modifica.");
+}
+
+std::uint32_t TableData::AppendRecord(const char* bytes) {
+    CheckWritable();
+    records_.insert(records_.end(), bytes, bytes + recordLength_);
+    const std::uint32_t recno = RecordCount();
+    for (auto& index : indexes_) index->Add(recno, Record(recno));
+    if (!IsDeleted(recno)) ++liveCount_;
+    dirty_ = true;
+    return recno;
+}
+
+void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
+    CheckWritable();
+    const bool wasDeleted = IsDeleted(recno);
+    std::copy(bytes, bytes + recordLength_, records_.begin() + static_cast<std::ptrdiff_t>((recno - 1) * recordLength_));
+    for (auto& index : indexes_) index->Update(recno, Record(recno));
+    if (wasDeleted != IsDeleted(recno)) liveCount_ += wasDeleted ? 1 : -1;
+    dirty_ = true;
+}
+
+void TableData::DeleteRecord(std::uint32_t recno) {
+    CheckWritable();
+    if (IsDeleted(recno)) return;
+    // Deleted rows stay in the file and in the index until a pack.
+    records_[(recno - 1) * recordLength_] = '*';
+    --liveCount_;
+    dirty_ = true;
+}
+
+std::vector<std::uint8_t> TableData::BuildMdxImage() {
+    MdxBuild build;
+    build.version = mdx_.version;
+    build.tableName = dbfPath_.stem().string();
+    build.languageDriver = mdx_.languageDriver;
+    build.created = Today();
+    build.updated = build.created;
+    for (std::size_t i = 0; i < mdx_.tags.size(); ++i) {
+        MdxTagContent content;
+        content.tag = mdx_.tags[i];
+        content.entries = Index(header_.fields[tagFields_[i]].name).Entries();
+        build.tags.push_back(std::move(content));
+    }
+    return BuildMdx(build);
+}
+
+void TableData::WriteFiles(bool mdxOnly) {
+    if (!mdxOnly) {
+        header_.updated = Today();
+        header_.recordCount = RecordCount();
+        header_.productionMdx = hasMdx_;
+        PatchDbfHeader(headerBytes_, header_);
+        std::vector<std::uint8_t> image;
+        image.reserve(headerBytes_.size() + records_.size() + 1);
+        image.insert(image.end(), headerBytes_.begin(), headerBytes_.end());
+        image.insert(image.end(), records_.begin(), records_.end());
+        image.push_back(0x1A);
+        WriteFileAtomically(dbfPath_, image);
+        // The rename replaced the file we held: hold the new one.
+        lock_.Acquire(dbfPath_, access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
+    }
+    if (hasMdx_) WriteFileAtomically(mdxPath_, BuildMdxImage());
+}
+
+void TableData::Flush() {
+    if (!dirty_) return;
+    WriteFiles(false);
+    dirty_ = false;
+}
+
+void TableData::Reindex() {
+    CheckWritable();
+    if (hasMdx_) WriteFiles(true);
+}
+
+} // namespace tv::tables

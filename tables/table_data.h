@@ -1,0 +1,121 @@
+// The rows of one open table file, shared by every cursor on it in this
+// process, with its indexes kept in memory. Changes are written back to the
+// .DBF (and its production .MDX) when the last cursor closes or on Flush.
+#pragma once
+
+#include "tables/dbf_format.h"
+#include "tables/file_lock.h"
+#include "tables/mdx_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tv::tables {
+
+// One ascending order over a field: record numbers sorted by (key, record).
+class RecordOrder {
+public:
+    RecordOrder(const DbfField& field, int fieldNumber);
+
+    const DbfField& Field() const { return field_; }
+    int FieldNumber() const { return fieldNumber_; }
+    char KeyType() const { return keyType_; }
+
+    // Record numbers are 1-based. `record` points at the record's bytes.
+    void Add(std::uint32_t recno, const char* record);
+    void Update(std::uint32_t recno, const char* record);
+
+    // The order, all records (deleted ones too), sorted.
+    const std::vector<std::uint32_t>& Order();
+    // Position of `recno` in Order().
+    std::size_t PositionOf(std::uint32_t recno);
+    // First position whose key is >= key / > key.
+    std::size_t LowerBound(std::string_view key);
+    std::size_t UpperBound(std::string_view key);
+    const std::string& KeyOf(std::uint32_t recno) const { return keys_[recno - 1]; }
+    std::vector<IndexEntry> Entries();
+
+private:
+    bool Less(std::uint32_t a, std::uint32_t b) const;
+    void Settle();
+
+    DbfField field_;
+    int fieldNumber_;
+    char keyType_;
+    std::vector<std::string> keys_;      // by record number - 1
+    std::vector<std::uint32_t> order_;   // sorted prefix + unsorted tail
+    std::size_t sortedCount_ = 0;
+};
+
+class TableData {
+public:
+    enum class Access { Shared, Exclusive, ReadOnly };
+
+    // Opens (or joins) the table at `dbfPath`. Throws TableError.
+    static std::shared_ptr<TableData> Open(const std::filesystem::path& dbfPath, Access access);
+    // True while some cursor of this process has the file open.
+    static bool IsOpen(const std::filesystem::path& dbfPath);
+    ~TableData();
+
+    const std::filesystem::path& Path() const { return dbfPath_; }
+    const DbfHeader& Header() const { return header_; }
+    const std::vector<DbfField>& Fields() const { return header_.fields; }
+    int FieldNumber(std::string_view name) const; // -1 when absent
+    std::uint32_t RecordCount() const { return static_cast<std::uint32_t>(records_.size() / recordLength_); }
+    std::size_t RecordLength() const { return recordLength_; }
+    const char* Record(std::uint32_t recno) const { return records_.data() + (recno - 1) * recordLength_; }
+    bool IsDeleted(std::uint32_t recno) const { return Record(recno)[0] == '*'; }
+    std::uint32_t LiveCount() const { return liveCount_; }
+    bool ReadOnly() const { return access_ == Access::ReadOnly; }
+
+    // Writes; every one keeps the indexes current. Throw TableError when read-only.
+    std::uint32_t AppendRecord(const char* bytes);
+    void UpdateRecord(std::uint32_t recno, const char* bytes);
+    void DeleteRecord(std::uint32_t recno);
+
+    // The order over a field: its production tag, or one built in memory.
+    RecordOrder& Index(std::string_view fieldName);
+    bool HasTag(std::string_view fieldName) const;
+
+    // Writes the .DBF and the production .MDX now if anything changed.
+    void Flush();
+    // Rewrites the production index from the rows even if nothing changed.
+    void Reindex();
+
+    void AddUser(Access access);
+    // Returns true when this was the last cursor (the data is then flushed and forgotten).
+    bool RemoveUser();
+
+private:
+    TableData(std::filesystem::path dbfPath, Access access);
+    void Load();
+    void LoadMdx();
+    void CheckWritable() const;
+    std::vector<std::uint8_t> BuildMdxImage();
+    void WriteFiles(bool mdxOnly);
+
+    std::filesystem::path dbfPath_;
+    std::filesystem::path mdxPath_;
+    Access access_;
+    int users_ = 0;
+    FileLock lock_;
+
+    DbfHeader header_;
+    std::vector<std::uint8_t> headerBytes_;
+    std::size_t recordLength_ = 1;
+    std::vector<char> records_;
+    std::uint32_t liveCount_ = 0;
+    bool dirty_ = false;
+
+    // Production index: tags in creation order, each over one field.
+    bool hasMdx_ = false;
+    MdxInfo mdx_;
+    std::vector<int> tagFields_; // field number of each tag of mdx_
+    std::vector<std::unique_ptr<RecordOrder>> indexes_; // production tags first, then in-memory ones
+};
+
+} // namespace tv::tables
