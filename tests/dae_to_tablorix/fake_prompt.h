@@ -12,7 +12,7 @@
 namespace tv::test {
 
 class FakePrompt : public Prompt {
-public:
+  public:
     enum class Kind { Message, Information, Question, Warning };
     struct Shown {
         Kind kind;
@@ -36,14 +36,15 @@ public:
     // The texts shown, in order, whatever their kind.
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (const auto& box : shown) texts.push_back(box.text);
+        for (const auto& box : shown)
+            texts.push_back(box.text);
         return texts;
     }
 
     std::deque<bool> answers; // answers to Question / Warning, in order
     std::vector<Shown> shown;
 
-private:
+  private:
     bool NextAnswer() {
         if (answers.empty()) return true;
         const bool answer = answers.front();

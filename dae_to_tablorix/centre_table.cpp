@@ -1,0 +1,54 @@
+#include "dae_to_tablorix/centre_table.h"
+
+#include "tables/file_names.h"
+#include "tables/table.h"
+#include "tables/text.h"
+
+namespace tv::dae_to_tablorix {
+namespace {
+
+constexpr std::string_view kCentreTable = "daeCENTRO";
+
+} // namespace
+
+void CreaTablaCentro(const std::filesystem::path& ktemp) {
+    tables::TableDecl decl;
+    decl.fields = {
+        {"CODCENTRO", tables::FieldKind::String, 6},
+        {"ANOACAD", tables::FieldKind::String, 4},
+        {"VERSION", tables::FieldKind::String, 5},
+    };
+    tables::Table::Create(ktemp, kCentreTable, decl);
+}
+
+void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp) {
+    CreaTablaCentro(ktemp);
+    tables::Table centre;
+    centre.Open(ktemp, kCentreTable);
+    // Not trimmed: a code with leading blanks keeps them.
+    centre.AppendRecord(
+        {std::string(Cut(firstLine, 4, 6)), std::string(Cut(firstLine, 10, 4)), std::string()});
+    centre.Close();
+}
+
+bool CentreTableExists(ExportContext& context) {
+    if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return true;
+    context.prompt.Message("No existe archivo del Centro (daeCENTRO.DBF)");
+    context.state.TransformResult = -1;
+    return false;
+}
+
+void AcceptCentreData(ExportContext& context, std::string_view version) {
+    tables::Table centre;
+    centre.Open(context.ktemp, kCentreTable);
+    centre.First();
+    if (centre.Eof())
+        centre.Append();
+    else
+        centre.Edit();
+    centre.SetString("VERSION", version);
+    centre.Post();
+    centre.Close();
+}
+
+} // namespace tv::dae_to_tablorix

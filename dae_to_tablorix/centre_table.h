@@ -1,0 +1,25 @@
+// The centre's row (daeCENTRO): code, academic year and version.
+#pragma once
+
+#include "dae_to_tablorix/export_context.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace tv::dae_to_tablorix {
+
+// Creates daeCENTRO anew and empty in `ktemp`. Also used by Tablorix -> DAE.
+void CreaTablaCentro(const std::filesystem::path& ktemp);
+
+// Fills daeCENTRO from the head of profesorado.txt: code and year as read.
+void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp);
+
+// The check that comes before the centre panel is shown: false, with its
+// message and TransformResult -1, when daeCENTRO.DBF is missing.
+bool CentreTableExists(ExportContext& context);
+
+// The centre panel accepted with `version` typed in VERSION (a row is started
+// on an empty table, as the panel does).
+void AcceptCentreData(ExportContext& context, std::string_view version);
+
+} // namespace tv::dae_to_tablorix
