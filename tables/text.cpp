@@ -3,7 +3,6 @@
 #include "tables/conversion_error.h"
 
 #include <array>
-#include <algorithm>
 #include <charconv>
 #include <climits>
 
@@ -89,9 +88,12 @@ std::string IntToStr(long long value) { return std::to_string(value); }
 
 bool TryStrToInt(std::string_view text, int& value) {
     // Leading blanks are allowed, as the run-time library's conversion allows them.
-    std::string_view digits = text.substr(std::min(text.size(), text.find_first_not_of(' ')));
-    if (digits.front() == '+') digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '+') return false;
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return false;
+    std::string_view digits = text.substr(first);
+    const bool plus = digits.front() == '+';
+    if (plus) digits.remove_prefix(1);
+    if (digits.empty() || (plus && digits.front() == '-')) return false;
     long long parsed = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
     if (error != std::errc() || end != digits.data() + digits.size()) return false;
