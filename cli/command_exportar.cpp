@@ -1,10 +1,133 @@
+// transveloradae-cli exportar: DAE -> Tablorix without windows. The answers
+// the window would ask for come from the options: the centre panel accepted
+// as read (with --version), the language box text, public or private centre,
+// the recovery of earlier level abbreviations, abbreviations typed from a CSV
+// file, and the chosen template.
+#include "cli/cli_prompt.h"
 #include "cli/commands.h"
+#include "cli/export_summary.h"
+#include "cli/levels_csv.h"
+
+#include "dae_to_tablorix/centre_table.h"
+#include "dae_to_tablorix/datos_nivel.h"
+#include "dae_to_tablorix/final_recogida.h"
+#include "dae_to_tablorix/recoge_datos_dae.h"
+#include "dae_to_tablorix/template_heads.h"
+#include "dae_to_tablorix/transfer_run.h"
+#include "tables/cp1252.h"
+#include "tables/ktemp.h"
+#include "tables/workflow_values.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace tv::cli {
+namespace {
+
+struct ExportarOptions {
+    std::string dae;
+    std::string ktemp;
+    std::string language = "EUSKERA";
+    bool privateCentre = false;
+    std::string version;
+    std::string levelsCsv;
+    bool discardLevels = false;
+    std::optional<std::string> templateCode;
+};
+
+constexpr int kExitDone = 0;
+constexpr int kExitMissingFile = 1;
+constexpr int kExitRepeatedAbbreviation = 3;
+
+int ExitCodeFor(const WorkflowValues& state) {
+    return state.TransformResult == -1 ? kExitMissingFile : kExitDone;
+}
+
+// The CODIGO of the chosen daePLANTILLAS row: the one named, or the first.
+// With no rows the window's grid starts an empty one, whose code is empty.
+std::string ChooseTemplate(const std::filesystem::path& ktemp, const std::optional<std::string>& wanted) {
+    const auto heads = dae_to_tablorix::ReadTemplateHeads(ktemp);
+    if (!wanted) return heads.empty() ? std::string() : heads.front().code;
+    for (const auto& head : heads)
+        if (head.code == *wanted) return head.code;
+    std::string known;
+    for (const auto& head : heads)
+        known += (known.empty() ? "" : ", ") + head.code;
+    throw std::runtime_error("--plantilla: no hay ninguna plantilla con el c\xF3"
+                             "digo '" +
+                             *wanted + "' (plantillas: " + (known.empty() ? "ninguna" : known) + ")");
+}
+
+int RunExportar(const ExportarOptions& options) {
+    // Option texts arrive in UTF-8; the steps work in Windows-1252.
+    const std::string language = Utf8ToCp1252(options.language);
+    const std::string version = Utf8ToCp1252(options.version);
+    std::optional<std::string> templateCode;
+    if (options.templateCode) templateCode = Utf8ToCp1252(*options.templateCode);
+    std::vector<LevelAbbreviations> levels;
+    if (!options.levelsCsv.empty()) levels = ReadLevelsCsv(options.levelsCsv);
+
+    if (!options.ktemp.empty()) tables::SetKtempOverride(options.ktemp);
+    CliPrompt prompt(!options.discardLevels);
+    WorkflowValues state;
+    dae_to_tablorix::ExportContext context{prompt,      state,    tables::KtempFolder(),
+                                           options.dae, language, options.privateCentre};
+    const ExportSummary summary(context.ktemp);
+
+    std::error_code ec;
+    if (!std::filesystem::is_directory(context.dirTxt, ec)) {
+        prompt.Message("No existe la carpeta");
+        state.TransformResult = -1; // as when Tablorix starts the tool
+        return ExitCodeFor(state);
+    }
+    state.TransformResult = 1;
+
+    if (!dae_to_tablorix::RecogeDatosDAE(context)) {
+        summary.Print();
+        return ExitCodeFor(state);
+    }
+    dae_to_tablorix::AcceptCentreData(context, version);
+    if (!dae_to_tablorix::DatosNivel(context)) {
+        summary.Print();
+        return ExitCodeFor(state);
+    }
+    ApplyLevelAbbreviations(context.ktemp, levels);
+    if (!dae_to_tablorix::FinalRecogida(context)) {
+        summary.Print();
+        return kExitRepeatedAbbreviation;
+    }
+    dae_to_tablorix::TransferRun(context, ChooseTemplate(context.ktemp, templateCode));
+    summary.Print();
+    return ExitCodeFor(state);
+}
+
+} // namespace
 
 Command AddExportarCommand(CLI::App& app) {
-    auto* options = app.add_subcommand("exportar", "DAE -> Tablorix (pendiente)");
-    return {options, [] { return 2; }};
+    auto* command = app.add_subcommand(
+        "exportar", "DAE -> Tablorix: lee la carpeta DAE y escribe las tablas de Tablorix en KTEMP");
+    auto options = std::make_shared<ExportarOptions>();
+    command->add_option("--dae", options->dae, "Carpeta con los ficheros TXT de DAE")->required();
+    command->add_option("--ktemp", options->ktemp, "Carpeta de las tablas (en lugar de KTEMP)");
+    command
+        ->add_option("--idioma", options->language,
+                     "Texto del cuadro de idioma; solo \"EUSKERA\" toma los textos en euskera")
+        ->capture_default_str();
+    command->add_flag("--privado", options->privateCentre, "Centro PRIVADO o CONCERTADO (registros de 599)");
+    command->add_option("--version", options->version, "Versión de los datos del centro (VERSION)");
+    command->add_option("--niveles", options->levelsCsv,
+                        "Abreviaturas de los niveles: líneas COD;ABREVCAST;ABREVEUSK en UTF-8");
+    auto* recover = command->add_flag_callback(
+        "--recuperar-niveles", [options] { options->discardLevels = false; },
+        "Recuperar las abreviaturas guardadas en daeNIVIMP2 (por defecto)");
+    auto* discard = command->add_flag("--descartar-niveles", options->discardLevels,
+                                      "Borrar daeNIVIMP2 en lugar de recuperarlo");
+    recover->excludes(discard);
+    command->add_option("--plantilla", options->templateCode,
+                        "Código de la plantilla horaria (por defecto, la primera)");
+    return {command, [options] { return RunExportar(*options); }};
 }
 
 } // namespace tv::cli

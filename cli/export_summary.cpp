@@ -1,0 +1,59 @@
+#include "cli/export_summary.h"
+
+#include "cli/terminal.h"
+#include "tables/cp1252.h"
+#include "tables/file_names.h"
+#include "tables/table.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace tv::cli {
+namespace {
+
+// In the order the run writes them.
+constexpr std::array<std::string_view, 18> kTables{
+    "daeTIPTAR",  "daeCURSOS", "daeMODELOS", "daeASIGNAT", "daeOTRACT",     "daeTIPDOC",
+    "daeNIVIMP",  "daeESPECI", "daeIDIOMA",  "daeCENTRO",  "daePLANTILLAS", "daeNIVIMP2",
+    "DIASHORAST", "ASIGNOMT",  "PROFT",      "AULAT",      "GRUPOST",       "ASIGT",
+};
+
+std::optional<std::filesystem::file_time_type> LastWrite(const std::filesystem::path& ktemp,
+                                                         std::string_view table) {
+    std::error_code ec;
+    const auto time =
+        std::filesystem::last_write_time(tables::ResolveFileName(ktemp, std::string(table) + ".DBF"), ec);
+    if (ec) return std::nullopt;
+    return time;
+}
+
+} // namespace
+
+ExportSummary::ExportSummary(std::filesystem::path ktemp) : ktemp_(std::move(ktemp)) {
+    for (const auto table : kTables)
+        if (const auto time = LastWrite(ktemp_, table)) before_[std::string(table)] = *time;
+}
+
+void ExportSummary::Print() const {
+    std::string folder;
+    char32_t bad = 0;
+    if (!TryUtf8ToCp1252(ktemp_.string(), folder, bad)) folder = "KTEMP";
+    PrintLine("Tablas escritas en " + folder + ":");
+    for (const auto table : kTables) {
+        const auto now = LastWrite(ktemp_, table);
+        if (!now) continue;
+        if (const auto earlier = before_.find(std::string(table));
+            earlier != before_.end() && earlier->second == *now)
+            continue;
+        tables::Table written;
+        written.Open(ktemp_, table, tables::OpenMode::ReadOnly);
+        const int rows = written.RecordCount();
+        written.Close();
+        std::string name(table);
+        name.resize(14, ' ');
+        PrintLine("  " + name + std::to_string(rows) + (rows == 1 ? " fila" : " filas"));
+    }
+}
+
+} // namespace tv::cli
