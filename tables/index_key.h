@@ -13,7 +13,8 @@
 
 namespace tv::tables {
 
-// Key length that a tag over a field of this type and width uses.
+// Key length that a tag over a field of this type and width uses. Types that
+// cannot be keys (L M B G) throw TableError, here and in MakeIndexKey.
 int IndexKeyLength(char fieldType, int fieldLength);
 
 // The key for one record, from the raw bytes of the field inside the record.

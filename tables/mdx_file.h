@@ -54,7 +54,7 @@ struct MdxTagContent {
 struct MdxBuild {
     int version = 3;
     std::string tableName; // the DBF base name; stored upper case, at most 8 characters
-    std::uint8_t languageDriver = 0;
+    std::uint8_t languageDriver = 0; // version 2 only (header byte 31, tag byte 11); version 3 writes 0
     FileDate created;      // header bytes 1..3
     FileDate updated;      // header bytes 44..46 and tag header bytes 257..259
     std::vector<MdxTagContent> tags; // in creation order
