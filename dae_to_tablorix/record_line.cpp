@@ -22,7 +22,8 @@ std::vector<std::string_view> SplitRecords(std::string_view line, std::size_t le
     if (length == 0) throw std::invalid_argument("SplitRecords: record length must be positive");
     std::vector<std::string_view> records;
     records.reserve((line.size() + length - 1) / length);
-    for (std::size_t p = 0; p < line.size(); p += length) records.push_back(line.substr(p, length));
+    for (std::size_t p = 0; p < line.size(); p += length)
+        records.push_back(line.substr(p, length));
     return records;
 }
 
