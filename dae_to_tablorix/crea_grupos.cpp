@@ -1,0 +1,186 @@
+// GRUPOST: one row per group of GRUPOS.txt, with its shift letter, level
+// abbreviation, course, number within level and course, a unique
+// abbreviation, a readable description, its tutor and its DAE keys unchanged.
+#include "dae_to_tablorix/record_line.h"
+#include "dae_to_tablorix/unique_codes.h"
+#include "dae_to_tablorix/writers.h"
+#include "dae_to_tablorix/writers_support.h"
+
+#include "tables/conversion_error.h"
+#include "tables/table.h"
+#include "tables/text.h"
+
+#include <unordered_map>
+#include <utility>
+
+namespace tv::dae_to_tablorix {
+
+namespace {
+
+constexpr std::size_t kHeadLength = 13;
+constexpr std::size_t kGroupRecordLength = 547;
+constexpr std::size_t kPupilRecordLength = 23; // the records of kind "3" after a group
+
+tables::TableDecl GroupTableDecl() {
+    return {{TextField("ABREV", 10),       TextField("TURNO", 1),     TextField("NIVEL", 5),
+             TextField("CURSO", 3),        TextField("GRUPO", 2),     TextField("MARCO", 1),
+             TextField("DESCRIP", 80),     TextField("TUTOR", 10),    IntegerField("MAXALUM"),
+             TextField("CODGRUDAE", 8),    TextField("ALIASDAE", 50), TextField("PLANDAE", 4),
+             TextField("NIVELDAE", 4),     TextField("ESPECDAE", 4),  TextField("TURNODAE", 4),
+             TextField("CURSODAE", 4),     TextField("MODELODAE", 4), TextField("TIPGRUDAE", 4),
+             TextField("CODPLANTIDAE", 8), TextField("TIPDOCDAE", 4), TextField("DNITUTORDAE", 15),
+             TextField("AULAGRUDAE", 8)},
+            {}};
+}
+
+// The DAE keys kept unchanged: field, position and width in the record.
+struct DaeKeyField {
+    const char* field;
+    std::size_t position;
+    std::size_t width;
+};
+constexpr DaeKeyField kDaeKeyFields[] = {
+    {"CODGRUDAE", 2, 8},    {"ALIASDAE", 10, 50},    {"PLANDAE", 60, 4},   {"NIVELDAE", 64, 4},
+    {"ESPECDAE", 68, 4},    {"TURNODAE", 72, 4},     {"CURSODAE", 76, 4},  {"MODELODAE", 80, 4},
+    {"TIPGRUDAE", 84, 4},   {"CODPLANTIDAE", 88, 8}, {"TIPDOCDAE", 96, 4}, {"DNITUTORDAE", 100, 15},
+    {"AULAGRUDAE", 540, 8},
+};
+
+// Code -> text, the first row of each code winning, as a search in table order finds it.
+using Lookup = std::unordered_map<std::string, std::string>;
+
+Lookup ReadLookup(tables::Table& table, std::string_view keyField, std::string_view valueField) {
+    Lookup lookup;
+    for (table.First(); !table.Eof(); table.Next())
+        lookup.try_emplace(table.AsString(keyField), table.AsString(valueField));
+    return lookup;
+}
+
+const std::string* Find(const Lookup& lookup, const std::string& key) {
+    const auto found = lookup.find(key);
+    return found == lookup.end() ? nullptr : &found->second;
+}
+
+std::string ShiftLetter(std::string_view shiftCode) {
+    const std::string digit = TrimBoth(Cut(shiftCode, 4, 1));
+    // Checked here too: the text helper is not to be handed an empty text.
+    if (digit.empty()) throw ConversionError("'' is not a valid integer value");
+    switch (const int shift = StrToInt(digit)) {
+    case 1:
+        return "M";
+    case 2:
+        return "V";
+    case 3:
+        return "N";
+    case 4:
+        return "D";
+    default:
+        return IntToStr(shift);
+    }
+}
+
+class GroupWriter {
+  public:
+    GroupWriter(Lookup levels, Lookup specialities, Lookup tutors)
+        : levels_(std::move(levels)), specialities_(std::move(specialities)), tutors_(std::move(tutors)) {}
+
+    void Write(std::string_view record, tables::Table& groups) {
+        const std::string shift = ShiftLetter(Cut(record, 72, 4));
+        const std::string level = Level(Cut(record, 64, 4));
+        const std::string* speciality = Find(specialities_, TrimTrailing(Cut(record, 68, 4)));
+        const std::string course = TrimBoth(Cut(Cut(record, 76, 4), 3, 2));
+
+        std::string key = TrimBoth(Cut(level, 1, 5)) + TrimBoth(Cut(course, 1, 2)) + "1";
+        if (groupKeys_.Contains(key)) {
+            key = groupKeys_.TakeSuffixed(std::string_view(key).substr(0, key.size() - 1));
+        } else {
+            groupKeys_.Add(key);
+        }
+        const std::string number = key.substr(key.size() - 1);
+
+        groups.Append();
+        groups.SetString("ABREV", abbreviations_.Take(key));
+        groups.SetString("TURNO", shift);
+        groups.SetString("NIVEL", level);
+        groups.SetString("CURSO", course);
+        groups.SetString("GRUPO", number);
+        groups.SetString("MARCO", "0");
+        groups.SetString("DESCRIP", shift + " " + level + " " + course + " " + number + "/" +
+                                        Field(record, 10, 50) + "/" + Field(record, 290, 50) + " " +
+                                        TrimBoth(speciality ? *speciality : std::string()));
+        // A blank document is no document: it must not find a teacher without one.
+        const std::string tutorDocument = TrimTrailing(Cut(record, 100, 15));
+        if (const std::string* tutor = Find(tutors_, tutorDocument); tutor && !tutorDocument.empty())
+            groups.SetString("TUTOR", *tutor);
+        SetIntegerFromText(groups, "MAXALUM", Cut(record, 286, 4));
+        for (const DaeKeyField& key : kDaeKeyFields)
+            groups.SetString(key.field, Cut(record, key.position, key.width));
+        groups.Post();
+    }
+
+  private:
+    // The abbreviation the user gave the level; "NIV" when left empty; the DAE
+    // code itself for a level the centre does not list.
+    std::string Level(std::string_view levelCode) const {
+        std::string level = TrimBoth(levelCode);
+        if (const std::string* abbreviation = Find(levels_, level)) level = *abbreviation;
+        if (TrimBoth(level).empty()) level = "NIV";
+        return level;
+    }
+
+    Lookup levels_;
+    Lookup specialities_;
+    Lookup tutors_;
+    UniqueCodes groupKeys_{LetterCase::Sensitive};
+    UniqueCodes abbreviations_{LetterCase::Sensitive};
+};
+
+// After a group come its records of kind "3". Anything else that is not the
+// next group is passed over 23 characters at a time, so the walk always ends.
+std::size_t SkipPupilRecords(std::string_view line, std::size_t position) {
+    do {
+        if (position >= line.size() || line[position] == '2') break;
+        position += kPupilRecordLength;
+    } while (position + 1 < line.size());
+    return position;
+}
+
+} // namespace
+
+void CreaGrupos(ExportContext& context) {
+    const auto file = FindDaeFile(context, "GRUPOS.txt", "No existe archivo DAE de Grupos (GRUPOS.txt)");
+    if (!file) return;
+    const std::string line = ReadFirstLine(*file);
+    tables::Table::Create(context.ktemp, "GRUPOST", GroupTableDecl());
+    tables::Table groups;
+    groups.Open(context.ktemp, "GRUPOST");
+
+    tables::Table levels;
+    levels.Open(context.ktemp, "daeNIVIMP", tables::OpenMode::ReadOnly);
+    tables::Table specialities;
+    specialities.Open(context.ktemp, "daeESPECI", tables::OpenMode::ReadOnly);
+    tables::Table teachers;
+    teachers.Open(context.ktemp, "PROFT", tables::OpenMode::Exclusive);
+    // Of teachers sharing a document, the tutor is the first in abbreviation order.
+    teachers.SetIndexName("ABREV");
+    const bool basque = context.Basque();
+    GroupWriter writer(ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
+                       ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
+                       ReadLookup(teachers, "DNI", "ABREV"));
+
+    const std::string_view text = line;
+    std::size_t position = kHeadLength;
+    while (position < text.size()) {
+        const std::string_view record = text.substr(position, kGroupRecordLength);
+        position += kGroupRecordLength;
+        if (record.front() != '2') continue;
+        writer.Write(record, groups);
+        position = SkipPupilRecords(text, position);
+    }
+    groups.Close();
+    teachers.Close();
+    specialities.Close();
+    levels.Close();
+}
+
+} // namespace tv::dae_to_tablorix
