@@ -1,0 +1,170 @@
+// ASIGT: for each line of V55T15W18T54_2.txt (plan, level and speciality with
+// one of their subjects), one assignment of the subject to the first group of
+// that plan, level and speciality, with fixed hours and no teacher. Each
+// subject used also learns in ASIGNOMT the level and course it belongs to.
+#include "dae_to_tablorix/record_line.h"
+#include "dae_to_tablorix/writers.h"
+#include "dae_to_tablorix/writers_support.h"
+
+#include "tables/table.h"
+#include "tables/text.h"
+
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace tv::dae_to_tablorix {
+
+namespace {
+
+constexpr std::size_t kRecordLength = 20;
+
+tables::TableDecl AssignmentTableDecl() {
+    return {{TextField("CASIG", 10),       TextField("CPROF", 10),       TextField("CGRUP", 10),
+             TextField("CAULA", 10),       TextField("TURNO", 1),        TextField("NIVEL", 5),
+             TextField("CURSO", 3),        TextField("GRUPO", 2),        FloatField("HORAS"),
+             TextField("SESIONES", 20),    TextField("CTAREA", 10),      TextField("CLAVEGRUPO", 10),
+             TextField("CLAVETURNO", 10),  TextField("CLAVENIVEL", 10),  TextField("CLAVEPLAN", 10),
+             TextField("CLAVECURSO", 10),  TextField("CLAVEESPEC", 10),  TextField("CLAVEMODEL", 10),
+             TextField("CLAVETIPGRU", 10), TextField("CLAVEPLANTI", 10), TextField("CLAVEASIG", 10)},
+            {}};
+}
+
+// A text key made of several values; '\0' never occurs inside them.
+std::string JoinKey(std::initializer_list<std::string_view> parts) {
+    std::string key;
+    for (const std::string_view part : parts) {
+        key += part;
+        key += '\0';
+    }
+    return key;
+}
+
+// ASIGT field <- GRUPOST field, copied for every assignment of the group.
+constexpr std::pair<const char*, const char*> kGroupFieldsCopied[] = {
+    {"CGRUP", "ABREV"},          {"CAULA", "AULAGRUDAE"},      {"TURNO", "TURNO"},
+    {"NIVEL", "NIVEL"},          {"CURSO", "CURSO"},           {"GRUPO", "GRUPO"},
+    {"CLAVEGRUPO", "CODGRUDAE"}, {"CLAVETURNO", "TURNODAE"},   {"CLAVENIVEL", "NIVELDAE"},
+    {"CLAVEPLAN", "PLANDAE"},    {"CLAVECURSO", "CURSODAE"},   {"CLAVEESPEC", "ESPECDAE"},
+    {"CLAVEMODEL", "MODELODAE"}, {"CLAVETIPGRU", "TIPGRUDAE"}, {"CLAVEPLANTI", "CODPLANTIDAE"},
+};
+constexpr std::size_t kGroupFieldCount = std::size(kGroupFieldsCopied);
+
+struct Group {
+    std::string values[kGroupFieldCount]; // in the order of kGroupFieldsCopied
+    const std::string& Abbreviation() const { return values[0]; }
+    const std::string& Level() const { return values[3]; }
+    const std::string& Course() const { return values[4]; }
+};
+
+// The first group of each plan, level and speciality, as a search in table order finds it.
+std::unordered_map<std::string, Group> ReadFirstGroups(tables::Table& groups) {
+    std::unordered_map<std::string, Group> firstGroups;
+    for (groups.First(); !groups.Eof(); groups.Next()) {
+        const std::string key =
+            JoinKey({groups.AsString("PLANDAE"), groups.AsString("NIVELDAE"), groups.AsString("ESPECDAE")});
+        if (firstGroups.contains(key)) continue;
+        Group group;
+        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+            group.values[i] = groups.AsString(kGroupFieldsCopied[i].second);
+        firstGroups.emplace(key, std::move(group));
+    }
+    return firstGroups;
+}
+
+struct Subject {
+    tables::Bookmark row;
+    std::string code;    // COD, the Tablorix short code
+    std::string daeCode; // CODIGODAE
+    std::string level;   // DENIVEL without blanks at both ends
+    std::string course;  // DECURSO without blanks at both ends
+};
+
+std::unordered_map<std::string, Subject> ReadFirstSubjects(tables::Table& subjects) {
+    std::unordered_map<std::string, Subject> firstSubjects;
+    for (subjects.First(); !subjects.Eof(); subjects.Next()) {
+        std::string daeCode = subjects.AsString("CODIGODAE");
+        if (firstSubjects.contains(daeCode)) continue;
+        firstSubjects.emplace(daeCode, Subject{subjects.GetBookmark(), subjects.AsString("COD"), daeCode,
+                                               TrimBoth(subjects.AsString("DENIVEL")),
+                                               TrimBoth(subjects.AsString("DECURSO"))});
+    }
+    return firstSubjects;
+}
+
+// A subject keeps the level it was first met with; its course is kept only
+// while it is met in a single course of that level.
+void UpdateSubjectLevel(Subject& subject, const Group& group, tables::Table& subjects) {
+    std::string level = subject.level;
+    std::string course = subject.course;
+    if (level.empty() && course.empty()) {
+        level = group.Level();
+        course = group.Course();
+    } else if (level == group.Level() && !course.empty()) {
+        course.clear();
+    } else {
+        return;
+    }
+    subjects.GotoBookmark(subject.row);
+    subjects.Edit();
+    subjects.SetString("DENIVEL", level);
+    subjects.SetString("DECURSO", course);
+    subjects.Post();
+    // What the fields read back as.
+    subject.level = TrimBoth(Cut(level, 1, 5));
+    subject.course = TrimBoth(Cut(course, 1, 3));
+}
+
+void AppendAssignment(const Group& group, const Subject& subject, tables::Table& assignments) {
+    assignments.Append();
+    assignments.SetString("CASIG", subject.code);
+    for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+        assignments.SetString(kGroupFieldsCopied[i].first, group.values[i]);
+    assignments.SetFloat("HORAS", 4);
+    assignments.SetString("SESIONES", "1111");
+    assignments.SetString("CTAREA", "0100");
+    assignments.SetString("CLAVEASIG", subject.daeCode);
+    assignments.Post();
+}
+
+} // namespace
+
+void CreaAsignaciones(ExportContext& context) {
+    const auto file =
+        FindDaeFile(context, "V55T15W18T54_2.txt", "No existe archivo DAE (V55T15W18T54_2.txt)");
+    if (!file) return;
+    const std::string line = ReadFirstLine(*file);
+    tables::Table::Create(context.ktemp, "ASIGT", AssignmentTableDecl());
+    tables::Table assignments;
+    assignments.Open(context.ktemp, "ASIGT");
+    tables::Table subjects;
+    subjects.Open(context.ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
+    tables::Table groups;
+    groups.Open(context.ktemp, "GRUPOST", tables::OpenMode::Exclusive);
+
+    const auto firstGroups = ReadFirstGroups(groups);
+    auto firstSubjects = ReadFirstSubjects(subjects);
+    std::unordered_set<std::string> written; // group, plan, level, speciality and subject of each row
+    for (const std::string_view record : SplitRecords(line, kRecordLength)) {
+        // The codes are compared with stored values, which read back without trailing blanks.
+        const std::string level = TrimTrailing(Cut(record, 1, 4));
+        const std::string plan = TrimTrailing(Cut(record, 5, 4));
+        const std::string speciality = TrimTrailing(Cut(record, 9, 4));
+        const auto group = firstGroups.find(JoinKey({plan, level, speciality}));
+        if (group == firstGroups.end()) continue;
+        const auto subject = firstSubjects.find(TrimTrailing(Cut(record, 13, 8)));
+        if (subject == firstSubjects.end()) continue;
+        if (!written
+                 .insert(JoinKey(
+                     {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode}))
+                 .second)
+            continue;
+        AppendAssignment(group->second, subject->second, assignments);
+        UpdateSubjectLevel(subject->second, group->second, subjects);
+    }
+    groups.Close();
+    subjects.Close();
+    assignments.Close();
+}
+
+} // namespace tv::dae_to_tablorix
