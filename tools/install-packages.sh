@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing needs.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+    cmake ninja-build g++ clang libclang-rt-14-dev \
+    libgtest-dev libgmock-dev libcli11-dev \
+    python3 python3-dbf \
+    mingw-w64 wine64 \
+    >/dev/null

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the unit and end-to-end tests with warnings as
+# errors, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded fuzzing run of the table and index readers, and the Windows build of
+# the command-line program run under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+echo "== Pruebas (avisos como errores)"
+cmake --workflow --preset ci
+
+echo "== Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer"
+cmake --workflow --preset asan
+
+echo "== Fuzzing de los lectores de tablas e índices"
+tools/fuzz.sh "${TV_FUZZ_SECONDS:-60}"
+
+echo "== Compilación para Windows y prueba bajo Wine"
+tools/windows-check.sh
+echo "== Todo correcto"
