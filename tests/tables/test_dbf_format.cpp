@@ -8,13 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <limits>
-#include <new>
 #include <optional>
 #include <span>
 #include <string>
@@ -22,24 +20,6 @@
 #include <tuple>
 #include <variant>
 #include <vector>
-
-// Counts heap allocations so the decode paths can be held to "none beyond the
-// returned string": they run per field per record on large tables.
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace tv::tables {
 namespace {
@@ -624,30 +604,6 @@ TEST(DbfField, ShortestDecimal) {
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(ShortestDecimal(value), text);
-}
-
-// Decoding runs for every field of every record: no allocation beyond the
-// returned string (short results fit in the string itself).
-TEST(DbfField, DecodingDoesNotAllocate) {
-    const DbfField n = Def('N', 20, 4), i = Def('I', 4), o = Def('O', 8), l = Def('L', 1), c = Def('C', 100);
-    const std::string_view nRaw = "            325.3200", iRaw = "\x80\0\0\x05"sv,
-                           oRaw = "\xC0\x45\xD3\x33\x33\x33\x33\x33"sv;
-    const std::string cRaw(100, 'x');
-    double number = 0;
-    const long before = g_allocations.load();
-    EXPECT_TRUE(FieldNumber(n, nRaw, number));
-    EXPECT_TRUE(FieldNumber(i, iRaw, number));
-    EXPECT_TRUE(FieldNumber(o, oRaw, number));
-    EXPECT_FALSE(IsBlankField(n, nRaw));
-    EXPECT_TRUE(FieldBoolean(l, "T"));
-    EXPECT_EQ(FieldText(n, nRaw).size(), 6u);
-    EXPECT_EQ(FieldText(o, oRaw).size(), 5u);
-    EXPECT_EQ(FieldText(Def('@', 8), "\x42\xC9\xD1\x04\x5F\x8E\x64\x00"sv).size(), 19u);
-    const long shortTexts = g_allocations.load() - before;
-    EXPECT_EQ(FieldText(c, cRaw).size(), 100u);
-    const long longText = g_allocations.load() - before - shortTexts;
-    EXPECT_EQ(shortTexts, 1) << "only the 19-character timestamp outgrows the small-string buffer";
-    EXPECT_EQ(longText, 1);
 }
 
 // ---------------------------------------------------------------------------
