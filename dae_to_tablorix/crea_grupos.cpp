@@ -6,7 +6,6 @@
 #include "dae_to_tablorix/writers.h"
 #include "dae_to_tablorix/writers_support.h"
 
-#include "tables/conversion_error.h"
 #include "tables/table.h"
 #include "tables/text.h"
 
@@ -62,10 +61,7 @@ const std::string* Find(const Lookup& lookup, const std::string& key) {
 }
 
 std::string ShiftLetter(std::string_view shiftCode) {
-    const std::string digit = TrimBoth(Cut(shiftCode, 4, 1));
-    // Checked here too: the text helper is not to be handed an empty text.
-    if (digit.empty()) throw ConversionError("'' is not a valid integer value");
-    switch (const int shift = StrToInt(digit)) {
+    switch (const int shift = StrToInt(TrimBoth(Cut(shiftCode, 4, 1)))) {
     case 1:
         return "M";
     case 2:
