@@ -289,10 +289,7 @@ void Table::Reindex() {
 
 const std::vector<FieldInfo>& Table::Fields() const {
     impl_->CheckActive();
-    static thread_local std::vector<FieldInfo> infos;
-    infos.clear();
-    for (const DbfField& f : impl_->data->Fields()) infos.push_back({f.name, f.type, f.length, f.decimals});
-    return infos;
+    return impl_->data->FieldInfos();
 }
 
 int Table::FieldIndex(std::string_view name) const {

@@ -99,6 +99,7 @@ void TableData::Load() {
     const std::vector<std::uint8_t> file = ReadWholeFile(dbfPath_);
     header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
     headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
+    for (const DbfField& f : header_.fields) fieldInfos_.push_back({f.name, f.type, f.length, f.decimals});
     recordLength_ = header_.recordLength;
     const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
     const auto data = file.begin() + header_.headerLength;

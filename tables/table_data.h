@@ -6,6 +6,7 @@
 #include "tables/dbf_format.h"
 #include "tables/file_lock.h"
 #include "tables/mdx_file.h"
+#include "tables/table.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -64,6 +65,7 @@ public:
     const std::filesystem::path& Path() const { return dbfPath_; }
     const DbfHeader& Header() const { return header_; }
     const std::vector<DbfField>& Fields() const { return header_.fields; }
+    const std::vector<FieldInfo>& FieldInfos() const { return fieldInfos_; }
     int FieldNumber(std::string_view name) const; // -1 when absent
     std::uint32_t RecordCount() const { return static_cast<std::uint32_t>(records_.size() / recordLength_); }
     std::size_t RecordLength() const { return recordLength_; }
@@ -105,6 +107,7 @@ private:
     FileLock lock_;
 
     DbfHeader header_;
+    std::vector<FieldInfo> fieldInfos_;
     std::vector<std::uint8_t> headerBytes_;
     std::size_t recordLength_ = 1;
     std::vector<char> records_;
