@@ -15,5 +15,6 @@ struct Command {
 
 Command AddTablaCommand(CLI::App& app);
 Command AddExportarCommand(CLI::App& app);
+Command AddImportarCommand(CLI::App& app);
 
 } // namespace tv::cli

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     const std::vector<tv::cli::Command> commands = {
         tv::cli::AddTablaCommand(app),
         tv::cli::AddExportarCommand(app),
+        tv::cli::AddImportarCommand(app),
     };
 
     try {
