@@ -32,12 +32,12 @@ bool Repeats(Language& language, const std::string& abbreviation) {
 AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
     Language languages[] = {
         {"ABREVCAST",
-         "Abreviatura en Castellano Repetida - Compr\xFA"
-         "ebelo.",
+         "Abreviatura en Castellano Repetida - Compru\xE9"
+         "belo.",
          {}},
         {"ABREVEUSK",
-         "Abreviatura en Euskera Repetida - Compr\xFA"
-         "ebelo.",
+         "Abreviatura en Euskera Repetida - Compru\xE9"
+         "belo.",
          {}},
     };
     context.state.WorkflowState = 0;

@@ -13,10 +13,10 @@ using dae_to_tablorix::DatosNivel;
 using dae_to_tablorix::FinalRecogida;
 using Rows = std::vector<std::vector<std::string>>;
 
-const std::string kCastilianRepeated = "Abreviatura en Castellano Repetida - Compr\xFA"
-                                       "ebelo.";
-const std::string kBasqueRepeated = "Abreviatura en Euskera Repetida - Compr\xFA"
-                                    "ebelo.";
+const std::string kCastilianRepeated = "Abreviatura en Castellano Repetida - Compru\xE9"
+                                       "belo.";
+const std::string kBasqueRepeated = "Abreviatura en Euskera Repetida - Compru\xE9"
+                                    "belo.";
 
 Row Level(const std::string& code, const std::string& castilian, const std::string& basque) {
     return {{"COD", code},
