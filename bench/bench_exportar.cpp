@@ -1,0 +1,74 @@
+// Times the whole `transveloradae-cli exportar` process on generated large
+// centres: half, once and twice the reference size (3,000 teachers, 1,500
+// groups, 30,000 assignment lines), each run into a fresh KTEMP. Prints the
+// best and median wall time per size, so that growth can be read off.
+//
+//   bench_exportar [--runs N]
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Run(const std::string& command) {
+    const int status = std::system((command + " >/dev/null").c_str());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
+}
+
+double MillisecondsOf(const std::string& command) {
+    const auto start = std::chrono::steady_clock::now();
+    Run(command);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int runs = 5;
+    if (argc == 3 && std::string(argv[1]) == "--runs") runs = std::max(1, std::atoi(argv[2]));
+
+    const fs::path work = fs::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    try {
+        std::printf("%-8s %9s %7s %12s %9s %11s %16s\n", "scale", "teachers", "groups", "assignments",
+                    "best ms", "median ms", "median us/line");
+        for (const double scale : {0.5, 1.0, 2.0}) {
+            const int teachers = static_cast<int>(3000 * scale);
+            const int groups = static_cast<int>(1500 * scale);
+            const int assignments = static_cast<int>(30000 * scale);
+            const fs::path dae = work / ("dae-" + std::to_string(assignments));
+            Run(std::string(TV_GENERATOR_PATH) + " " + dae.string() + " --teachers " +
+                std::to_string(teachers) + " --groups " + std::to_string(groups) + " --assignments " +
+                std::to_string(assignments));
+
+            std::vector<double> times;
+            for (int run = 0; run < runs; ++run) {
+                const fs::path ktemp = work / "ktemp";
+                fs::remove_all(ktemp);
+                times.push_back(MillisecondsOf(std::string(TV_CLI_PATH) + " exportar --dae " + dae.string() +
+                                               " --ktemp " + ktemp.string() + " --niveles " +
+                                               (dae / "niveles.csv").string() + " 2>/dev/null"));
+            }
+            std::sort(times.begin(), times.end());
+            const double median = times[times.size() / 2];
+            std::printf("%-8.1f %9d %7d %12d %9.1f %11.1f %16.2f\n", scale, teachers, groups, assignments,
+                        times.front(), median, 1000.0 * median / assignments);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        fs::remove_all(work);
+        return 1;
+    }
+    fs::remove_all(work);
+    return 0;
+}
