@@ -110,7 +110,9 @@ TEST_F(ExportarTest, TheTeacherAndRoomIndexesAreInKeyOrder) {
             std::vector<std::uint32_t> records;
             for (std::size_t i = 0; i < entries.size(); ++i) {
                 const auto& [key, record] = entries[i];
-                if (i > 0) EXPECT_LE(tables::CompareIndexKeys(tag.keyType, entries[i - 1].first, key), 0);
+                if (i > 0) {
+                    EXPECT_LE(tables::CompareIndexKeys(tag.keyType, entries[i - 1].first, key), 0);
+                }
                 rows.GotoBookmark({record});
                 std::string field = rows.AsString(tag.expression);
                 field.resize(static_cast<std::size_t>(tag.keyLength), ' ');
