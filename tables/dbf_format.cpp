@@ -108,7 +108,12 @@ void WriteDate(std::uint8_t* p, const FileDate& date) {
 // Messages (Windows-1252 text)
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '\'';
+    quoted += text;
+    quoted += '\'';
+    return quoted;
 }
 
 std::string HexByte(std::uint8_t value) {
