@@ -106,11 +106,11 @@ class GroupWriter {
                                         TrimBoth(speciality ? *speciality : std::string()));
         // A blank document is no document: it must not find a teacher without one.
         const std::string tutorDocument = TrimTrailing(Cut(record, 100, 15));
-        if (const std::string* tutor = Find(tutors_, tutorDocument); tutor && !tutorDocument.empty())
+        if (const std::string* tutor = tutorDocument.empty() ? nullptr : Find(tutors_, tutorDocument))
             groups.SetString("TUTOR", *tutor);
         SetIntegerFromText(groups, "MAXALUM", Cut(record, 286, 4));
-        for (const DaeKeyField& key : kDaeKeyFields)
-            groups.SetString(key.field, Cut(record, key.position, key.width));
+        for (const DaeKeyField& dae : kDaeKeyFields)
+            groups.SetString(dae.field, Cut(record, dae.position, dae.width));
         groups.Post();
     }
 
