@@ -144,6 +144,18 @@ TEST_F(ExportarTest, CastilianTextsWithTheLanguageBoxSetOtherwise) {
     }
 }
 
+TEST_F(ExportarTest, APrivateCentreReadsTeacherRecordsOf599Characters) {
+    // The sample is a public centre (578): read as private, every record after
+    // the first is misplaced and the 40 records of the line make 39.
+    ASSERT_EQ(Exportar(kSample / "DAE", {"--privado", "--niveles", levelsCsv}).exitCode, 0);
+    const auto names = Column("PROFT", "NOMBRE");
+    ASSERT_EQ(names.size(), 39u);
+    EXPECT_EQ(names[0], "GARAIKOETXEA LARRA\xD1"
+                        "AGA AITZIBER");
+    EXPECT_NE(names[1], "GARC\xCD"
+                        "A L\xD3PEZ ANA");
+}
+
 TEST_F(ExportarTest, AMissingFolderOrFileEndsWithExitCodeOne) {
     CliResult run = Exportar(work / "no-existe");
     EXPECT_EQ(run.exitCode, 1);
