@@ -88,6 +88,8 @@ int RunExportar(const ExportarOptions& options) {
         summary.Print();
         return ExitCodeFor(state);
     }
+    // A template code that is not offered stops the run before anything is saved.
+    const std::string chosenTemplate = ChooseTemplate(context.ktemp, templateCode);
     dae_to_tablorix::AcceptCentreData(context, version);
     if (!dae_to_tablorix::DatosNivel(context)) {
         summary.Print();
@@ -98,7 +100,7 @@ int RunExportar(const ExportarOptions& options) {
         summary.Print();
         return kExitRepeatedAbbreviation;
     }
-    dae_to_tablorix::TransferRun(context, ChooseTemplate(context.ktemp, templateCode));
+    dae_to_tablorix::TransferRun(context, chosenTemplate);
     summary.Print();
     return ExitCodeFor(state);
 }

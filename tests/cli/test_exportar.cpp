@@ -216,15 +216,17 @@ TEST_F(ExportarTest, ARepeatedAbbreviationEndsWithExitCodeThreeAndSavesNothing) 
 }
 
 TEST_F(ExportarTest, TheTemplateIsChosenByCode) {
-    ASSERT_EQ(Exportar(kSample / "DAE", {"--plantilla", "JUN2526"}).exitCode, 0);
-    EXPECT_EQ(Column("DIASHORAST", "PLANTILLA"), std::vector<std::string>(25, "JUN2526"));
-
-    const CliResult run = Exportar(kSample / "DAE", {"--plantilla", "NADA"});
+    // A code that is not offered stops the run before the levels are saved.
+    const CliResult run = Exportar(kSample / "DAE", {"--plantilla", "NADA", "--niveles", levelsCsv});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("--plantilla: no hay ninguna plantilla con el código 'NADA' (plantillas: ORD2526, "
                            "JUN2526)"),
               std::string::npos)
         << run.err;
+    EXPECT_FALSE(Exists("daeNIVIMP2"));
+
+    ASSERT_EQ(Exportar(kSample / "DAE", {"--plantilla", "JUN2526"}).exitCode, 0);
+    EXPECT_EQ(Column("DIASHORAST", "PLANTILLA"), std::vector<std::string>(25, "JUN2526"));
 }
 
 TEST_F(ExportarTest, WithoutATemplateFileTheRunStopsBeforeTheWriters) {
