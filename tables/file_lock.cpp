@@ -16,9 +16,9 @@ FileLock::~FileLock() { Release(); }
 
 namespace {
 OVERLAPPED FarByte() {
-    OVERLAPPED far{};
-    far.OffsetHigh = 0x7FFFFFFF;
-    return far;
+    OVERLAPPED region{};
+    region.OffsetHigh = 0x7FFFFFFF;
+    return region;
 }
 } // namespace
 
@@ -29,9 +29,9 @@ bool FileLock::Acquire(const std::filesystem::path& file, Kind kind) {
     if (h == INVALID_HANDLE_VALUE) return false;
     // Windows locks are mandatory for the bytes they cover, so lock one byte
     // far past the end of any table: it blocks other lockers, not readers.
-    OVERLAPPED far = FarByte();
+    OVERLAPPED region = FarByte();
     const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (kind == Kind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
-    if (!LockFileEx(h, flags, 0, 1, 0, &far)) {
+    if (!LockFileEx(h, flags, 0, 1, 0, &region)) {
         CloseHandle(h);
         return false;
     }
@@ -41,8 +41,8 @@ bool FileLock::Acquire(const std::filesystem::path& file, Kind kind) {
 
 void FileLock::Release() {
     if (!handle_) return;
-    OVERLAPPED far = FarByte();
-    UnlockFileEx(static_cast<HANDLE>(handle_), 0, 1, 0, &far);
+    OVERLAPPED region = FarByte();
+    UnlockFileEx(static_cast<HANDLE>(handle_), 0, 1, 0, &region);
     CloseHandle(static_cast<HANDLE>(handle_));
     handle_ = nullptr;
 }

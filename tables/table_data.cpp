@@ -99,7 +99,10 @@ void TableData::Load() {
     const std::vector<std::uint8_t> file = ReadWholeFile(dbfPath_);
     header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
     headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
-    for (const DbfField& f : header_.fields) fieldInfos_.push_back({f.name, f.type, f.length, f.decimals});
+    for (const DbfField& f : header_.fields) {
+        fieldInfos_.push_back({f.name, f.type, f.length, f.decimals});
+        fieldNumbers_.emplace(AnsiUpperCase(f.name), static_cast<int>(fieldInfos_.size() - 1));
+    }
     recordLength_ = header_.recordLength;
     const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
     const auto data = file.begin() + header_.headerLength;
@@ -130,9 +133,11 @@ void TableData::LoadMdx() {
 }
 
 int TableData::FieldNumber(std::string_view name) const {
+    // Field names are looked up for every read and write: exact spelling first.
     for (std::size_t i = 0; i < header_.fields.size(); ++i)
-        if (AnsiSameText(header_.fields[i].name, name)) return static_cast<int>(i);
-    return -1;
+        if (header_.fields[i].name == name) return static_cast<int>(i);
+    const auto it = fieldNumbers_.find(AnsiUpperCase(name));
+    return it == fieldNumbers_.end() ? -1 : it->second;
 }
 
 bool TableData::HasTag(std::string_view fieldName) const {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tv::tables {
@@ -108,6 +109,7 @@ private:
 
     DbfHeader header_;
     std::vector<FieldInfo> fieldInfos_;
+    std::unordered_map<std::string, int> fieldNumbers_; // by upper-case name
     std::vector<std::uint8_t> headerBytes_;
     std::size_t recordLength_ = 1;
     std::vector<char> records_;
