@@ -7,7 +7,6 @@
 #include "tables/text.h"
 
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 
@@ -33,10 +32,13 @@ std::string RegistryKey(const std::filesystem::path& path) {
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TableError("No se puede abrir la tabla '" + DisplayName(path) + "'.");
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
+    const std::streamoff size = in.tellg();
+    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
     return bytes;
 }
 
@@ -223,9 +225,20 @@ void TableData::WriteFiles(bool mdxOnly) {
         image.insert(image.end(), headerBytes_.begin(), headerBytes_.end());
         image.insert(image.end(), records_.begin(), records_.end());
         image.push_back(0x1A);
-        WriteFileAtomically(dbfPath_, image);
-        // The rename replaced the file we held: hold the new one.
-        lock_.Acquire(dbfPath_, access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
+        // Windows will not replace a file that a handle of ours holds open:
+        // let go of the lock while the new file takes the old one's place.
+        lock_.Release();
+        const auto relock = [this] {
+            if (users_ > 0)
+                lock_.Acquire(dbfPath_, access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
+        };
+        try {
+            WriteFileAtomically(dbfPath_, image);
+        } catch (...) {
+            relock();
+            throw;
+        }
+        relock();
     }
     if (hasMdx_) WriteFileAtomically(mdxPath_, BuildMdxImage());
 }

@@ -9,5 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     cmake ninja-build g++ clang libclang-rt-14-dev \
     libgtest-dev libgmock-dev libcli11-dev \
     python3 python3-dbf \
-    mingw-w64 wine64 \
+    mingw-w64 wine wine64 \
     >/dev/null

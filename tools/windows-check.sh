@@ -8,12 +8,32 @@ cmake --build --preset mingw --target transveloradae-cli
 export WINEPREFIX="${WINEPREFIX:-$(mktemp -d)}" WINEDEBUG=-all
 exe=build/mingw/cli/transveloradae-cli.exe
 table=$(winepath -w tests/data/tablas/PROFESORES.DBF 2>/dev/null)
-out=$(wine64 "$exe" tabla "$table" --csv | tr -d '\r')
+out=$(wine "$exe" tabla "$table" --csv | tr -d '\r')
 expected=$(build/ci/cli/transveloradae-cli tabla tests/data/tablas/PROFESORES.DBF --csv | tr -d '\r')
 if [ "$out" != "$expected" ]; then
     echo "La salida bajo Windows difiere:"; diff <(echo "$expected") <(echo "$out") || true
     exit 1
 fi
 # Table names resolve without regard to case on Windows too.
-wine64 "$exe" tabla "$(winepath -w tests/data/tablas)\\profesores" >/dev/null
+wine "$exe" tabla "$(winepath -w tests/data/tablas)\\profesores" >/dev/null
 echo "Windows: transveloradae-cli tabla correcto"
+
+# exportar on the sample school: \KTEMP is at the root of the current drive.
+drive=$(mktemp -d)
+trap 'rm -rf "$drive"' EXIT
+cp -r examples/centro-ejemplo/DAE "$drive/DAE"
+cp examples/centro-ejemplo/niveles.csv "$drive/"
+ln -sfn "$drive" "$WINEPREFIX/dosdevices/k:"
+(cd "$drive/DAE" && wine "$OLDPWD/$exe" exportar --dae 'k:\DAE' --version 2526 --niveles 'k:\niveles.csv' >/dev/null)
+linux=$(mktemp -d)
+build/ci/cli/transveloradae-cli exportar --dae examples/centro-ejemplo/DAE --ktemp "$linux" --version 2526 \
+    --niveles examples/centro-ejemplo/niveles.csv >/dev/null
+for table in ASIGNOMT PROFT AULAT GRUPOST ASIGT DIASHORAST daeCENTRO; do
+    if ! cmp -s <(build/ci/cli/transveloradae-cli tabla "$drive/KTEMP/$table.DBF" --csv) \
+                <(build/ci/cli/transveloradae-cli tabla "$linux/$table.DBF" --csv); then
+        echo "Windows: la tabla $table difiere de la escrita en Linux"
+        exit 1
+    fi
+done
+rm -rf "$linux"
+echo "Windows: exportar escribe en \\KTEMP de la unidad actual las mismas tablas que en Linux"
