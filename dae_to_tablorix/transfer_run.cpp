@@ -32,7 +32,8 @@ void WriteDayHourTable(const std::filesystem::path& ktemp, std::string_view temp
 
 } // namespace
 
-TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode) {
+TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode,
+                            const std::function<void()>& beforeFinalMessage) {
     if (!tables::FileExistsNoCase(context.ktemp, "daePLANTILLAS.DBF"))
         return TransferOutcome::NoTemplateTable;
 
@@ -50,6 +51,7 @@ TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode)
     CreaGrupos(context);
     CreaAsignaciones(context);
 
+    if (beforeFinalMessage) beforeFinalMessage();
     context.prompt.Message("Proceso finalizado");
     return TransferOutcome::Finished;
 }

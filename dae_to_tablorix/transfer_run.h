@@ -4,6 +4,7 @@
 
 #include "dae_to_tablorix/export_context.h"
 
+#include <functional>
 #include <string_view>
 
 namespace tv::dae_to_tablorix {
@@ -18,6 +19,9 @@ enum class TransferOutcome {
 // that no template of the file carries leaves DIASHORAST empty and the writers
 // still run. Errors (a number that is not one, a table that cannot be opened)
 // propagate and end the run; what was posted before stays.
-TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode);
+// `beforeFinalMessage` runs after the writers and before "Proceso finalizado",
+// so a window can end its wait state before the box opens.
+TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode,
+                            const std::function<void()>& beforeFinalMessage = {});
 
 } // namespace tv::dae_to_tablorix
