@@ -1,0 +1,52 @@
+#include "tablorix_to_dae/class_values.h"
+
+#include "tablorix_to_dae/work_tables.h"
+
+#include "tables/text.h"
+
+namespace tv::tablorix_to_dae {
+namespace {
+
+std::string PaddedTo(std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+} // namespace
+
+ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lookups& lookups) {
+    ClassValues values;
+    values.key = ClassKey(lesson.teacher, lesson.day, lesson.period);
+    values.documentType = teacher.documentType;
+    values.document = teacher.document;
+
+    const int lastPeriod = lesson.sessions <= 1 ? lesson.period : lesson.period + lesson.sessions - 1;
+    if (const auto first = lookups.periods.find(lesson.period); first != lookups.periods.end())
+        values.start = first->second.start;
+    if (const auto last = lookups.periods.find(lastPeriod); last != lookups.periods.end())
+        values.end = last->second.end;
+
+    values.group = lesson.group;
+    values.pupils = lesson.pupils;
+    if (const auto group = lookups.groups.find(lesson.group); group != lookups.groups.end()) {
+        const GroupCodes& codes = group->second;
+        values.level = codes.level;
+        values.plan = codes.plan;
+        values.groupCode = codes.code;
+        values.alias = codes.alias;
+        if (values.pupils == "0") values.pupils = codes.maxPupils;
+    }
+
+    values.subject = lesson.subject;
+    if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
+        values.subjectCode = PaddedTo(subject->second.code, 8);
+        values.subjectName = subject->second.name;
+    }
+
+    values.task = lesson.task;
+    if (TrimBoth(values.task).empty()) values.task = TrimBoth(values.level).empty() ? "" : "101";
+    values.room = lesson.room;
+    return values;
+}
+
+} // namespace tv::tablorix_to_dae

@@ -1,0 +1,100 @@
+#include "tablorix_to_dae/codification_rules.h"
+
+#include "tablorix_to_dae/crea_txt_cuadro_horario.h"
+#include "tablorix_to_dae/messages.h"
+
+#include "tables/text.h"
+
+namespace tv::tablorix_to_dae {
+namespace {
+
+// Sets TIPDOC and DOC on the records of `detail` (one teacher's records) from
+// its first record on, stopping at one of another teacher.
+void CopyDocument(tables::Table& detail, const std::string& abbreviation, const std::string& documentType,
+                  const std::string& document) {
+    for (detail.First(); !detail.Eof(); detail.Next()) {
+        if (detail.AsString("ABREVPROF") != abbreviation) break;
+        detail.Edit();
+        detail.SetString("TIPDOC", documentType);
+        detail.SetString("DOC", document);
+        detail.Post();
+    }
+}
+
+void ReturnTo(tables::Table& table, const tables::Bookmark& mark) {
+    if (mark.record != 0) table.GotoBookmark(mark);
+}
+
+} // namespace
+
+LectiveEditing LectiveRule(std::string_view subjectCode) {
+    const bool lective = TrimControl(subjectCode).size() >= 5;
+    return {lective, lective, !lective};
+}
+
+std::optional<LectiveEditing> ApplyLective(std::string_view column, const tables::Table& classes) {
+    if (column != "CODASIG" && column != "TIP_ACTIV") return std::nullopt;
+    return LectiveRule(classes.AsString("CODASIG"));
+}
+
+std::optional<std::string_view> ReadOnlyListMessage(CodeList list, const LectiveEditing& editing) {
+    if (list == CodeList::Subject && !editing.subjectEditable) return kSubjectListOnNonLectiveLine;
+    if (list == CodeList::Activity && !editing.activityEditable) return kActivityListOnLectiveLine;
+    return std::nullopt;
+}
+
+bool FillNameFromSubject(tables::Table& classes, const tables::Table& chosenSubject, bool listReadOnly) {
+    if (listReadOnly) return false;
+    const std::string description = chosenSubject.AsString("DESCCAST");
+    if (classes.AsString("NOMASIG") == description) return false;
+    classes.Edit();
+    classes.SetString("NOMASIG", description);
+    return true;
+}
+
+void FillPlanFromLevel(tables::Table& classes, const tables::Table& chosenLevel) {
+    classes.Edit();
+    if (TrimControl(classes.AsString("GRUPNIV")).empty())
+        classes.Clear("PLAN");
+    else
+        classes.SetString("PLAN", chosenLevel.AsString("PLAN"));
+}
+
+void CopyDocumentToTeacherRecords(CodificationTables& tables) {
+    const std::string abbreviation = tables.teachers.AsString("ABREV");
+    const std::string documentType = tables.teachers.AsString("TIPODNI");
+    const std::string document = tables.teachers.AsString("DNI");
+
+    const tables::Bookmark classMark = tables.classes.GetBookmark();
+    CopyDocument(tables.classes, abbreviation, documentType, document);
+    ReturnTo(tables.classes, classMark);
+
+    const tables::Bookmark groupMark = tables.groups.GetBookmark();
+    CopyDocument(tables.teacherGroups, abbreviation, documentType, document);
+    ReturnTo(tables.groups, groupMark);
+}
+
+std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
+    std::vector<std::string> missing;
+    const tables::Bookmark mark = teachers.GetBookmark();
+    for (teachers.First(); !teachers.Eof(); teachers.Next())
+        if (TrimControl(teachers.AsString("DNI")).empty()) missing.push_back(teachers.AsString("ABREV"));
+    ReturnTo(teachers, mark);
+    return missing;
+}
+
+TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables) {
+    context.codificationStatus = kCodificationFinished;
+    for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
+        if (!TrimControl(tables.teachers.AsString("DNI")).empty()) continue;
+        if (context.prompt.Question(kTeacherWithoutDocumentQuestion)) return TerminarOutcome::KeepEditing;
+        context.codificationStatus = kCodificationNotFinished;
+        break;
+    }
+    if (context.codificationStatus == kCodificationFinished) CreaTXTCuadroHorario(context, tables);
+    context.state.WorkflowState = context.codificationStatus == kCodificationNotFinished ? 4 : 0;
+    tables.Close();
+    return TerminarOutcome::Closed;
+}
+
+} // namespace tv::tablorix_to_dae

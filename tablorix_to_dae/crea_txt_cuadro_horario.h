@@ -1,0 +1,29 @@
+// CreaTXTCuadroHorario: fCUADROS.txt, the DAE timetable file, into the DAE
+// folder: the centre's header line, then each CUADROH2 record in key order
+// followed by the CUADROH3 records of its key. Windows-1252, CR LF after
+// every line.
+#pragma once
+
+#include "tablorix_to_dae/codification_tables.h"
+#include "tablorix_to_dae/import_context.h"
+
+#include <string>
+#include <string_view>
+
+namespace tv::tablorix_to_dae {
+
+inline constexpr std::string_view kTimetableFile = "fCUADROS.txt";
+
+// The file's content from the codification's cursors: the centre's first
+// record; CUADROH2 is unlinked from the teachers and walked in PROF_DIA_SES
+// order; CUADROH3, detail of CUADROH2, is filtered on each key.
+std::string TimetableFileContent(CodificationTables& tables);
+
+// Writes the file in context.daeFolder. The new content goes to a temporary
+// file that replaces the earlier one only once complete, so a failed write
+// leaves the earlier file as it was. A missing folder ("No existe la carpeta")
+// or a failed write (its message) sets CodificationStatus to 4. True when
+// the file was written.
+bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables);
+
+} // namespace tv::tablorix_to_dae

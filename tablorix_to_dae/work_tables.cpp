@@ -1,0 +1,89 @@
+#include "tablorix_to_dae/work_tables.h"
+
+#include "tables/text.h"
+#include "tablorix_to_dae/table_snapshot.h"
+
+#include <vector>
+
+namespace tv::tablorix_to_dae {
+namespace {
+
+using tables::FieldKind;
+
+tables::FieldDecl Text(const char* name, int width) {
+    return {name, FieldKind::String, width};
+}
+
+} // namespace
+
+tables::TableDecl CuadroH2Declaration() {
+    tables::TableDecl decl;
+    decl.fields = {
+        Text("TIPREG", 1),    Text("TIPDOC", 4),        Text("ABREVPROF", 10), Text("DOC", 15),
+        Text("NUMSESION", 2), Text("DIASEM", 1),        Text("TIPTAR", 4),     Text("HORAINI", 5),
+        Text("HORAFIN", 5),   Text("GRUPNIV", 4),       Text("ABREVASIG", 10), Text("CODASIG", 8),
+        Text("NOMASIG", 80),  Text("TIPASIG", 4),       Text("IDIOMA", 2),     Text("AULA_OBS", 30),
+        Text("TIP_ACTIV", 4), Text("PROF_DIA_SES", 13), Text("DIA_SES", 3),    Text("PLAN", 4),
+        Text("REG_MOD", 1),
+    };
+    decl.indexes = {"ABREVPROF", "DOC", "PROF_DIA_SES", "DIA_SES"};
+    return decl;
+}
+
+tables::TableDecl CuadroH3Declaration() {
+    tables::TableDecl decl;
+    decl.fields = {
+        Text("TIPREG", 1),     Text("ABREVGRUP", 10),    Text("CODGRUPO", 8),
+        Text("TIPDOC", 4),     Text("ABREVPROF", 10),    Text("DOC", 15),
+        Text("NUMSESGRUP", 2), Text("DIASEM", 1),        Text("NUMALUM", kNumberOfPupilsWidth),
+        Text("ALIASDAE", 50),  Text("PROF_DIA_SES", 13), Text("REG_MOD", 1),
+    };
+    decl.indexes = {"ABREVPROF", "DOC", "PROF_DIA_SES"};
+    return decl;
+}
+
+void CreaCuadrosHorarios(const std::filesystem::path& ktemp) {
+    tables::Table::Create(ktemp, kCuadroH2, CuadroH2Declaration());
+    tables::Table::Create(ktemp, kCuadroH3, CuadroH3Declaration());
+}
+
+bool WidenNumberOfPupils(const std::filesystem::path& ktemp) {
+    const tables::TableDecl decl = CuadroH3Declaration();
+    std::vector<std::vector<tables::FieldValue>> records;
+    {
+        tables::Table old;
+        old.Open(ktemp, kCuadroH3, tables::OpenMode::Exclusive);
+        const int numalum = old.FieldIndex("NUMALUM");
+        if (numalum < 0 || old.Fields()[static_cast<std::size_t>(numalum)].length >= kNumberOfPupilsWidth)
+            return false;
+        // Fields by name, so that a table with its fields in another order keeps its values.
+        for (old.First(); !old.Eof(); old.Next()) {
+            std::vector<tables::FieldValue> values;
+            for (const auto& field : decl.fields)
+                values.emplace_back(old.FieldIndex(field.name) < 0 ? std::string()
+                                                                   : old.AsString(field.name));
+            records.push_back(std::move(values));
+        }
+    }
+    const TableSnapshot before(ktemp, {std::string(kCuadroH3)});
+    RunRestoringOnFailure(before, [&] {
+        tables::Table::Create(ktemp, kCuadroH3, decl);
+        tables::Table wide;
+        wide.Open(ktemp, kCuadroH3, tables::OpenMode::Exclusive);
+        for (const auto& values : records)
+            wide.AppendRecord(values);
+        wide.Close();
+    });
+    return true;
+}
+
+std::string ClassKey(std::string_view teacher, int day, int period) {
+    std::string key(teacher.substr(0, 10));
+    key.resize(10, ' ');
+    key += IntToStr(day);
+    const std::string digits = IntToStr(period);
+    key += digits.size() == 2 ? digits : "0" + digits;
+    return key;
+}
+
+} // namespace tv::tablorix_to_dae
