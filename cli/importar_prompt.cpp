@@ -1,0 +1,48 @@
+#include "cli/importar_prompt.h"
+
+#include "cli/terminal.h"
+
+#include "tablorix_to_dae/messages.h"
+
+#include <string>
+
+namespace tv::cli {
+namespace {
+
+// The boxes separate their lines with a carriage return; the terminal wants line feeds.
+std::string ForTerminal(std::string_view text) {
+    std::string lines(text);
+    for (char& c : lines)
+        if (c == '\r') c = '\n';
+    return lines;
+}
+
+} // namespace
+
+void ImportarPrompt::Message(std::string_view text) {
+    PrintError(ForTerminal(text));
+}
+
+void ImportarPrompt::Information(std::string_view text) {
+    PrintError(ForTerminal(text));
+}
+
+bool ImportarPrompt::Question(std::string_view text) {
+    bool answer = false;
+    if (text == tablorix_to_dae::kKeepEarlierDataQuestion) {
+        answer = keepEarlierTables_;
+    } else if (text == tablorix_to_dae::kCodificationOnlyQuestion) {
+        answer = codificationOnly_;
+    } else if (text == tablorix_to_dae::kTeacherWithoutDocumentQuestion) {
+        askedAboutDocuments_ = true; // nobody is there to correct it
+    }
+    PrintError(ForTerminal(text) + (answer ? " -> S\xED" : " -> No"));
+    return answer;
+}
+
+bool ImportarPrompt::Warning(std::string_view caption, std::string_view text) {
+    PrintError(ForTerminal(caption) + ":\n" + ForTerminal(text) + " -> Cancelar");
+    return false;
+}
+
+} // namespace tv::cli
