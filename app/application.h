@@ -1,0 +1,15 @@
+// The program's entry: the application object, Qt's Spanish texts for the
+// standard buttons, the title, and the main window until it closes.
+#pragma once
+
+class QCoreApplication;
+
+namespace tv::app {
+
+// Loads Qt's own Spanish translation (Sí, No, Aceptar, Cancelar) from Qt's
+// translations folder or from "translations" beside the executable.
+bool InstallSpanishTranslation(QCoreApplication& application);
+
+int RunApplication(int argc, char** argv);
+
+} // namespace tv::app

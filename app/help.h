@@ -1,0 +1,27 @@
+// Help: DAE.CHM beside the executable, opened with the system's viewer (at a
+// context number where the platform's viewer takes one); without it, the
+// user guide that ships with the program, in HTML.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace tv::app {
+
+class Help {
+  public:
+    // The help file's table of contents ("F1 AYUDA").
+    static void ShowContents();
+    // F1 on a control: the help at `context`.
+    static void ShowContext(int context);
+
+    // Where the help would open; `context` 0 means the contents.
+    static QUrl HelpUrl(int context);
+
+    // ----- test hook: receives what would be opened instead of opening it --
+    static void SetOpener(std::function<void(const QUrl&, int context)> opener);
+};
+
+} // namespace tv::app

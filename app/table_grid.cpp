@@ -1,0 +1,108 @@
+#include "app/table_grid.h"
+
+#include "app/cursor_table_model.h"
+#include "app/message_boxes.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace tv::app {
+
+TableGrid::TableGrid(CursorTableModel* model, GridOptions options, QWidget* parent)
+    : QTableView(parent), model_(model), options_(options) {
+    setModel(model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setAlternatingRowColors(options.alternatingRows);
+    setTabKeyNavigation(true);
+    verticalHeader()->setVisible(options.fixedColumn);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) + 6);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    if (!options.scrollBars) {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    ApplyColumnWidths();
+    connect(model, &CursorTableModel::cursorMoved, this, &TableGrid::FollowCursor);
+    connect(model, &QAbstractItemModel::modelReset, this, &TableGrid::ApplyColumnWidths);
+}
+
+void TableGrid::DeleteCurrentRow() {
+    if (model_->CurrentRow() < 0) return;
+    if (!MessageBoxes::Question(this, tr("¿Borrar el registro?"))) return;
+    model_->DeleteCurrentRow();
+}
+
+void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && current.row() != previous.row()) model_->MoveToRow(current.row());
+}
+
+void TableGrid::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    // Getting the window back (after a message box) is no new entry.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit entered();
+}
+
+void TableGrid::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    QWidget* next = QApplication::focusWidget();
+    const bool ownEditor = next && isAncestorOf(next);
+    const bool windowSwitch =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!ownEditor && !windowSwitch) model_->PostEdit();
+}
+
+void TableGrid::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState) {
+        MoveToNextColumn();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
+        if (options_.rowsDeletable) DeleteCurrentRow();
+        event->accept();
+        return;
+    }
+    // Down on the last row inserts nothing: the base view stops there already.
+    QTableView::keyPressEvent(event);
+}
+
+void TableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, hint);
+    // Enter in an editor stores the text and goes on to the next column.
+    if (hint == QAbstractItemDelegate::SubmitModelCache) MoveToNextColumn();
+}
+
+void TableGrid::FollowCursor(int row) {
+    if (row < 0) return;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const QModelIndex target = model_->index(row, column);
+    if (target != currentIndex()) setCurrentIndex(target);
+}
+
+void TableGrid::ApplyColumnWidths() {
+    const int character = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < model_->columnCount(); ++column)
+        setColumnWidth(column, model_->WidthInCharacters(column) * character + 8);
+}
+
+void TableGrid::MoveToNextColumn() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return;
+    if (current.column() + 1 < model_->columnCount()) {
+        setCurrentIndex(current.siblingAtColumn(current.column() + 1));
+    } else if (current.row() + 1 < model_->rowCount()) {
+        setCurrentIndex(model_->index(current.row() + 1, 0));
+    }
+}
+
+} // namespace tv::app

@@ -1,0 +1,49 @@
+// A grid over a CursorTableModel that behaves like the window's data-aware
+// grids: column widths in characters, the current cell follows the cursor,
+// leaving a row or the grid posts the edit, Enter moves to the next column,
+// and, where allowed, Ctrl+Supr deletes the current row after a question.
+#pragma once
+
+#include <QTableView>
+
+namespace tv::app {
+
+class CursorTableModel;
+
+struct GridOptions {
+    bool fixedColumn = false; // the row marker column on the left
+    bool scrollBars = true;
+    bool alternatingRows = false;
+    bool rowsDeletable = false;
+};
+
+class TableGrid : public QTableView {
+    Q_OBJECT
+  public:
+    TableGrid(CursorTableModel* model, GridOptions options, QWidget* parent = nullptr);
+
+    CursorTableModel* Model() const { return model_; }
+    // Asks, then deletes the current row (the keyboard's Ctrl+Supr).
+    void DeleteCurrentRow();
+
+  signals:
+    // The grid received the focus (the window's "Enter" handlers).
+    void entered();
+
+  protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+  private:
+    void FollowCursor(int row);
+    void ApplyColumnWidths();
+    void MoveToNextColumn();
+
+    CursorTableModel* model_;
+    GridOptions options_;
+};
+
+} // namespace tv::app

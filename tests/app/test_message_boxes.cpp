@@ -1,0 +1,86 @@
+// The message-box wrapper and help: Qt's Spanish standard buttons, the
+// scripted answers the other window tests rely on, and where help opens.
+#include "app/application_info.h"
+#include "app/gui_prompt.h"
+#include "app/help.h"
+#include "gui_test_main.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+using tv::app::BoxKind;
+using tv::app::MessageBoxes;
+
+class MessageBoxesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { MessageBoxes::ClearShown(); }
+
+    void standardButtonsReadInSpanish_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Sí") << int(QMessageBox::Yes) << QStringLiteral("Sí");
+        QTest::newRow("No") << int(QMessageBox::No) << QStringLiteral("No");
+        QTest::newRow("Aceptar") << int(QMessageBox::Ok) << QStringLiteral("Aceptar");
+        QTest::newRow("Cancelar") << int(QMessageBox::Cancel) << QStringLiteral("Cancelar");
+    }
+
+    void standardButtonsReadInSpanish() {
+        QFETCH(int, button);
+        QFETCH(QString, text);
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::StandardButtons(QMessageBox::StandardButton(button)));
+        QCOMPARE(box.button(QMessageBox::StandardButton(button))->text().remove(QLatin1Char('&')), text);
+    }
+
+    void thePromptShowsTheStepsTextsWithTheirCaptions() {
+        tv::app::GuiPrompt prompt(nullptr);
+        prompt.Message("No existe archivo DAE (T13.txt)");
+        MessageBoxes::SetNextAnswer(QMessageBox::Yes);
+        QVERIFY(prompt.Question("\xBFSeguir?"));
+        QVERIFY(!prompt.Question("\xBFOtra vez?")); // nothing queued: No
+        MessageBoxes::SetNextAnswer(QMessageBox::Ok);
+        QVERIFY(prompt.Warning("Recuperaci\xF3n", "\xBFRecuperar?"));
+        QVERIFY(!prompt.Warning("Recuperaci\xF3n", "\xBFRecuperar?"));
+
+        const auto& shown = MessageBoxes::Shown();
+        QCOMPARE(shown.size(), 5);
+        QCOMPARE(shown[0].kind, BoxKind::Plain);
+        QCOMPARE(shown[0].caption, QStringLiteral("TransVeloraDAE"));
+        QCOMPARE(shown[0].text, QStringLiteral("No existe archivo DAE (T13.txt)"));
+        QCOMPARE(shown[1].kind, BoxKind::Question);
+        QCOMPARE(shown[1].text, QStringLiteral("¿Seguir?"));
+        QCOMPARE(shown[3].kind, BoxKind::Warning);
+        QCOMPARE(shown[3].caption, QStringLiteral("Recuperación"));
+    }
+
+    void helpOpensTheGuideWithoutTheHelpFileAndTheHelpFileWhenPresent() {
+        const QDir beside(QCoreApplication::applicationDirPath());
+        const QString chm = beside.filePath(QLatin1String(tv::app::kHelpFileName));
+        QFile::remove(chm);
+        QList<QPair<QUrl, int>> opened;
+        tv::app::Help::SetOpener([&](const QUrl& url, int context) { opened.append({url, context}); });
+
+        tv::app::Help::ShowContents();
+        tv::app::Help::ShowContext(tv::app::kLanguageHelpContext);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0].first.toLocalFile(), beside.filePath(QStringLiteral("ayuda/guia-usuario.html")));
+        QVERIFY(!opened[0].first.hasFragment());
+        QCOMPARE(opened[1].first.fragment(), QStringLiteral("contexto-1"));
+
+        QFile help(chm);
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.close();
+        tv::app::Help::ShowContext(tv::app::kWindowHelpContext);
+        QFile::remove(chm);
+        QCOMPARE(opened[2].first.toLocalFile(), chm);
+        QCOMPARE(opened[2].second, tv::app::kWindowHelpContext);
+        tv::app::Help::SetOpener({});
+    }
+};
+
+TV_GUI_TEST_MAIN(MessageBoxesTest)
+#include "test_message_boxes.moc"
