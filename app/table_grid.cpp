@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tv::app {
 
 TableGrid::TableGrid(CursorTableModel* model, GridOptions options, QWidget* parent)
@@ -90,9 +92,14 @@ void TableGrid::FollowCursor(int row) {
 }
 
 void TableGrid::ApplyColumnWidths() {
+    // A column is as wide as its characters, and never narrower than its title.
+    const QFontMetrics header(horizontalHeader()->font());
     const int character = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int column = 0; column < model_->columnCount(); ++column)
-        setColumnWidth(column, model_->WidthInCharacters(column) * character + 8);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        setColumnWidth(column, std::max(model_->WidthInCharacters(column) * character + 8,
+                                        header.horizontalAdvance(title) + 12));
+    }
 }
 
 void TableGrid::MoveToNextColumn() {

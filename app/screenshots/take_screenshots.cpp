@@ -1,1 +1,84 @@
-int main() { return 0; }
+// Pictures of the main window and each of its panels for the documentation,
+// taken on the sample school with a scratch KTEMP:
+//   transveloradae-screenshots SAMPLE_DAE_FOLDER OUTPUT_FOLDER
+// Message boxes are answered by script, so nothing waits for a hand.
+#include "app/application.h"
+#include "app/cursor_table_model.h"
+#include "app/main_form.h"
+#include "app/message_boxes.h"
+#include "app/table_grid.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+using tv::app::TMForm;
+
+bool Save(TMForm& form, const QDir& output, const QString& name) {
+    QApplication::processEvents();
+    const QString file = output.filePath(name + QStringLiteral(".png"));
+    if (form.grab().save(file)) return true;
+    QTextStream(stderr) << "No se pudo guardar " << file << "\n";
+    return false;
+}
+
+void Click(TMForm& form, const char* button) {
+    form.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+void TypeSampleAbbreviations(TMForm& form) {
+    auto* model = form.findChild<tv::app::TableGrid*>(QStringLiteral("wwDBGridNIVIMP"))->Model();
+    const QStringList castilian = {"ESO", "BACH", "DIVER"};
+    const QStringList basque = {"DBH", "BATX", "DIBER"};
+    for (int row = 0; row < model->rowCount() && row < castilian.size(); ++row) {
+        model->setData(model->index(row, 2), castilian[row]);
+        model->setData(model->index(row, 4), basque[row]);
+    }
+    model->MoveToRow(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    tv::app::InstallSpanishTranslation(application);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "Uso: transveloradae-screenshots CARPETA_DAE CARPETA_DE_SALIDA\n";
+        return 2;
+    }
+    const QDir output(QDir(arguments[2]).absolutePath()); // before the current folder changes
+    QDir().mkpath(output.path());
+    QTemporaryDir scratch;
+    qputenv("TRANSVELORADAE_KTEMP", QFile::encodeName(scratch.filePath(QStringLiteral("KTEMP"))));
+    QDir().mkpath(scratch.filePath(QStringLiteral("KTEMP")));
+    QDir::setCurrent(arguments[1]);
+    tv::app::MessageBoxes::SetScripted(true);
+
+    bool saved = true;
+    {
+        TMForm launched({QStringLiteral("exportar"), QStringLiteral("x")}, scratch.path());
+        launched.show();
+        saved &= Save(launched, output, QStringLiteral("ventana-lanzada-exportar"));
+        launched.hide();
+    }
+    TMForm form({}, scratch.path());
+    form.show();
+    saved &= Save(form, output, QStringLiteral("ventana-principal"));
+    Click(form, "BExportar");
+    saved &= Save(form, output, QStringLiteral("panel-datos-centro"));
+    Click(form, "BitBtn1");
+    TypeSampleAbbreviations(form);
+    saved &= Save(form, output, QStringLiteral("panel-niveles"));
+    Click(form, "BitBtn2");
+    saved &= Save(form, output, QStringLiteral("panel-plantillas"));
+    Click(form, "BitBtn3");
+    saved &= Save(form, output, QStringLiteral("fin-del-proceso"));
+    return saved ? 0 : 1;
+}
