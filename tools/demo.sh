@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# The main job on the bundled sample school: DAE -> Tablorix into a fresh
-# KTEMP, then a look at some of the tables written.
+# The main job on the bundled sample school: the window of TransVeloraDAE on
+# the sample's DAE folder (the current directory) with a fresh KTEMP. Without
+# a display, the same DAE -> Tablorix run goes through transveloradae-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cli=build/default/cli/transveloradae-cli
+root=$(pwd)
 ktemp=$(mktemp -d "${TMPDIR:-/tmp}/KTEMP-ejemplo.XXXXXX")
+export TRANSVELORADAE_KTEMP="$ktemp"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Carpeta DAE: examples/centro-ejemplo/DAE; tablas en $ktemp"
+    cd examples/centro-ejemplo/DAE
+    "$root/build/default/app/TransVeloraDAE" "$@"
+    echo "Tablas en $ktemp"
+    exit 0
+fi
+
+echo "No hay pantalla: la misma transformación con transveloradae-cli."
+cli=build/default/cli/transveloradae-cli
 "$cli" exportar --dae examples/centro-ejemplo/DAE --ktemp "$ktemp" --version 2526 \
     --niveles examples/centro-ejemplo/niveles.csv
 for table in GRUPOST PROFT; do

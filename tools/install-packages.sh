@@ -10,4 +10,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     libgtest-dev libgmock-dev libcli11-dev \
     python3 python3-dbf \
     mingw-w64 wine wine64 \
+    qt6-base-dev qt6-translations-l10n xvfb xauth xdotool \
     >/dev/null

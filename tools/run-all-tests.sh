@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit and end-to-end tests with warnings as
-# errors, the same under AddressSanitizer and UndefinedBehaviorSanitizer, a
-# bounded fuzzing run of the table and index readers, and the Windows build of
-# the command-line program run under Wine.
+# errors (the window tests among them, offscreen and under Xvfb), the same
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzzing run
+# of the table and index readers, and the Windows build of the command-line
+# program run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
