@@ -65,11 +65,12 @@ void CopyDocumentToTeacherRecords(CodificationTables& tables) {
     const std::string documentType = tables.teachers.AsString("TIPODNI");
     const std::string document = tables.teachers.AsString("DNI");
 
+    // The groups' place is taken first: walking the type-2 records moves
+    // their master, which puts them on the first group of each record.
+    const tables::Bookmark groupMark = tables.groups.GetBookmark();
     const tables::Bookmark classMark = tables.classes.GetBookmark();
     CopyDocument(tables.classes, abbreviation, documentType, document);
     ReturnTo(tables.classes, classMark);
-
-    const tables::Bookmark groupMark = tables.groups.GetBookmark();
     CopyDocument(tables.teacherGroups, abbreviation, documentType, document);
     ReturnTo(tables.groups, groupMark);
 }
