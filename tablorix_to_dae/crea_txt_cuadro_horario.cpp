@@ -2,6 +2,7 @@
 
 #include "tablorix_to_dae/messages.h"
 #include "tablorix_to_dae/timetable_lines.h"
+#include "tablorix_to_dae/work_tables.h"
 
 #include "tables/atomic_file.h"
 #include "tables/file_names.h"
@@ -15,13 +16,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string QuotedForFilter(std::string_view value) {
-    std::string quoted = "'";
-    for (const char c : value) {
-        quoted += c;
-        if (c == '\'') quoted += c;
-    }
-    return quoted + "'";
+// A key as its index compares it: padded to the field's 13 characters, byte by byte.
+std::string KeyField(std::string key) {
+    key.resize(kKeyWidth, ' ');
+    return key;
 }
 
 } // namespace
@@ -33,20 +31,22 @@ std::string TimetableFileContent(CodificationTables& tables) {
 
     tables::Table& classes = tables.classes;
     tables::Table& groups = tables.groups;
-    // Unlinking the teachers' records from the teachers also unlinks the
-    // groups from them: link the groups again, so each class shows its own.
+    // Every teacher's records, in key order. The groups go through the same
+    // order once, beside them: the records of each key are those a filter on
+    // the key would show, without searching for each class.
     classes.SetMasterSource(nullptr, "");
     classes.SetIndexName("PROF_DIA_SES");
-    groups.SetMasterSource(&classes, "PROF_DIA_SES");
+    groups.SetMasterSource(nullptr, "");
+    groups.SetFiltered(false);
+    groups.SetIndexName("PROF_DIA_SES");
+    groups.First();
     for (classes.First(); !classes.Eof(); classes.Next()) {
         content += ClassLine(classes);
         content += kLineEnd;
-        const std::string key = classes.AsString("PROF_DIA_SES");
-        groups.SetFiltered(false);
-        groups.SetFilter("PROF_DIA_SES = " + QuotedForFilter(key));
-        groups.SetFiltered(true);
-        for (groups.First(); !groups.Eof(); groups.Next()) {
-            if (groups.AsString("PROF_DIA_SES") != key) break;
+        const std::string key = KeyField(classes.AsString("PROF_DIA_SES"));
+        while (!groups.Eof() && KeyField(groups.AsString("PROF_DIA_SES")) < key)
+            groups.Next();
+        for (; !groups.Eof() && KeyField(groups.AsString("PROF_DIA_SES")) == key; groups.Next()) {
             content += GroupLine(groups);
             content += kLineEnd;
         }

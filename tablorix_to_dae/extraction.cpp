@@ -6,6 +6,9 @@
 
 #include "tables/table.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 namespace tv::tablorix_to_dae {
 namespace {
 
@@ -17,6 +20,14 @@ Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbrevia
     teachers.SetString("ABREV", abbreviation);
     teachers.Post();
     return {};
+}
+
+// The key padded or cut to the 13 characters of its field: its index order is
+// the byte order of this text.
+std::string KeyField(const std::string& key) {
+    std::string field = key.substr(0, kKeyWidth);
+    field.resize(kKeyWidth, ' ');
+    return field;
 }
 
 } // namespace
@@ -35,13 +46,27 @@ void ExtractTimetable(const std::filesystem::path& ktemp) {
     FirstRecordByKey classKeys(cuadroh2);
     FirstRecordByKey groupKeys(cuadroh3);
 
-    for (const SolucClass& lesson : classes) {
-        const Teacher teacher = FindOrAppendTeacher(teachers, lesson.teacher);
-        const ClassValues values = JoinClass(lesson, teacher, lookups);
+    // Unknown teachers join PROFT in the order the timetable names them.
+    std::unordered_map<std::string, Teacher> teacherOf;
+    for (const SolucClass& lesson : classes)
+        if (!teacherOf.contains(lesson.teacher))
+            teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher));
+    teachers.Close();
+
+    // The classes in key order, those of one key in the timetable's order: each
+    // record gets the same values as in stored order, and new records arrive in
+    // the order of the key tags, which then need no sorting.
+    std::vector<std::pair<std::string, std::size_t>> order; // (key as its tag holds it, class)
+    order.reserve(classes.size());
+    for (std::size_t i = 0; i < classes.size(); ++i)
+        order.emplace_back(KeyField(ClassKey(classes[i].teacher, classes[i].day, classes[i].period)), i);
+    std::sort(order.begin(), order.end()); // equal keys stay in the timetable's order by their index
+    for (const auto& entry : order) {
+        const SolucClass& lesson = classes[entry.second];
+        const ClassValues values = JoinClass(lesson, teacherOf.at(lesson.teacher), lookups);
         WriteClassRecord(cuadroh2, classKeys, values);
         WriteGroupRecord(cuadroh3, groupKeys, values);
     }
-    teachers.Close();
 
     RemoveUntouchedRecords(cuadroh2);
     RemoveUntouchedRecords(cuadroh3);

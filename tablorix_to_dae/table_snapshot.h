@@ -2,33 +2,37 @@
 // way: a failed run leaves the tables as they were before it.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
 
+// Keeps NAME.DBF and NAME.MDX of each table under a second name beside them:
+// a hard link where the file system has them (the table store replaces files
+// by renaming a new one over them, so the link keeps the old content at no
+// cost), a copy otherwise. The second names go when the object does.
 class TableSnapshot {
   public:
-    // Reads NAME.DBF and NAME.MDX of each table (absent files are noted as absent).
     TableSnapshot(const std::filesystem::path& folder, const std::vector<std::string>& tables);
-    // Every file back as it was: rewritten, or removed when it did not exist.
-    // The tables must be closed.
+    ~TableSnapshot();
+    TableSnapshot(const TableSnapshot&) = delete;
+    TableSnapshot& operator=(const TableSnapshot&) = delete;
+
+    // Every file back as it was: the kept one renamed back (at most once), or
+    // the file removed when it did not exist. The tables must be closed.
     void Restore() const;
 
   private:
     struct File {
         std::filesystem::path path;
-        std::optional<std::vector<std::uint8_t>> bytes;
+        std::filesystem::path kept; // empty when the file did not exist
     };
     std::vector<File> files_;
 };
 
-// Runs `step`; when it throws, closes nothing itself (the step's tables must
-// be closed by then, which scoped cursors do), restores the snapshot and
-// rethrows.
+// Runs `step`; when it throws, restores the snapshot and rethrows. The step's
+// own cursors must be closed by then, which scoped cursors are.
 template <class Step> void RunRestoringOnFailure(const TableSnapshot& snapshot, Step&& step) {
     try {
         step();

@@ -1,0 +1,87 @@
+// Times the whole `transveloradae-cli importar` process on generated large
+// centres: half, once and twice the reference size (3,000 teachers, 90,000
+// SOLUC rows). For each size the DAE folder is generated and exported once and
+// a timetable generated; then each run starts from fresh work tables
+// (--nuevo) and is followed by a merging run over its tables (--conservar).
+// Prints the best and median wall time per size, so that growth can be read off.
+//
+//   bench_importar [--runs N]
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Run(const std::string& command) {
+    const int status = std::system((command + " >/dev/null").c_str());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
+}
+
+double MillisecondsOf(const std::string& command) {
+    const auto start = std::chrono::steady_clock::now();
+    Run(command);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+struct Times {
+    double best, median;
+};
+Times Summary(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return {times.front(), times[times.size() / 2]};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int runs = 5;
+    if (argc == 3 && std::string(argv[1]) == "--runs") runs = std::max(1, std::atoi(argv[2]));
+
+    const fs::path work = fs::temp_directory_path() / ("tv-bench-importar-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    const std::string cli = TV_CLI_PATH;
+    try {
+        std::printf("%-6s %9s %10s %14s %14s %14s %14s\n", "scale", "teachers", "SOLUC rows", "fresh best ms",
+                    "fresh med. ms", "merge med. ms", "fresh us/row");
+        for (const double scale : {0.5, 1.0, 2.0}) {
+            const int teachers = static_cast<int>(3000 * scale);
+            const int rows = teachers * 30;
+            const fs::path dae = work / ("dae-" + std::to_string(teachers));
+            const fs::path ktemp = work / ("ktemp-" + std::to_string(teachers));
+            Run(std::string(TV_CENTRE_GENERATOR_PATH) + " " + dae.string() + " --teachers " +
+                std::to_string(teachers) + " --groups " + std::to_string(static_cast<int>(1500 * scale)) +
+                " --assignments " + std::to_string(static_cast<int>(30000 * scale)));
+            Run(cli + " exportar --dae " + dae.string() + " --ktemp " + ktemp.string() +
+                " --version 1 --niveles " + (dae / "niveles.csv").string() + " 2>/dev/null");
+            Run(std::string(TV_TIMETABLE_GENERATOR_PATH) + " " + ktemp.string());
+
+            const std::string importar =
+                cli + " importar --dae " + dae.string() + " --ktemp " + ktemp.string();
+            std::vector<double> fresh, merge;
+            for (int run = 0; run < runs; ++run) {
+                fresh.push_back(MillisecondsOf(importar + " --nuevo 2>/dev/null"));
+                merge.push_back(MillisecondsOf(importar + " --conservar 2>/dev/null"));
+            }
+            const Times f = Summary(fresh);
+            const Times m = Summary(merge);
+            std::printf("%-6.1f %9d %10d %14.1f %14.1f %14.1f %14.3f\n", scale, teachers, rows, f.best,
+                        f.median, m.median, 1000.0 * f.median / rows);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        fs::remove_all(work);
+        return 1;
+    }
+    fs::remove_all(work);
+    return 0;
+}
