@@ -24,5 +24,14 @@ for table in GRUPOST PROFT; do
     echo
     "$cli" tabla "$ktemp/$table.DBF" | head -n 30
 done
+
 echo
-echo "Tablas en $ktemp"
+echo "Tablorix -> DAE con el horario resuelto del centro (SOLUC.DBF):"
+dae=$(mktemp -d "${TMPDIR:-/tmp}/DAE-ejemplo.XXXXXX")
+cp examples/centro-ejemplo/SOLUC.DBF "$ktemp/"
+"$cli" importar --dae "$dae" --ktemp "$ktemp" || echo "(salida $?: faltan documentos)"
+"$cli" importar --dae "$dae" --ktemp "$ktemp" --solo-codificar \
+    --documentos examples/centro-ejemplo/documentos.csv
+iconv -f CP1252 -t UTF-8 "$dae/fCUADROS.txt" | head -n 4
+echo
+echo "Tablas en $ktemp; fCUADROS.txt en $dae"
