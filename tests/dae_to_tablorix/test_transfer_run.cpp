@@ -20,7 +20,7 @@ std::string Week(int days, int hours) {
     std::string lines;
     for (int day = 1; day <= days; ++day)
         for (int hour = 1; hour <= hours; ++hour) {
-            char line[16];
+            char line[64];
             std::snprintf(line, sizeof line, "2%02d%d%02d:00%02d:550", hour, day, 7 + hour, 7 + hour);
             lines += line;
         }
