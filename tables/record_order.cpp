@@ -60,6 +60,19 @@ bool RecordOrder::Less(std::uint32_t a, std::uint32_t b) const {
 void RecordOrder::Settle() {
     if (sortedCount_ == order_.size()) return;
     const auto less = [this](std::uint32_t a, std::uint32_t b) { return Less(a, b); };
+    // A few rows appended between searches: put each in its place rather than
+    // merge the whole order again.
+    if (order_.size() - sortedCount_ <= 8) {
+        while (sortedCount_ < order_.size()) {
+            const std::uint32_t recno = order_[sortedCount_];
+            const auto end = order_.begin() + static_cast<std::ptrdiff_t>(sortedCount_);
+            const auto at = std::upper_bound(order_.begin(), end, recno, less);
+            std::move_backward(at, end, end + 1);
+            *at = recno;
+            ++sortedCount_;
+        }
+        return;
+    }
     const auto middle = order_.begin() + static_cast<std::ptrdiff_t>(sortedCount_);
     std::sort(middle, order_.end(), less);
     std::inplace_merge(order_.begin(), middle, order_.end(), less);

@@ -206,12 +206,15 @@ struct Table::Impl {
         filterValue = TrimTrailing(filterValue);
     }
 
+    void DetachFromMaster() {
+        if (!master) return;
+        auto& siblings = master->details;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        master = nullptr;
+    }
+
     void DetachRelations() {
-        if (master) {
-            auto& siblings = master->details;
-            siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-            master = nullptr;
-        }
+        DetachFromMaster();
         for (Impl* detail : details) detail->master = nullptr;
         details.clear();
     }
@@ -584,7 +587,7 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
 void Table::SetMasterSource(Table* master, std::string_view masterField) {
     impl_->CheckBrowseMode();
     Impl& t = *impl_;
-    t.DetachRelations();
+    t.DetachFromMaster(); // this table's own details stay linked to it
     if (master) {
         master->impl_->FieldDef(masterField); // fails early on a wrong name
         t.master = master->impl_.get();

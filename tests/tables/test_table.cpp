@@ -205,6 +205,25 @@ TEST_F(TableTest, DetailFollowsItsMaster) {
     EXPECT_EQ(detail.RecordCount(), 6);
 }
 
+TEST_F(TableTest, UnlinkingAMasterKeepsTheTablesOwnDetails) {
+    Table::Create(dir.path(), "HORAS", {{{"HORA", FieldKind::Integer}, {"AULA", FieldKind::String, 4}}, {"HORA"}});
+    Table grandchild;
+    grandchild.Open(dir.path(), "HORAS");
+    grandchild.AppendRecord({18LL, std::string("A1")});
+    grandchild.AppendRecord({20LL, std::string("B2")});
+    grandchild.SetIndexName("HORA");
+    table.SetIndexName("ABREV");
+    grandchild.SetMasterSource(&table, "HORAS");
+    Table top;
+    top.Open(dir.path(), "PROFT");
+    table.SetMasterSource(&top, "ABREV"); // PROFT over itself by ABREV
+    table.SetMasterSource(nullptr, "");
+    table.FindKey("ABC"); // Abad, 20 hours
+    EXPECT_EQ(grandchild.AsString("AULA"), "B2");
+    table.FindKey("LOP");
+    EXPECT_EQ(grandchild.AsString("AULA"), "A1");
+}
+
 TEST_F(TableTest, FilterLimitsWhileFilteredAndUnquotesTheValue) {
     table.Append();
     table.SetString("ABREV", "O'NEIL");
