@@ -22,6 +22,11 @@ namespace {
 } // namespace
 
 void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+    WriteFileAtomically(file, {bytes});
+}
+
+void WriteFileAtomically(const std::filesystem::path& file,
+                         std::initializer_list<std::span<const std::uint8_t>> pieces) {
     std::filesystem::path temp = file;
     temp += ".tmp~";
 #ifdef _WIN32
@@ -30,7 +35,9 @@ void WriteFileAtomically(const std::filesystem::path& file, std::span<const std:
     FILE* out = std::fopen(temp.c_str(), "wb");
 #endif
     if (!out) Fail(file, temp, "no se puede crear el archivo temporal.");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    bool written = true;
+    for (const auto& bytes : pieces)
+        written = written && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     const bool flushed = std::fflush(out) == 0;
     if (std::fclose(out) != 0 || !written || !flushed) Fail(file, temp, "el disco no admite los datos.");
 #ifdef _WIN32

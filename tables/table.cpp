@@ -12,6 +12,7 @@
 #include "tables/value_parsing.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -48,9 +49,24 @@ struct Table::Impl {
         if (!data) throw TableError("La tabla no est\xE1 abierta.");
     }
 
+    // Steps name fields with the same literals over and over: remember where
+    // each spelling was found (checked against the name, so a reused pointer
+    // with other text is looked up anew).
+    struct NameSlot {
+        const char* text = nullptr;
+        std::size_t size = 0;
+        int number = -1;
+    };
+    mutable std::array<NameSlot, 32> nameCache{};
+
     const DbfField& FieldDef(std::string_view name) const {
         CheckActive();
+        NameSlot& slot = nameCache[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3) % nameCache.size()];
+        if (slot.text == name.data() && slot.size == name.size() && slot.number >= 0 &&
+            data->Fields()[static_cast<std::size_t>(slot.number)].name == name)
+            return data->Fields()[static_cast<std::size_t>(slot.number)];
         const int number = data->FieldNumber(name);
+        if (number >= 0) slot = {name.data(), name.size(), number};
         if (number < 0)
             throw TableError("La tabla '" + Name() + "' no tiene el campo '" + std::string(name) + "'.");
         return data->Fields()[static_cast<std::size_t>(number)];
@@ -254,6 +270,7 @@ void Table::Open(const std::filesystem::path& folder, std::string_view name, Ope
                         : mode == OpenMode::ReadOnly ? TableData::Access::ReadOnly
                                                      : TableData::Access::Shared;
     impl_->data = TableData::Open(impl_->path, access);
+    impl_->nameCache = {};
     impl_->mode = mode;
     impl_->state = TableState::Browse;
     impl_->GoFirst();

@@ -220,11 +220,9 @@ void TableData::WriteFiles(bool mdxOnly) {
         header_.recordCount = RecordCount();
         header_.productionMdx = hasMdx_;
         PatchDbfHeader(headerBytes_, header_);
-        std::vector<std::uint8_t> image;
-        image.reserve(headerBytes_.size() + records_.size() + 1);
-        image.insert(image.end(), headerBytes_.begin(), headerBytes_.end());
-        image.insert(image.end(), records_.begin(), records_.end());
-        image.push_back(0x1A);
+        static constexpr std::uint8_t kEndOfFile = 0x1A;
+        const std::span<const std::uint8_t> records(reinterpret_cast<const std::uint8_t*>(records_.data()),
+                                                    records_.size());
         // Windows will not replace a file that a handle of ours holds open:
         // let go of the lock while the new file takes the old one's place.
         lock_.Release();
@@ -233,7 +231,7 @@ void TableData::WriteFiles(bool mdxOnly) {
                 lock_.Acquire(dbfPath_, access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
         };
         try {
-            WriteFileAtomically(dbfPath_, image);
+            WriteFileAtomically(dbfPath_, {headerBytes_, records, {&kEndOfFile, 1}});
         } catch (...) {
             relock();
             throw;
