@@ -11,9 +11,10 @@ std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::pa
     groups.Open(ktemp, "GRUPOST", tables::OpenMode::Exclusive);
     std::unordered_map<std::string, GroupCodes> byAbbreviation;
     for (groups.First(); !groups.Eof(); groups.Next())
-        byAbbreviation.try_emplace(groups.AsString("ABREV"), groups.AsString("NIVELDAE"),
-                                   groups.AsString("PLANDAE"), groups.AsString("CODGRUDAE"),
-                                   groups.AsString("ALIASDAE"), groups.AsString("MAXALUM"));
+        byAbbreviation.try_emplace(groups.AsString("ABREV"),
+                                   GroupCodes{groups.AsString("NIVELDAE"), groups.AsString("PLANDAE"),
+                                              groups.AsString("CODGRUDAE"), groups.AsString("ALIASDAE"),
+                                              groups.AsString("MAXALUM")});
     return byAbbreviation;
 }
 
@@ -22,8 +23,8 @@ std::unordered_map<std::string, SubjectCodes> ReadSubjects(const std::filesystem
     subjects.Open(ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
     std::unordered_map<std::string, SubjectCodes> byCode;
     for (subjects.First(); !subjects.Eof(); subjects.Next())
-        byCode.try_emplace(subjects.AsString("COD"), subjects.AsString("CODIGODAE"),
-                           subjects.AsString("NOMBRE"));
+        byCode.try_emplace(subjects.AsString("COD"),
+                           SubjectCodes{subjects.AsString("CODIGODAE"), subjects.AsString("NOMBRE")});
     return byCode;
 }
 
