@@ -27,7 +27,7 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole)
         return false;
     const GridColumn& column = columns_[static_cast<std::size_t>(index.column())];
-    if (!column.editable) return false;
+    if (!Editable(index.column())) return false;
     const auto text = ToCp1252(value.toString());
     if (!text) {
         emit failed(tr("El texto «%1» tiene caracteres que no caben en la tabla.").arg(value.toString()));
@@ -49,7 +49,7 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
 Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (columns_[static_cast<std::size_t>(index.column())].editable) flags |= Qt::ItemIsEditable;
+    if (Editable(index.column())) flags |= Qt::ItemIsEditable;
     return flags;
 }
 
@@ -163,6 +163,24 @@ void CursorTableModel::PostEdit() {
     if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
+void CursorTableModel::CancelEdit() {
+    if (!Editing()) return;
+    if (cursor_.State() == tables::TableState::Insert) {
+        Guarded([&] { cursor_.Cancel(); });
+        return Reload();
+    }
+    Guarded([&] { cursor_.Cancel(); });
+    RefreshCurrentRow();
+}
+
+void CursorTableModel::RefreshCurrentRow() {
+    const int row = CurrentRow();
+    if (row < 0) return;
+    rows_[static_cast<std::size_t>(row)].values = ReadCurrent().values;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
 void CursorTableModel::DeleteCurrentRow() {
     const int row = CurrentRow();
     if (row < 0) return;
@@ -181,6 +199,20 @@ QString CursorTableModel::CurrentText(int column) const {
     const int row = CurrentRow();
     if (row < 0) return {};
     return rows_[static_cast<std::size_t>(row)].values.value(column);
+}
+
+const std::string& CursorTableModel::Field(int column) const {
+    return columns_[static_cast<std::size_t>(column)].field;
+}
+
+int CursorTableModel::ColumnOf(std::string_view field) const {
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns_[i].field == field) return static_cast<int>(i);
+    return -1;
+}
+
+bool CursorTableModel::Editable(int column) const {
+    return columns_[static_cast<std::size_t>(column)].editable;
 }
 
 CursorTableModel::Row CursorTableModel::ReadCurrent() const {

@@ -52,10 +52,16 @@ class CursorTableModel : public QAbstractTableModel {
     void StartEdit();
     bool Editing() const;
     void PostEdit();
+    // Drops the edit in progress and shows the record as stored.
+    void CancelEdit();
     void DeleteCurrentRow();
+    // Shows the current record again after a rule changed it through the cursor.
+    void RefreshCurrentRow();
 
     int WidthInCharacters(int column) const;
     QString CurrentText(int column) const;
+    const std::string& Field(int column) const;
+    int ColumnOf(std::string_view field) const; // -1 when not shown
 
   signals:
     // The cursor moved by itself (a post, a delete, a reload).
@@ -65,6 +71,8 @@ class CursorTableModel : public QAbstractTableModel {
 
   protected:
     virtual QString Title(int column) const = 0;
+    // Whether the column may be typed into now; a window's rule may narrow it.
+    virtual bool Editable(int column) const;
 
   private:
     struct Row {

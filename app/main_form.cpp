@@ -1,6 +1,7 @@
 // The window itself: creation, the launch mode, help, closing with the result
 // entry, and the folder check that starts either direction. The DAE ->
-// Tablorix steps are in main_form_export.cpp.
+// Tablorix steps are in main_form_export.cpp, the Tablorix -> DAE steps in
+// main_form_import.cpp.
 #include "app/main_form.h"
 
 #include "app/application_info.h"
@@ -163,19 +164,6 @@ bool TMForm::FolderCheck(int launchedResult) {
         close();
     }
     return false;
-}
-
-void TMForm::BImportarClick() {
-    RunHandler([&] {
-        if (!FolderCheck(0)) return;
-        Importar2();
-    });
-}
-
-void TMForm::Importar2() {
-    MessageBoxes::Information(this,
-                              tr("La transformación desde Tablorix hacia DAE todavía no está disponible "
-                                 "en esta versión."));
 }
 
 dae_to_tablorix::ExportContext TMForm::Context() {

@@ -10,6 +10,7 @@
 #include "dae_to_tablorix/export_context.h"
 #include "tables/table.h"
 #include "tables/workflow_values.h"
+#include "tablorix_to_dae/import_context.h"
 
 #include <QString>
 #include <QWidget>
@@ -52,6 +53,7 @@ class TMForm : public QWidget {
     void FinalRecogida();
     void MuestraPlantillas();
     void BitBtn3Click();
+    void PlantillaCentro();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +67,7 @@ class TMForm : public QWidget {
     bool FolderCheck(int launchedResult);
     void EndTransferRun();
     void Importar2();
+    tablorix_to_dae::ImportContext ImportingContext();
     void ShowHelpAtFocus();
     dae_to_tablorix::ExportContext Context();
     std::filesystem::path Ktemp() const;

@@ -30,6 +30,10 @@ TableGrid::TableGrid(CursorTableModel* model, GridOptions options, QWidget* pare
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
+    if (options.twoLineTitles) {
+        horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+        horizontalHeader()->setFixedHeight(2 * horizontalHeader()->fontMetrics().height() + 8);
+    }
     ApplyColumnWidths();
     connect(model, &CursorTableModel::cursorMoved, this, &TableGrid::FollowCursor);
     connect(model, &QAbstractItemModel::modelReset, this, &TableGrid::ApplyColumnWidths);
@@ -41,7 +45,21 @@ void TableGrid::DeleteCurrentRow() {
     model_->DeleteCurrentRow();
 }
 
+void TableGrid::CommitEdit() {
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The fixed columns are never entered: the cell beside them is.
+    if (current.isValid() && current.column() < options_.fixedColumns &&
+        options_.fixedColumns < model_->columnCount()) {
+        QTableView::currentChanged(current, previous);
+        setCurrentIndex(current.siblingAtColumn(options_.fixedColumns));
+        return;
+    }
     QTableView::currentChanged(current, previous);
     if (current.isValid() && current.row() != previous.row()) model_->MoveToRow(current.row());
 }
@@ -82,6 +100,18 @@ void TableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
     QTableView::closeEditor(editor, hint);
     // Enter in an editor stores the text and goes on to the next column.
     if (hint == QAbstractItemDelegate::SubmitModelCache) MoveToNextColumn();
+}
+
+bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // Passing over a read-only cell is no attempt to change it.
+    const bool attempt = trigger == DoubleClicked || trigger == SelectedClicked ||
+                         trigger == EditKeyPressed || trigger == AnyKeyPressed;
+    if (attempt && index.isValid() && index.column() >= options_.fixedColumns &&
+        !(model_->flags(index) & Qt::ItemIsEditable)) {
+        emit editRefused(index);
+        return false;
+    }
+    return QTableView::edit(index, trigger, event);
 }
 
 void TableGrid::FollowCursor(int row) {

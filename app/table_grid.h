@@ -15,6 +15,8 @@ struct GridOptions {
     bool scrollBars = true;
     bool alternatingRows = false;
     bool rowsDeletable = false;
+    int fixedColumns = 0;       // leading columns that cannot be entered, shaded
+    bool twoLineTitles = false; // titles wrap onto a second line
 };
 
 class TableGrid : public QTableView {
@@ -23,12 +25,18 @@ class TableGrid : public QTableView {
     TableGrid(CursorTableModel* model, GridOptions options, QWidget* parent = nullptr);
 
     CursorTableModel* Model() const { return model_; }
+    using QTableView::edit;
     // Asks, then deletes the current row (the keyboard's Ctrl+Supr).
     void DeleteCurrentRow();
+    // Stores the text of an editor still open (a button was clicked meanwhile).
+    void CommitEdit();
+    int FixedColumns() const { return options_.fixedColumns; }
 
   signals:
     // The grid received the focus (the window's "Enter" handlers).
     void entered();
+    // The user tried to change a cell that is read-only just now.
+    void editRefused(const QModelIndex& index);
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -36,6 +44,7 @@ class TableGrid : public QTableView {
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
   private:
     void FollowCursor(int row);

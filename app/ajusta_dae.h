@@ -1,0 +1,88 @@
+// AjustaDAE, the codification window: the user completes each teacher's
+// identity document and the DAE codes of the timetable records, then
+// "&Terminar" writes fCUADROS.txt. The window is a thin layer over the
+// codification's cursors and rules: the grids are models over the cursors,
+// the handlers call the rules on the grids' events.
+#pragma once
+
+#include "app/gui_prompt.h"
+#include "tablorix_to_dae/codification_tables.h"
+#include "tablorix_to_dae/import_context.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+
+namespace tv::app {
+
+class ClassesModel;
+class CodificationExtras;
+class GroupsModel;
+class LookupDelegate;
+class LookupList;
+class TableGrid;
+class TeachersModel;
+
+class TAjustaDAE : public QDialog {
+    Q_OBJECT
+  public:
+    // Opens the window's tables (FormCreate); an error of the table store
+    // propagates and the window does not open.
+    TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent = nullptr);
+    ~TAjustaDAE() override;
+
+    TableGrid* TeachersGrid() const { return wwDBGridPROFT; }
+    TableGrid* ClassesGrid() const { return DBGridCUADROH2; }
+    TableGrid* GroupsGrid() const { return wwDBGridCUADROH3; }
+    QPushButton* TerminarButton() const { return BitBtn1; }
+
+    // ----- handlers ---------------------------------------------------------
+    void wwDBGridPROFTColExit();
+    void wwDBGridPROFTFieldChanged(int column);
+    void DBGridCUADROH2ColEnter();
+    void DBGridCUADROH2RowChanged();
+    void ReadOnlyListEntered(const QModelIndex& index);
+    void wwDBLookupCombodaeASIGNATExit();
+    void wwDBLookupCombodaeGRUPNIVExit();
+    void BitBtn1Click();
+
+  private:
+    void FormCreate();
+    void BuildHeader();
+    void BuildGrids();
+    void BuildLookupLists();
+    void ConnectHandlers();
+    void TeacherChanged();
+    void ClassChanged();
+    void ReloadDetails();
+    void ListLeft(const QModelIndex& index);
+    void ShowError(const QString& message);
+
+    tablorix_to_dae::ImportContext& context_;
+    GuiPrompt prompt_{this}; // the question of "&Terminar" over this window
+    tablorix_to_dae::CodificationTables tables_;
+    std::vector<std::unique_ptr<LookupList>> lists_;
+
+    TeachersModel* teachersModel_ = nullptr;
+    ClassesModel* classesModel_ = nullptr;
+    GroupsModel* groupsModel_ = nullptr;
+    LookupDelegate* teachersLookups_ = nullptr;
+    LookupDelegate* classesLookups_ = nullptr;
+    LookupList* subjectList_ = nullptr;
+    LookupList* levelList_ = nullptr;
+
+    QLineEdit* centreFields_[3] = {};
+    TableGrid* wwDBGridPROFT = nullptr;
+    TableGrid* DBGridCUADROH2 = nullptr;
+    TableGrid* wwDBGridCUADROH3 = nullptr;
+    CodificationExtras* extras_ = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+};
+
+} // namespace tv::app

@@ -1,0 +1,66 @@
+#include "app/classes_model.h"
+
+namespace tv::app {
+
+ClassesModel::ClassesModel(tables::Table& cursor, QObject* parent)
+    : CursorTableModel(cursor,
+                       {{"ABREVPROF", 12, false},
+                        {"DIASEM", 3, false},
+                        {"NUMSESION", 6, false},
+                        {"HORAINI", 6, false},
+                        {"HORAFIN", 6, false},
+                        {"ABREVASIG", 10, false},
+                        {"NOMASIG", 34, false},
+                        {"CODASIG", 9, true},
+                        {"TIPTAR", 6, true},
+                        {"GRUPNIV", 8, true},
+                        {"IDIOMA", 7, true},
+                        {"TIP_ACTIV", 6, true},
+                        {"PLAN", 4, true}},
+                       parent) {}
+
+void ClassesModel::SetLective(const tablorix_to_dae::LectiveEditing& editing) {
+    lective_ = editing;
+    if (rowCount() > 0) emit dataChanged(index(0, CodAsig), index(rowCount() - 1, TipActiv));
+}
+
+bool ClassesModel::Editable(int column) const {
+    if (column == CodAsig) return lective_.subjectEditable;
+    if (column == TipActiv) return lective_.activityEditable;
+    return CursorTableModel::Editable(column);
+}
+
+QString ClassesModel::Title(int column) const {
+    switch (column) {
+    case AbrevProf:
+        return tr("Profe.");
+    case DiaSem:
+        return tr("Día");
+    case NumSesion:
+        return tr("Sesión");
+    case HoraIni:
+        return tr("H.INI.");
+    case HoraFin:
+        return tr("H. FIN");
+    case AbrevAsig:
+        return tr("Asignatura");
+    case NomAsig:
+        return tr("Nombre ASIGNATURA");
+    case CodAsig:
+        return tr("Cód.ASIG");
+    case TipTar:
+        return tr("TAREA");
+    case GrupNiv:
+        return tr("NIVEL");
+    case Idioma:
+        return tr("IDIOMA");
+    case TipActiv:
+        return tr("ACTIV.");
+    case Plan:
+        return tr("PLAN");
+    default:
+        return {};
+    }
+}
+
+} // namespace tv::app

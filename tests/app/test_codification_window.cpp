@@ -1,0 +1,271 @@
+// The codification window on the sample school's work tables: its layout,
+// the drop-down lists storing their codes, the lective rule both ways, the
+// document copy touching only the current teacher's records, and the views
+// beside the grids (records lacking a code, the teacher's week).
+#include "app/ajusta_dae.h"
+#include "app/classes_model.h"
+#include "app/codification_extras.h"
+#include "app/dae_heading.h"
+#include "app/gui_prompt.h"
+#include "app/lookup_delegate.h"
+#include "app/qt_text.h"
+#include "app/teacher_week_model.h"
+#include "app/teachers_model.h"
+#include "gui_test_main.h"
+#include "import_fixture.h"
+#include "tablorix_to_dae/messages.h"
+
+#include <QLineEdit>
+
+using tv::app::ClassesModel;
+using tv::app::FromCp1252;
+using tv::app::MessageBoxes;
+using tv::app::TeachersModel;
+using tv::test::ToStdPath;
+namespace t2d = tv::tablorix_to_dae;
+
+namespace {
+
+// The sample school extracted into fresh work tables (the command line stops
+// at the teachers without a document, the tables filled).
+struct CodificationFixture {
+    CodificationFixture() {
+        ktemp = root.filePath(QStringLiteral("KTEMP"));
+        dae = root.filePath(QStringLiteral("DAE"));
+        tv::test::CopyFolder(tv::test::kSampleDae, dae);
+        tv::test::ExportSample(ktemp);
+        tv::test::RunCli({"importar", "--dae", dae, "--ktemp", ktemp});
+        context = std::make_unique<t2d::ImportContext>(
+            t2d::ImportContext{prompt, state, ToStdPath(ktemp), ToStdPath(dae + "/"), ToStdPath(dae + "/")});
+        window = std::make_unique<tv::app::TAjustaDAE>(*context);
+        window->show();
+    }
+
+    // Makes the teacher `abbreviation` current, as a click in the grid does.
+    void ChooseTeacher(const QString& abbreviation) const {
+        auto* grid = window->TeachersGrid();
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (grid->model()->index(row, TeachersModel::Abrev).data().toString() == abbreviation)
+                return grid->setCurrentIndex(grid->model()->index(row, TeachersModel::TipoDni));
+        QFAIL("no such teacher");
+    }
+
+    // The current teacher's first line that is lective or not, made current at `column`.
+    QModelIndex ChooseClass(bool lective, int column) const {
+        auto* grid = window->ClassesGrid();
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            const QString code = grid->model()->index(row, ClassesModel::CodAsig).data().toString().trimmed();
+            if ((code.size() >= 5) != lective) continue;
+            grid->setCurrentIndex(grid->model()->index(row, column));
+            return grid->currentIndex();
+        }
+        return {};
+    }
+
+    QTemporaryDir root;
+    QString ktemp;
+    QString dae;
+    tv::app::GuiPrompt prompt{nullptr};
+    tv::WorkflowValues state;
+    std::unique_ptr<t2d::ImportContext> context;
+    std::unique_ptr<tv::app::TAjustaDAE> window;
+};
+
+// (ABREVPROF, TIPDOC, DOC) of every record of a work table, in stored order.
+QStringList Documents(const QString& ktemp, const char* table) {
+    QStringList rows;
+    for (std::size_t i = 0; i < tv::test::Column(ktemp, table, "ABREVPROF").size(); ++i)
+        rows << QString::fromStdString(tv::test::Column(ktemp, table, "ABREVPROF")[i] + "|" +
+                                       tv::test::Column(ktemp, table, "TIPDOC")[i] + "|" +
+                                       tv::test::Column(ktemp, table, "DOC")[i]);
+    return rows;
+}
+
+} // namespace
+
+class CodificationWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { tv::app::LookupDelegate::SetDropDownOnEntry(false); }
+    void init() { MessageBoxes::ClearShown(); }
+
+    void theWindowShowsTheCentreAndTheThreeGrids() {
+        CodificationFixture fixture;
+        auto& window = *fixture.window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("CODIFICACIÓN Datos DAE"));
+        QCOMPARE(window.size(), QSize(845, 498));
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("CentroCODCENTRO"))->text(),
+                 QStringLiteral("014725"));
+        QCOMPARE(window.findChildren<tv::app::DaeHeading*>().size(), 3);
+        QCOMPARE(window.TerminarButton()->text(), QStringLiteral("&Terminar"));
+        const QList<QPair<tv::app::TableGrid*, QStringList>> grids = {
+            {window.TeachersGrid(), {"Profesor", "Nombre", "Departamento", "TipoDOC", "DOCUMENTO D.N.I."}},
+            {window.ClassesGrid(),
+             {"Profe.", "Día", "Sesión", "H.INI.", "H. FIN", "Asignatura", "Nombre ASIGNATURA", "Cód.ASIG",
+              "TAREA", "NIVEL", "IDIOMA", "ACTIV.", "PLAN"}},
+            {window.GroupsGrid(), {"Grupo", "Cód.GRUP.", "Grupo ALIAS DAE", "Núm.Alumnos"}}};
+        for (const auto& [grid, titles] : grids) {
+            QStringList shown;
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                shown << grid->model()->headerData(column, Qt::Horizontal).toString();
+            QCOMPARE(shown, titles);
+            // A fixed column is never entered: the cell beside them is.
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            QCOMPARE(grid->currentIndex().column(), grid->FixedColumns());
+        }
+        // Master and detail: the type-2 rows are the current teacher's, the type-3 rows the current class's.
+        fixture.ChooseTeacher(QStringLiteral("ABN"));
+        auto* classes = window.ClassesGrid()->model();
+        const auto owners = tv::test::Column(fixture.ktemp, "CUADROH2", "ABREVPROF");
+        QCOMPARE(classes->rowCount(), int(std::count(owners.begin(), owners.end(), std::string("ABN"))));
+        for (int row = 0; row < classes->rowCount(); ++row)
+            QCOMPARE(classes->index(row, ClassesModel::AbrevProf).data().toString(), QStringLiteral("ABN"));
+        QVERIFY(window.GroupsGrid()->model()->rowCount() >= 1);
+    }
+
+    void theListsStoreTheirCodes_data() {
+        QTest::addColumn<QString>("teacher");
+        QTest::addColumn<bool>("lective");
+        QTest::addColumn<int>("column"); // of the type-2 grid; -1 for the teachers' TipoDOC
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("codeField");
+        QTest::newRow("document type") << "EFI" << true << -1 << "daeTIPDOC"
+                                       << "COD";
+        QTest::newRow("subject") << "ABN" << true << int(ClassesModel::CodAsig) << "daeASIGNAT"
+                                 << "COD";
+        QTest::newRow("task") << "ABN" << true << int(ClassesModel::TipTar) << "daeTIPTAR"
+                              << "COD";
+        QTest::newRow("level") << "ABN" << true << int(ClassesModel::GrupNiv) << "daeNIVIMP"
+                               << "COD";
+        QTest::newRow("language") << "ABN" << true << int(ClassesModel::Idioma) << "daeIDIOMA"
+                                  << "IDIOMA";
+        QTest::newRow("activity") << "IJE" << false << int(ClassesModel::TipActiv) << "daeOTRACT"
+                                  << "COD";
+    }
+
+    void theListsStoreTheirCodes() {
+        QFETCH(QString, teacher);
+        QFETCH(bool, lective);
+        QFETCH(int, column);
+        QFETCH(QString, catalogue);
+        QFETCH(QString, codeField);
+        CodificationFixture fixture;
+        fixture.ChooseTeacher(teacher);
+        tv::app::TableGrid* grid =
+            column < 0 ? fixture.window->TeachersGrid() : fixture.window->ClassesGrid();
+        const QModelIndex cell = column < 0 ? grid->currentIndex().siblingAtColumn(TeachersModel::TipoDni)
+                                            : fixture.ChooseClass(lective, column);
+        QVERIFY(cell.isValid());
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* list = qobject_cast<tv::app::LookupCombo*>(grid->indexWidget(cell));
+        QVERIFY(list);
+        const auto codes = tv::test::Column(fixture.ktemp, catalogue.toLatin1(), codeField.toLatin1());
+        QCOMPARE(list->model()->columnCount(), 3);
+        QCOMPARE(list->count(), int(codes.size()));
+        const int chosen = int(codes.size()) - 1;
+        list->setCurrentIndex(chosen);
+        QTest::keyClick(list, Qt::Key_Delete); // a chosen value is never emptied
+        QTest::keyClick(list, Qt::Key_Backspace);
+        QCOMPARE(list->currentIndex(), chosen);
+        grid->CommitEdit();
+        QCOMPARE(cell.data().toString(), FromCp1252(codes[std::size_t(chosen)]));
+
+        // The rules on leaving the subject and level lists.
+        if (column == ClassesModel::CodAsig)
+            QCOMPARE(
+                cell.siblingAtColumn(ClassesModel::NomAsig).data().toString(),
+                FromCp1252(tv::test::Column(fixture.ktemp, "daeASIGNAT", "DESCCAST")[std::size_t(chosen)]));
+        if (column == ClassesModel::GrupNiv)
+            QCOMPARE(cell.siblingAtColumn(ClassesModel::Plan).data().toString(),
+                     FromCp1252(tv::test::Column(fixture.ktemp, "daeNIVIMP", "PLAN")[std::size_t(chosen)]));
+    }
+
+    void theLectiveRule_data() {
+        QTest::addColumn<QString>("teacher");
+        QTest::addColumn<bool>("lective");
+        QTest::addColumn<int>("readOnlyColumn");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a lective line: no activity")
+            << "ABN" << true << int(ClassesModel::TipActiv) << FromCp1252(t2d::kActivityListOnLectiveLine);
+        QTest::newRow("a line that is not lective: no subject")
+            << "IJE" << false << int(ClassesModel::CodAsig) << FromCp1252(t2d::kSubjectListOnNonLectiveLine);
+    }
+
+    void theLectiveRule() {
+        QFETCH(QString, teacher);
+        QFETCH(bool, lective);
+        QFETCH(int, readOnlyColumn);
+        QFETCH(QString, message);
+        CodificationFixture fixture;
+        fixture.ChooseTeacher(teacher);
+        const QModelIndex cell = fixture.ChooseClass(lective, readOnlyColumn);
+        QVERIFY(cell.isValid());
+        const int editableColumn =
+            readOnlyColumn == ClassesModel::CodAsig ? ClassesModel::TipActiv : ClassesModel::CodAsig;
+        QVERIFY(!(cell.flags() & Qt::ItemIsEditable));
+        QVERIFY(cell.siblingAtColumn(editableColumn).flags() & Qt::ItemIsEditable);
+        const QString before = cell.data().toString();
+        QTest::keyClick(fixture.window->ClassesGrid(), Qt::Key_A);
+        QCOMPARE(MessageBoxes::ShownTexts(), QStringList{message});
+        QCOMPARE(MessageBoxes::Shown().first().kind, tv::app::BoxKind::Information);
+        QCOMPARE(cell.data().toString(), before);
+    }
+
+    void theDocumentGoesToAllOfTheTeachersRecordsOnly() {
+        CodificationFixture fixture;
+        const QStringList classesBefore = Documents(fixture.ktemp, "CUADROH2");
+        const QStringList groupsBefore = Documents(fixture.ktemp, "CUADROH3");
+        const int missingBefore = fixture.window->findChild<tv::app::CodificationExtras*>()->MissingCount();
+        fixture.ChooseTeacher(QStringLiteral("EFI"));
+        auto* teachers = fixture.window->TeachersGrid()->model();
+        const QModelIndex cell = fixture.window->TeachersGrid()->currentIndex();
+        teachers->setData(cell.siblingAtColumn(TeachersModel::TipoDni), QStringLiteral("0001"));
+        teachers->setData(cell.siblingAtColumn(TeachersModel::Dni), QStringLiteral("12345678Z"));
+
+        for (const auto& [table, before] :
+             {std::pair{"CUADROH2", classesBefore}, std::pair{"CUADROH3", groupsBefore}}) {
+            const QStringList after = Documents(fixture.ktemp, table);
+            QCOMPARE(after.size(), before.size());
+            int copied = 0;
+            for (int i = 0; i < after.size(); ++i) {
+                if (after[i].startsWith(QStringLiteral("EFI|"))) {
+                    QCOMPARE(after[i], QStringLiteral("EFI|0001|12345678Z"));
+                    ++copied;
+                } else {
+                    QCOMPARE(after[i], before[i]);
+                }
+            }
+            QVERIFY2(copied > 0, table);
+        }
+        // The grid shows the copy, and the count beside the grids knows the teacher has a document now.
+        QCOMPARE(fixture.window->ClassesGrid()->model()->index(0, ClassesModel::AbrevProf).data().toString(),
+                 QStringLiteral("EFI"));
+        auto* extras = fixture.window->findChild<tv::app::CodificationExtras*>();
+        QCOMPARE(extras->MissingCount(), missingBefore - 1);
+        QVERIFY(!extras->Missing().join('\n').contains(QStringLiteral("Profesor EFI")));
+    }
+
+    void theTeachersWeekIsShownBesideTheGrids() {
+        CodificationFixture fixture;
+        fixture.ChooseTeacher(QStringLiteral("ABN"));
+        const QByteArray before = [&] {
+            QFile file(fixture.ktemp + "/CUADROH2.DBF");
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        auto* extras = fixture.window->findChild<tv::app::CodificationExtras*>();
+        extras->ShowWeek();
+        auto* week = extras->WeekModel();
+        QCOMPARE(week->columnCount(), 5);
+        QCOMPARE(week->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Lunes"));
+        // ABN teaches GH on Monday in period 6, and nothing in period 1.
+        QVERIFY(week->index(5, 0).data().toString().startsWith(QStringLiteral("GH\n")));
+        QVERIFY(week->index(0, 0).data().isNull());
+        QFile after(fixture.ktemp + "/CUADROH2.DBF");
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+    }
+};
+
+TV_GUI_TEST_MAIN(CodificationWindowTest)
+#include "test_codification_window.moc"
