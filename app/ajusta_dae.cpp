@@ -14,6 +14,7 @@
 #include "app/table_grid.h"
 #include "app/teachers_model.h"
 
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -34,12 +35,23 @@ TableGrid* CodificationGrid(CursorTableModel* model, int fixedColumns, const cha
                                {.fixedColumn = true,
                                 .scrollBars = true,
                                 .alternatingRows = true,
+                                .narrowCharacters = true,
                                 .fixedColumns = fixedColumns,
                                 .twoLineTitles = true},
                                parent);
     grid->setObjectName(QLatin1String(name));
     grid->setProperty("helpContext", kHelpContext);
     return grid;
+}
+
+// A grid's title with its hint just after it, on one line.
+void GridHeading(const QString& title, const QString& hint, int y, QWidget* parent) {
+    QLabel* left = StyledLabel(title, "green", parent);
+    left->adjustSize();
+    left->move(10, y);
+    QLabel* right = StyledLabel(hint, "red", parent);
+    right->adjustSize();
+    right->move(left->x() + left->width() + 12, y);
 }
 
 } // namespace
@@ -52,6 +64,9 @@ TAjustaDAE::TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent)
     setWindowTitle(tr("CODIFICACIÓN Datos DAE"));
     setFixedSize(845, 498);
     setProperty("helpContext", kHelpContext);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     FormCreate();
     BuildHeader();
     BuildGrids();
@@ -78,32 +93,37 @@ void TAjustaDAE::BuildHeader() {
         tr("Deberán CODIFICAR los Datos del DAE necesarios, si no tienen contenido. El Tipo Documento y el "
            "DNI de los PROFESORES. Y si fuese necesario, la ACTIVIDAD en los Registros de TIPO 2, y el "
            "Núm.Alumnos en los Registros de TIPO 3."),
-        this, {10, 21, 825, 28});
+        this, {10, 20, 825, 28});
     instructions->setObjectName(QStringLiteral("LabelInstrucciones"));
     instructions->setWordWrap(true);
 
-    StyledLabel(tr("Datos del Centro:"), "maroon", this)->setGeometry(10, 53, 110, 18);
+    auto* centre = new QWidget(this);
+    centre->setGeometry(10, 48, 600, 24);
+    auto* row = new QHBoxLayout(centre);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(StyledLabel(tr("Datos del Centro:"), "maroon", centre));
     const struct {
         QString title;
         const char* field;
-        int x;
-        int labelWidth;
         int width;
-    } fields[3] = {{tr("Cód.Centro"), "CODCENTRO", 122, 62, 60},
-                   {tr("Año Académico"), "ANOACAD", 252, 84, 44},
-                   {tr("Versión"), "VERSION", 388, 44, 50}};
+    } fields[3] = {{tr("Cód.Centro"), "CODCENTRO", 64},
+                   {tr("Año Académico"), "ANOACAD", 48},
+                   {tr("Versión"), "VERSION", 52}};
     tables_.centre.First();
     for (int i = 0; i < 3; ++i) {
-        Label(fields[i].title, this, {fields[i].x, 53, fields[i].labelWidth, 18});
-        auto* edit = new QLineEdit(this);
+        row->addSpacing(10);
+        row->addWidget(new QLabel(fields[i].title, centre));
+        auto* edit = new QLineEdit(centre);
         edit->setObjectName(QStringLiteral("Centro") + QLatin1String(fields[i].field));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setText(tables_.centre.Eof() ? QString()
                                            : FromCp1252(tables_.centre.AsString(fields[i].field)));
-        edit->setGeometry(fields[i].x + fields[i].labelWidth, 52, fields[i].width, 20);
+        edit->setFixedWidth(fields[i].width);
+        row->addWidget(edit);
         centreFields_[i] = edit;
     }
+    row->addStretch();
 }
 
 void TAjustaDAE::BuildGrids() {
@@ -115,22 +135,19 @@ void TAjustaDAE::BuildGrids() {
     groupsModel_->Reload();
     classesModel_->SetLective(tablorix_to_dae::LectiveRule(tables_.classes.AsString("CODASIG")));
 
-    StyledLabel(tr("PROFESORES"), "green", this)->setGeometry(10, 80, 200, 16);
+    StyledLabel(tr("PROFESORES"), "green", this)->setGeometry(10, 76, 200, 16);
     wwDBGridPROFT = CodificationGrid(teachersModel_, TeachersModel::kFixedColumns, "wwDBGridPROFT", this);
-    wwDBGridPROFT->setGeometry(10, 96, 825, 100);
+    wwDBGridPROFT->setGeometry(10, 93, 825, 98);
 
-    StyledLabel(tr("REGISTROS de TIPO 2 - Asignaturas del Profesor."), "green", this)
-        ->setGeometry(10, 200, 300, 16);
-    StyledLabel(tr("Si la TAREA  NO es \"Lectiva\",  ACTIV. debe tener contenido. "), "red", this)
-        ->setGeometry(320, 200, 320, 16);
+    GridHeading(tr("REGISTROS de TIPO 2 - Asignaturas del Profesor."),
+                tr("Si la TAREA  NO es \"Lectiva\",  ACTIV. debe tener contenido. "), 194, this);
     DBGridCUADROH2 = CodificationGrid(classesModel_, ClassesModel::kFixedColumns, "DBGridCUADROH2", this);
-    DBGridCUADROH2->setGeometry(10, 216, 825, 140);
+    DBGridCUADROH2->setGeometry(10, 227, 825, 128);
 
-    StyledLabel(tr("REGISTROS de TIPO 3 - Alumnos del Grupo."), "green", this)->setGeometry(10, 360, 260, 16);
-    StyledLabel(tr("El PLAN se rellenará automáticamente, después de seleccionar el NIVEL."), "red", this)
-        ->setGeometry(275, 360, 420, 16);
+    GridHeading(tr("REGISTROS de TIPO 3 - Alumnos del Grupo."),
+                tr("El PLAN se rellenará automáticamente, después de seleccionar el NIVEL."), 358, this);
     wwDBGridCUADROH3 = CodificationGrid(groupsModel_, GroupsModel::kFixedColumns, "wwDBGridCUADROH3", this);
-    wwDBGridCUADROH3->setGeometry(10, 376, 470, 114);
+    wwDBGridCUADROH3->setGeometry(10, 391, 440, 100);
 
     // The "DAE" heading stands in the gap above each grid's titles.
     new DaeHeading(wwDBGridPROFT, TeachersModel::TipoDni, this);
@@ -143,7 +160,7 @@ void TAjustaDAE::BuildGrids() {
     }
 
     extras_ = new CodificationExtras(context_.ktemp, teachersModel_, this);
-    extras_->setGeometry(490, 376, 345, 80);
+    extras_->setGeometry(462, 393, 373, 60);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), tr("&Terminar"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

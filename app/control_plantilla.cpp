@@ -25,6 +25,9 @@ TControlPlantilla::TControlPlantilla(const std::filesystem::path& ktemp, QWidget
     setWindowTitle(tr("Control de Plantilla Horaria"));
     setFixedSize(595, 305);
     setProperty("helpContext", kHelpContext);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     setStyleSheet(QStringLiteral("TControlPlantilla { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
                                  "stop:0 #fdf6e3, stop:1 #d9e6f2); }"));
 
@@ -38,7 +41,7 @@ TControlPlantilla::TControlPlantilla(const std::filesystem::path& ktemp, QWidget
         new TableGrid(model_, {.fixedColumn = false, .scrollBars = true, .twoLineTitles = true}, this);
     PlantiHorDBGrid->setObjectName(QStringLiteral("PlantiHorDBGrid"));
     PlantiHorDBGrid->setProperty("helpContext", kHelpContext);
-    PlantiHorDBGrid->setGeometry(10, 30, 345, 230);
+    PlantiHorDBGrid->setGeometry(10, 30, 385, 230);
 
     wwDBNavigator1 = new RecordNavigator(model_, this);
     wwDBNavigator1->setGeometry(10, 266, 300, 28);
@@ -46,14 +49,14 @@ TControlPlantilla::TControlPlantilla(const std::filesystem::path& ktemp, QWidget
     auto* heading = StyledLabel(tr("PLANTILLA HORARIA DEL CENTRO"), "navy", this, Underline::Yes);
     heading->setObjectName(QStringLiteral("Label3"));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(370, 40, 215, 16);
+    heading->setGeometry(402, 40, 188, 16);
     auto* advice =
         new QLabel(tr("Modifique, en caso necesario, las Horas de Inicio y Final de Clase, en la "
                       "presente rejilla. Deben ser iguales que la Plantilla Horaria de su Centro."),
                    this);
     advice->setObjectName(QStringLiteral("Label2"));
     advice->setWordWrap(true);
-    advice->setGeometry(375, 66, 205, 110);
+    advice->setGeometry(408, 66, 180, 120);
 
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("Aceptar"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));

@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -35,6 +36,7 @@ TableGrid::TableGrid(CursorTableModel* model, GridOptions options, QWidget* pare
         horizontalHeader()->setFixedHeight(2 * horizontalHeader()->fontMetrics().height() + 8);
     }
     ApplyColumnWidths();
+    if (options.fixedColumns > 0) BuildFrozenColumns();
     connect(model, &CursorTableModel::cursorMoved, this, &TableGrid::FollowCursor);
     connect(model, &QAbstractItemModel::modelReset, this, &TableGrid::ApplyColumnWidths);
 }
@@ -114,6 +116,78 @@ bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     return QTableView::edit(index, trigger, event);
 }
 
+void TableGrid::BuildFrozenColumns() {
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName(objectName() + QStringLiteral("Fijas"));
+    frozen_->setModel(model_);
+    frozen_->setSelectionModel(selectionModel());
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    frozen_->setAlternatingRowColors(options_.alternatingRows);
+    frozen_->verticalHeader()->hide();
+    frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->horizontalHeader()->setDefaultAlignment(horizontalHeader()->defaultAlignment());
+    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    frozen_->horizontalHeader()->setHighlightSections(false);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollMode(ScrollPerPixel);
+    frozen_->setStyleSheet(QStringLiteral("QTableView { border: none; background-color: #eef0f4; "
+                                          "border-right: 1px solid #8a8f99; }"));
+    setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
+    viewport()->stackUnder(frozen_);
+    const auto hideScrolling = [this] {
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            frozen_->setColumnHidden(column, column >= options_.fixedColumns);
+            if (column < options_.fixedColumns) frozen_->setColumnWidth(column, columnWidth(column));
+        }
+        PlaceFrozenColumns();
+    };
+    hideScrolling();
+    connect(model_, &QAbstractItemModel::modelReset, this, hideScrolling);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column < options_.fixedColumns) frozen_->setColumnWidth(column, width);
+        PlaceFrozenColumns();
+    });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this,
+            [this](int row, int, int height) { frozen_->setRowHeight(row, height); });
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    frozen_->show();
+}
+
+int TableGrid::FrozenWidth() const {
+    int width = 0;
+    for (int column = 0; column < options_.fixedColumns && column < model_->columnCount(); ++column)
+        width += columnWidth(column);
+    return width;
+}
+
+void TableGrid::PlaceFrozenColumns() {
+    if (!frozen_) return;
+    const int left = (verticalHeader()->isHidden() ? 0 : verticalHeader()->width()) + frameWidth();
+    frozen_->setGeometry(left, frameWidth(), FrozenWidth(),
+                         viewport()->height() + horizontalHeader()->height());
+}
+
+void TableGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    PlaceFrozenColumns();
+}
+
+void TableGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (frozen_ && index.column() < options_.fixedColumns) return; // they never scroll
+    QTableView::scrollTo(index, hint);
+    // A cell brought into view must not stay hidden under the fixed columns.
+    const int hidden = frozen_ ? FrozenWidth() - visualRect(index).left() : 0;
+    if (hidden > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
+}
+
 void TableGrid::FollowCursor(int row) {
     if (row < 0) return;
     const int column = currentIndex().isValid() ? currentIndex().column() : 0;
@@ -124,7 +198,8 @@ void TableGrid::FollowCursor(int row) {
 void TableGrid::ApplyColumnWidths() {
     // A column is as wide as its characters, and never narrower than its title.
     const QFontMetrics header(horizontalHeader()->font());
-    const int character = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int character = options_.narrowCharacters ? fontMetrics().averageCharWidth()
+                                                    : fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
         setColumnWidth(column, std::max(model_->WidthInCharacters(column) * character + 8,

@@ -14,6 +14,7 @@ struct GridOptions {
     bool fixedColumn = false; // the row marker column on the left
     bool scrollBars = true;
     bool alternatingRows = false;
+    bool narrowCharacters = false; // widths in average characters, for grids of many columns
     bool rowsDeletable = false;
     int fixedColumns = 0;       // leading columns that cannot be entered, shaded
     bool twoLineTitles = false; // titles wrap onto a second line
@@ -45,14 +46,21 @@ class TableGrid : public QTableView {
     void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
   private:
     void FollowCursor(int row);
     void ApplyColumnWidths();
     void MoveToNextColumn();
+    void BuildFrozenColumns();
+    void PlaceFrozenColumns();
+    int FrozenWidth() const;
 
     CursorTableModel* model_;
     GridOptions options_;
+    // The fixed columns, drawn again over the left of the grid so that they stay when it scrolls.
+    QTableView* frozen_ = nullptr;
 };
 
 } // namespace tv::app

@@ -1,8 +1,11 @@
-// Pictures of the main window and each of its panels for the documentation,
+// Pictures of the main window, each of its panels, the template check and
+// the codification window for the documentation,
 // taken on the sample school with a scratch KTEMP:
 //   transveloradae-screenshots SAMPLE_DAE_FOLDER OUTPUT_FOLDER
 // Message boxes are answered by script, so nothing waits for a hand.
+#include "app/ajusta_dae.h"
 #include "app/application.h"
+#include "app/codification_extras.h"
 #include "app/cursor_table_model.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
@@ -13,17 +16,19 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 using tv::app::TMForm;
 
-bool Save(TMForm& form, const QDir& output, const QString& name) {
+bool Save(QWidget& window, const QDir& output, const QString& name) {
     QApplication::processEvents();
     const QString file = output.filePath(name + QStringLiteral(".png"));
-    if (form.grab().save(file)) return true;
+    if (window.grab().save(file)) return true;
     QTextStream(stderr) << "No se pudo guardar " << file << "\n";
     return false;
 }
@@ -41,6 +46,45 @@ void TypeSampleAbbreviations(TMForm& form) {
         model->setData(model->index(row, 4), basque[row]);
     }
     model->MoveToRow(0);
+}
+
+// Acts on each modal window of the Tablorix -> DAE direction as it opens.
+void WhenModal(const QString& name, std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != name || !modal->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+// The template check and the codification window on the sample's solved timetable.
+bool TablorixToDae(const QString& resultFolder, const QDir& output) {
+    bool saved = false; // until the codification window was reached
+    TMForm form({}, resultFolder);
+    form.show();
+    WhenModal(QStringLiteral("ControlPlantilla"), [&](QWidget* window) {
+        Save(*window, output, QStringLiteral("control-plantilla"));
+        window->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    });
+    WhenModal(QStringLiteral("AjustaDAE"), [&](QWidget* window) {
+        saved = true;
+        auto* codification = static_cast<tv::app::TAjustaDAE*>(window);
+        auto* teachers = codification->TeachersGrid();
+        teachers->setCurrentIndex(teachers->model()->index(2, 4));
+        saved &= Save(*window, output, QStringLiteral("codificacion-datos-dae"));
+        auto* extras = window->findChild<tv::app::CodificationExtras*>();
+        extras->ShowWeek();
+        if (auto* week = window->findChild<QWidget*>(QStringLiteral("HorarioProfesor")))
+            saved &= Save(*week, output, QStringLiteral("horario-profesor"));
+        window->close(); // from the title bar: nothing is written
+    });
+    Click(form, "BImportar");
+    return saved;
 }
 
 } // namespace
@@ -80,5 +124,11 @@ int main(int argc, char** argv) {
     saved &= Save(form, output, QStringLiteral("panel-plantillas"));
     Click(form, "BitBtn3");
     saved &= Save(form, output, QStringLiteral("fin-del-proceso"));
+    form.hide();
+
+    // Tablorix solved the timetable beside the tables just written.
+    QFile::copy(QDir::current().absoluteFilePath(QStringLiteral("../SOLUC.DBF")),
+                scratch.filePath(QStringLiteral("KTEMP/SOLUC.DBF")));
+    saved &= TablorixToDae(scratch.path(), output);
     return saved ? 0 : 1;
 }
