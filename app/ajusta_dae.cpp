@@ -133,7 +133,7 @@ void TAjustaDAE::BuildGrids() {
     teachersModel_->Reload();
     classesModel_->Reload();
     groupsModel_->Reload();
-    classesModel_->SetLective(tablorix_to_dae::LectiveRule(tables_.classes.AsString("CODASIG")));
+    lective_ = tablorix_to_dae::LectiveRule(tables_.classes.AsString("CODASIG"));
 
     StyledLabel(tr("PROFESORES"), "green", this)->setGeometry(10, 76, 200, 16);
     wwDBGridPROFT = CodificationGrid(teachersModel_, TeachersModel::kFixedColumns, "wwDBGridPROFT", this);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/gui_prompt.h"
+#include "tablorix_to_dae/codification_rules.h"
 #include "tablorix_to_dae/codification_tables.h"
 #include "tablorix_to_dae/import_context.h"
 
@@ -68,6 +69,8 @@ class TAjustaDAE : public QDialog {
     GuiPrompt prompt_{this}; // the question of "&Terminar" over this window
     tablorix_to_dae::CodificationTables tables_;
     std::vector<std::unique_ptr<LookupList>> lists_;
+    // The lective rule as last applied on entering CODASIG or TIP_ACTIV.
+    tablorix_to_dae::LectiveEditing lective_;
 
     TeachersModel* teachersModel_ = nullptr;
     ClassesModel* classesModel_ = nullptr;

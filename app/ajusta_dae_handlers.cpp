@@ -85,8 +85,10 @@ void TAjustaDAE::wwDBGridPROFTFieldChanged(int column) {
 void TAjustaDAE::DBGridCUADROH2ColEnter() {
     const QModelIndex current = DBGridCUADROH2->currentIndex();
     if (!current.isValid()) return;
+    // The model asks the rule of each line for its flags; the window keeps
+    // what was applied for the lists' messages and exit rules.
     if (const auto editing = t2d::ApplyLective(classesModel_->Field(current.column()), tables_.classes))
-        classesModel_->SetLective(*editing);
+        lective_ = *editing;
 }
 
 void TAjustaDAE::DBGridCUADROH2RowChanged() {
@@ -99,7 +101,7 @@ void TAjustaDAE::ReadOnlyListEntered(const QModelIndex& index) {
                       : index.column() == ClassesModel::TipActiv ? t2d::CodeList::Activity
                                                                  : std::optional<t2d::CodeList>();
     if (!list) return;
-    if (const auto message = t2d::ReadOnlyListMessage(*list, classesModel_->Lective()))
+    if (const auto message = t2d::ReadOnlyListMessage(*list, lective_))
         MessageBoxes::Information(this, FromCp1252(*message));
 }
 
@@ -112,8 +114,7 @@ void TAjustaDAE::wwDBLookupCombodaeASIGNATExit() {
     // The list stands on the entry of the record's code; a code outside the
     // catalogue names no entry, and the name stays.
     if (!subjectList_->PositionOn(classesModel_->CurrentText(ClassesModel::CodAsig))) return;
-    if (t2d::FillNameFromSubject(tables_.classes, tables_.subjects,
-                                 !classesModel_->Lective().subjectEditable))
+    if (t2d::FillNameFromSubject(tables_.classes, tables_.subjects, !lective_.subjectEditable))
         classesModel_->RefreshCurrentRow();
 }
 

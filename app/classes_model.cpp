@@ -1,5 +1,7 @@
 #include "app/classes_model.h"
 
+#include "app/qt_text.h"
+
 namespace tv::app {
 
 ClassesModel::ClassesModel(tables::Table& cursor, QObject* parent)
@@ -19,15 +21,15 @@ ClassesModel::ClassesModel(tables::Table& cursor, QObject* parent)
                         {"PLAN", 4, true}},
                        parent) {}
 
-void ClassesModel::SetLective(const tablorix_to_dae::LectiveEditing& editing) {
-    lective_ = editing;
-    if (rowCount() > 0) emit dataChanged(index(0, CodAsig), index(rowCount() - 1, TipActiv));
+tablorix_to_dae::LectiveEditing ClassesModel::LectiveOf(int row) const {
+    return tablorix_to_dae::LectiveRule(
+        ToCp1252(index(row, CodAsig).data().toString()).value_or(std::string()));
 }
 
-bool ClassesModel::Editable(int column) const {
-    if (column == CodAsig) return lective_.subjectEditable;
-    if (column == TipActiv) return lective_.activityEditable;
-    return CursorTableModel::Editable(column);
+bool ClassesModel::Editable(int row, int column) const {
+    if (column == CodAsig) return LectiveOf(row).subjectEditable;
+    if (column == TipActiv) return LectiveOf(row).activityEditable;
+    return CursorTableModel::Editable(row, column);
 }
 
 QString ClassesModel::Title(int column) const {

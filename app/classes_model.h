@@ -1,6 +1,7 @@
 // The type-2 grid of the codification window over CUADROH2: the current
 // teacher's classes, with the DAE codes the user completes. Whether the
-// subject code or the activity may be edited follows the lective rule.
+// subject code or the activity of a line may be edited follows the lective
+// rule on that line, which is the current one whenever the user can edit.
 #pragma once
 
 #include "app/cursor_table_model.h"
@@ -31,15 +32,12 @@ class ClassesModel : public CursorTableModel {
 
     explicit ClassesModel(tables::Table& cursor, QObject* parent = nullptr);
 
-    void SetLective(const tablorix_to_dae::LectiveEditing& editing);
-    const tablorix_to_dae::LectiveEditing& Lective() const { return lective_; }
+    // The lective rule on the line of `row`.
+    tablorix_to_dae::LectiveEditing LectiveOf(int row) const;
 
   protected:
     QString Title(int column) const override;
-    bool Editable(int column) const override;
-
-  private:
-    tablorix_to_dae::LectiveEditing lective_;
+    bool Editable(int row, int column) const override;
 };
 
 } // namespace tv::app

@@ -27,7 +27,7 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole)
         return false;
     const GridColumn& column = columns_[static_cast<std::size_t>(index.column())];
-    if (!Editable(index.column())) return false;
+    if (!Editable(index.row(), index.column())) return false;
     const auto text = ToCp1252(value.toString());
     if (!text) {
         emit failed(tr("El texto «%1» tiene caracteres que no caben en la tabla.").arg(value.toString()));
@@ -49,7 +49,7 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
 Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (Editable(index.column())) flags |= Qt::ItemIsEditable;
+    if (Editable(index.row(), index.column())) flags |= Qt::ItemIsEditable;
     return flags;
 }
 
@@ -211,7 +211,7 @@ int CursorTableModel::ColumnOf(std::string_view field) const {
     return -1;
 }
 
-bool CursorTableModel::Editable(int column) const {
+bool CursorTableModel::Editable(int, int column) const {
     return columns_[static_cast<std::size_t>(column)].editable;
 }
 

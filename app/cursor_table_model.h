@@ -72,7 +72,7 @@ class CursorTableModel : public QAbstractTableModel {
   protected:
     virtual QString Title(int column) const = 0;
     // Whether the column may be typed into now; a window's rule may narrow it.
-    virtual bool Editable(int column) const;
+    virtual bool Editable(int row, int column) const;
 
   private:
     struct Row {
