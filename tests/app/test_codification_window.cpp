@@ -181,6 +181,24 @@ class CodificationWindowTest : public QObject {
                      FromCp1252(tv::test::Column(fixture.ktemp, "daeNIVIMP", "PLAN")[std::size_t(chosen)]));
     }
 
+    void aListDropsDownOnEntryAndTakesTheChoice() {
+        CodificationFixture fixture;
+        fixture.window->activateWindow();
+        QApplication::setActiveWindow(fixture.window.get());
+        fixture.ChooseTeacher(QStringLiteral("ABN"));
+        tv::app::LookupDelegate::SetDropDownOnEntry(true);
+        const QModelIndex cell = fixture.ChooseClass(true, ClassesModel::Idioma);
+        auto* list = qobject_cast<tv::app::LookupCombo*>(fixture.window->ClassesGrid()->indexWidget(cell));
+        QVERIFY(list);
+        QTRY_VERIFY(list->view()->isVisible()); // entering the cell dropped the list down
+        const auto codes = tv::test::Column(fixture.ktemp, "daeIDIOMA", "IDIOMA");
+        QVERIFY(cell.data().toString() != FromCp1252(codes.front()));
+        list->view()->setCurrentIndex(list->model()->index(0, 0));
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        tv::app::LookupDelegate::SetDropDownOnEntry(false);
+        QTRY_COMPARE(cell.data().toString(), FromCp1252(codes.front()));
+    }
+
     void theLectiveRule_data() {
         QTest::addColumn<QString>("teacher");
         QTest::addColumn<bool>("lective");
