@@ -174,6 +174,14 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
     CheckWritable();
     records_.insert(records_.end(), bytes, bytes + recordLength_);
     const std::uint32_t recno = RecordCount();
+    // Autoincrement fields left blank take the table's next number, as dBase gives it.
+    for (DbfField& field : header_.fields) {
+        if (field.type != '+') continue;
+        char* value = records_.data() + (recno - 1) * recordLength_ + field.offset;
+        if (!IsBlankField(field, {value, static_cast<std::size_t>(field.length)})) continue;
+        EncodeNumber(field, field.nextAutoIncrement, value);
+        ++field.nextAutoIncrement;
+    }
     for (auto& index : indexes_) index->Add(recno, Record(recno));
     if (!IsDeleted(recno)) ++liveCount_;
     dirty_ = true;

@@ -53,6 +53,24 @@ TEST(ExistingTablesTest, Level7TablesWalkTheirTagsInKeyOrder) {
     EXPECT_EQ(t.AsString("FirstName"), "Jo");
 }
 
+TEST(ExistingTablesTest, AppendingNumbersAutoincrementFieldsFromTheTablesCounter) {
+    TV_REQUIRE_SHARED("dbf/level7/engineer.dbf");
+    ScratchDir dir;
+    CopyFixture("dbf/level7/engineer.dbf", dir.path());
+    CopyFixture("dbf/level7/engineer.MDX", dir.path());
+    {
+        Table t;
+        t.Open(dir.path(), "engineer");
+        t.AppendRecord({std::monostate{}, std::string("Ane"), std::string("Etxeberria")});
+        EXPECT_EQ(t.AsString("Engineer_No"), "7");
+    }
+    const auto header = ParseDbfHeader(ReadBytes(dir / "engineer.dbf"), "engineer.dbf");
+    EXPECT_EQ(header.fields[0].nextAutoIncrement, 8u);
+    const auto numbers = TagOnDisk(dir / "engineer.MDX", "ENGINEER_NO");
+    ASSERT_EQ(numbers.size(), 7u);
+    EXPECT_EQ(numbers.back(), (IndexEntry{std::string("\x80\0\0\x07", 4), 7u}));
+}
+
 TEST(ExistingTablesTest, ReindexGivesTheBytesDbaseWroteApartFromTheDates) {
     TV_REQUIRE_SHARED("dbf/level7/engineer.MDX");
     ScratchDir dir;
