@@ -76,7 +76,10 @@ TAjustaDAE::TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent)
 }
 
 TAjustaDAE::~TAjustaDAE() {
-    // The grids post into the cursors as they lose the focus: they go first.
+    // Released, the tables close and an edit not yet stored is dropped (closing
+    // from the title bar stores nothing more); the grids, which post as they
+    // lose the focus, then find nothing to post.
+    tables_.Close();
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 

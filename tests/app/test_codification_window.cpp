@@ -264,6 +264,22 @@ class CodificationWindowTest : public QObject {
         QVERIFY(!extras->Missing().join('\n').contains(QStringLiteral("Profesor EFI")));
     }
 
+    void closingTheWindowDropsAnEditNotYetStored() {
+        CodificationFixture fixture;
+        fixture.ChooseTeacher(QStringLiteral("EFI"));
+        const QModelIndex cell = fixture.window->TeachersGrid()->currentIndex();
+        fixture.window->TeachersGrid()->model()->setData(cell.siblingAtColumn(TeachersModel::Dni),
+                                                         QStringLiteral("12345678Z"));
+        fixture.window->close(); // from the title bar
+        fixture.window.reset();
+        const auto teachers = tv::test::Column(fixture.ktemp, "PROFT", "ABREV");
+        const auto documents = tv::test::Column(fixture.ktemp, "PROFT", "DNI");
+        const auto efi = std::find(teachers.begin(), teachers.end(), std::string("EFI"));
+        QVERIFY(efi != teachers.end());
+        QCOMPARE(documents[std::size_t(efi - teachers.begin())], std::string());
+        QVERIFY(!QFile::exists(fixture.dae + "/fCUADROS.txt"));
+    }
+
     void theTeachersWeekIsShownBesideTheGrids() {
         CodificationFixture fixture;
         fixture.ChooseTeacher(QStringLiteral("ABN"));
