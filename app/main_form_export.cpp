@@ -75,6 +75,8 @@ void TMForm::BitBtn1Click() {
         // Tablorix -> DAE asked for the centre's data: all three must hold text.
         centreModel_->Open(Ktemp(), kCentreTable);
         centreModel_->First();
+        // Going to the first row stores what was typed, the new row of an empty table too.
+        centreModel_->PostEdit();
         bool complete = true;
         for (int column : {CentreModel::CodCentro, CentreModel::AnoAcad, CentreModel::Version})
             complete =

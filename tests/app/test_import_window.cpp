@@ -127,6 +127,16 @@ class ImportWindowTest : public QObject {
         QVERIFY(fixture.Shown("Panel1"));
         QCOMPARE(form.Values().WorkflowState, 1);
         QVERIFY(MessageBoxes::ShownTexts().isEmpty());
+
+        // All three typed: the row is stored and the extraction starts (and
+        // stops here, Tablorix having solved no timetable in this KTEMP).
+        centre->setData(centre->index(0, 2), QStringLiteral("2526"));
+        fixture.Button("BitBtn1")->click();
+        QVERIFY(!fixture.Shown("Panel1"));
+        QCOMPARE(Column(fixture.ktemp, "daeCENTRO", "CODCENTRO"), std::vector<std::string>{"014725"});
+        QCOMPARE(Column(fixture.ktemp, "daeCENTRO", "VERSION"), std::vector<std::string>{"2526"});
+        QCOMPARE(MessageBoxes::Shown().size(), 1);
+        QCOMPARE(MessageBoxes::Shown().first().kind, tv::app::BoxKind::Error);
     }
 
     void theQuestionsAboutEarlierWorkTables_data() {
