@@ -105,6 +105,8 @@ void TableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
 }
 
 bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // The cell the grid shows as it opens is entered only once the user is in the grid.
+    if (trigger == CurrentChanged && !hasFocus()) return false;
     // Passing over a read-only cell is no attempt to change it.
     const bool attempt = trigger == DoubleClicked || trigger == SelectedClicked ||
                          trigger == EditKeyPressed || trigger == AnyKeyPressed;

@@ -185,7 +185,12 @@ class CodificationWindowTest : public QObject {
         CodificationFixture fixture;
         fixture.window->activateWindow();
         QApplication::setActiveWindow(fixture.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+        // The window opens with no list down; the user goes into the grid and along its row.
+        QVERIFY(fixture.window->findChildren<tv::app::LookupCombo*>().isEmpty());
         fixture.ChooseTeacher(QStringLiteral("ABN"));
+        fixture.window->ClassesGrid()->setFocus();
+        QTRY_VERIFY(fixture.window->ClassesGrid()->hasFocus());
         tv::app::LookupDelegate::SetDropDownOnEntry(true);
         const QModelIndex cell = fixture.ChooseClass(true, ClassesModel::Idioma);
         auto* list = qobject_cast<tv::app::LookupCombo*>(fixture.window->ClassesGrid()->indexWidget(cell));
