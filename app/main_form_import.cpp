@@ -16,7 +16,9 @@ void TMForm::BImportarClick() {
     RunHandler([&] {
         if (!FolderCheck(0)) return;
         PlantillaCentro();
-        if (values_.WorkflowState == 0) Importar2();
+        if (values_.WorkflowState == 0) return Importar2();
+        // Only the template step ran (the centre panel, if shown, already let go of the hourglass).
+        SetWaitCursor(false);
     });
 }
 

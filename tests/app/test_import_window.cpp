@@ -230,6 +230,31 @@ class ImportWindowTest : public QObject {
         QVERIFY(fixture.ResultFile().contains("Transformado=1"));
     }
 
+    void anUnfinishedCodificationLeavesOnlyTheTemplateStepForThisStart() {
+        WindowFixture fixture;
+        tv::test::ExportSample(fixture.ktemp);
+        tv::app::TMForm& form = fixture.Open();
+        AcceptTemplate();
+        WhenModal("AjustaDAE", [](QWidget* window) {
+            MessageBoxes::SetNextAnswer(QMessageBox::No);
+            static_cast<tv::app::TAjustaDAE*>(window)->TerminarButton()->click();
+        });
+        fixture.Button("BImportar")->click();
+        QCOMPARE(form.Values().WorkflowState, 4);
+        QVERIFY(form.isVisible()); // started by hand: the window stays
+
+        MessageBoxes::ClearShown();
+        bool templateShown = false;
+        WhenModal("ControlPlantilla", [&](QWidget* window) {
+            templateShown = true;
+            window->close();
+        });
+        fixture.Button("BImportar")->click();
+        QVERIFY(templateShown);
+        QVERIFY(MessageBoxes::ShownTexts().isEmpty()); // no question, no codification, no end message
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
     void aWholeRunWritesTheSameFileAsTheCommandLine() {
         WindowFixture fixture;
         fixture.Open();
