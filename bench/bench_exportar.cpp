@@ -4,7 +4,8 @@
 // best and median wall time per size, so that growth can be read off.
 //
 //   bench_exportar [--runs N]
-#include <sys/wait.h>
+#include "bench/command_timing.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,16 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Run(const std::string& command) {
-    const int status = std::system((command + " >/dev/null").c_str());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
-}
-
-double MillisecondsOf(const std::string& command) {
-    const auto start = std::chrono::steady_clock::now();
-    Run(command);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
+using tv::bench::MillisecondsOf;
+using tv::bench::Run;
+using tv::bench::Summary;
+using tv::bench::Times;
 
 } // namespace
 
@@ -59,10 +54,9 @@ int main(int argc, char** argv) {
                                                " --ktemp " + ktemp.string() + " --niveles " +
                                                (dae / "niveles.csv").string() + " 2>/dev/null"));
             }
-            std::sort(times.begin(), times.end());
-            const double median = times[times.size() / 2];
-            std::printf("%-8.1f %9d %7d %12d %9.1f %11.1f %16.2f\n", scale, teachers, groups, assignments,
-                        times.front(), median, 1000.0 * median / assignments);
+            const Times t = Summary(times);
+            std::printf("%-8.1f %9d %7d %12d %9.1f %11.1f %16.2f\n", scale, teachers, groups, assignments, t.best,
+                        t.median, 1000.0 * t.median / assignments);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

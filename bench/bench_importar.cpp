@@ -6,7 +6,8 @@
 // Prints the best and median wall time per size, so that growth can be read off.
 //
 //   bench_importar [--runs N]
-#include <sys/wait.h>
+#include "bench/command_timing.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,24 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Run(const std::string& command) {
-    const int status = std::system((command + " >/dev/null").c_str());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
-}
-
-double MillisecondsOf(const std::string& command) {
-    const auto start = std::chrono::steady_clock::now();
-    Run(command);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-struct Times {
-    double best, median;
-};
-Times Summary(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return {times.front(), times[times.size() / 2]};
-}
+using tv::bench::MillisecondsOf;
+using tv::bench::Run;
+using tv::bench::Summary;
+using tv::bench::Times;
 
 } // namespace
 
