@@ -31,8 +31,7 @@ using tv::bench::Times;
 } // namespace
 
 int main(int argc, char** argv) {
-    int runs = 5;
-    if (argc == 3 && std::string(argv[1]) == "--runs") runs = std::max(1, std::atoi(argv[2]));
+    const int runs = tv::bench::RunsFromArguments(argc, argv);
 
     const fs::path work = fs::temp_directory_path() / ("tv-bench-importar-" + std::to_string(::getpid()));
     fs::create_directories(work);

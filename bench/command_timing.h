@@ -33,4 +33,10 @@ inline Times Summary(std::vector<double> times) {
     return {times.front(), times[times.size() / 2]};
 }
 
+// "--runs N" on the command line, else `fallback`; at least one run.
+inline int RunsFromArguments(int argc, char** argv, int fallback = 5) {
+    if (argc == 3 && std::string(argv[1]) == "--runs") return std::max(1, std::atoi(argv[2]));
+    return fallback;
+}
+
 } // namespace tv::bench
