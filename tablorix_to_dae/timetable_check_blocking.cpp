@@ -1,0 +1,193 @@
+// The blocking half of the check: what DAE cannot take as the file would
+// carry it (the header, the teachers' documents, each class's codes and
+// times, each group's code and pupils, fields wider than their place).
+#include "tablorix_to_dae/timetable_check_parts.h"
+
+#include "tables/text.h"
+
+#include <unordered_map>
+
+namespace tv::tablorix_to_dae::check {
+namespace {
+
+void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::string& value,
+                      std::size_t width, const char* what, std::vector<Finding>& findings) {
+    std::string text;
+    if (!centre.present)
+        text = "Centro: no hay datos del centro (daeCENTRO); falta " + std::string(what) + ".";
+    else if (TrimControl(value).empty())
+        text = "Centro: falta " + std::string(what) + ".";
+    else if (value.size() != width)
+        text = "Centro: " + std::string(what) + " " + Quote(value) + " no tiene " + IntToStr(width) +
+               " caracteres.";
+    if (!text.empty()) findings.push_back(TableFinding(kind, text, "daeCENTRO", centre.present ? 1u : 0u));
+}
+
+struct MissingDocument {
+    bool type = false;
+    bool number = false;
+};
+
+// One finding per teacher whose lines lack a document type or number: the
+// file carries the TIPDOC and DOC of each record, which the teachers grid
+// copies to all of the teacher's records.
+void CheckDocuments(const TimetableCheckInput& input, std::vector<Finding>& findings) {
+    std::vector<std::string> order;
+    std::unordered_map<std::string, MissingDocument> missing;
+    const auto note = [&](const std::string& teacher, const std::string& type, const std::string& number) {
+        const bool noType = TrimControl(type).empty();
+        const bool noNumber = TrimControl(number).empty();
+        if (!noType && !noNumber) return;
+        auto [it, added] = missing.try_emplace(teacher);
+        if (added) order.push_back(teacher);
+        it->second.type |= noType;
+        it->second.number |= noNumber;
+    };
+    for (const CheckClass& c : input.classes)
+        note(c.teacher, c.documentType, c.document);
+    for (const CheckGroup& g : input.groups)
+        note(g.teacher, g.documentType, g.document);
+
+    std::unordered_map<std::string, const CheckTeacher*> teachers;
+    for (const CheckTeacher& t : input.teachers)
+        teachers.try_emplace(RecordAbbreviation(t.abbreviation), &t);
+    for (const std::string& abbreviation : order) {
+        const MissingDocument& m = missing[abbreviation];
+        const auto found = teachers.find(abbreviation);
+        const CheckTeacher* teacher = found == teachers.end() ? nullptr : found->second;
+        std::string text = "Profesor " + abbreviation;
+        if (teacher && !TrimControl(teacher->name).empty()) text += " (" + teacher->name + ")";
+        text += m.type && m.number ? ": faltan el tipo de documento y el documento (DNI)."
+                : m.type           ? ": falta el tipo de documento."
+                                   : ": falta el documento (DNI).";
+        findings.push_back(TableFinding(FindingKind::TeacherWithoutDocument, text, "PROFT",
+                                        teacher ? teacher->record : 0, abbreviation));
+    }
+}
+
+void CheckTimes(const CheckClass& c, std::vector<Finding>& findings) {
+    const auto start = Minutes(c.start);
+    const auto end = Minutes(c.end);
+    std::string problem;
+    const auto badTime = [&](const std::string& time, const char* which) {
+        if (TrimControl(time).empty()) return "falta la hora de " + std::string(which);
+        return "la hora de " + std::string(which) + " " + Quote(time) + " no tiene la forma hh:mm";
+    };
+    if (!start && !end)
+        problem = badTime(c.start, "inicio") + " y " + badTime(c.end, "fin");
+    else if (!start)
+        problem = badTime(c.start, "inicio");
+    else if (!end)
+        problem = badTime(c.end, "fin");
+    else if (*start > *end)
+        problem = "empieza (" + c.start + ") despu\xE9s de terminar (" + c.end + ")";
+    if (!problem.empty())
+        findings.push_back(ClassFinding(FindingKind::BadTimes, c, ClassPlace(c) + ": " + problem + "."));
+}
+
+void CheckCodes(const CheckClass& c, std::vector<Finding>& findings) {
+    if (!TrimControl(c.activity).empty()) return; // an activity line: TIP_ACTIV is its code
+    const std::string code = TrimControl(c.subjectCode);
+    if (code.empty())
+        findings.push_back(ClassFinding(FindingKind::SubjectWithoutCode, c,
+                                        ClassPlace(c) +
+                                            ": falta el c\xF3"
+                                            "digo DAE de la asignatura (C\xF3"
+                                            "d.ASIG) o, si no es lectiva, el tipo de actividad (ACTIV.)."));
+    else if (code.size() < 5)
+        findings.push_back(ClassFinding(FindingKind::ActivityWithoutType, c,
+                                        ClassPlace(c) +
+                                            ": la l\xEDnea no es lectiva (c\xF3"
+                                            "digo " +
+                                            Quote(code) + ") y falta el tipo de actividad (ACTIV.)."));
+}
+
+struct Place {
+    const char* what; // the field for the user, with its column name
+    const std::string& value;
+    std::size_t width; // its place in the line of fCUADROS.txt
+};
+
+void CheckWidths(std::initializer_list<Place> places, const std::string& where,
+                 std::vector<Finding>& findings, const auto& make) {
+    for (const Place& p : places) {
+        if (p.value.size() <= p.width) continue;
+        findings.push_back(make(where + ": " + p.what + " " + Quote(p.value) + " tiene " +
+                                IntToStr(static_cast<long long>(p.value.size())) +
+                                " caracteres y en la l\xEDnea de DAE caben " +
+                                IntToStr(static_cast<long long>(p.width)) + "."));
+    }
+}
+
+void CheckClassWidths(const CheckClass& c, std::vector<Finding>& findings) {
+    const auto make = [&](std::string text) {
+        return ClassFinding(FindingKind::FieldTooLong, c, std::move(text));
+    };
+    const std::string where = ClassPlace(c);
+    CheckWidths({{"el tipo de documento (TIPDOC)", c.documentType, 4},
+                 {"el documento (DOC)", c.document, 15},
+                 {"la tarea (TIPTAR)", c.task, 4},
+                 {"el aula (AULA_OBS)", c.room, 8}},
+                where, findings, make);
+    if (TrimControl(c.activity).empty())
+        CheckWidths({{"el c\xF3"
+                      "digo de asignatura (CODASIG)",
+                      c.subjectCode, 8},
+                     {"el tipo de asignatura (TIPASIG)", c.subjectType, 1},
+                     {"el idioma (IDIOMA)", c.language, 2}},
+                    where, findings, make);
+    else
+        CheckWidths({{"la actividad (TIP_ACTIV)", c.activity, 4},
+                     {"el nivel (GRUPNIV)", c.level, 4},
+                     {"el plan (PLAN)", c.plan, 4}},
+                    where, findings, make);
+}
+
+bool AllDigits(std::string_view text) {
+    for (char ch : text)
+        if (ch < '0' || ch > '9') return false;
+    return true;
+}
+
+void CheckGroupRecord(const CheckGroup& g, std::vector<Finding>& findings) {
+    const std::string where = GroupPlace(g);
+    if (TrimControl(g.code).empty())
+        findings.push_back(GroupFinding(FindingKind::GroupWithoutCode, g,
+                                        where + ": falta el c\xF3"
+                                                "digo DAE del grupo (C\xF3"
+                                                "d.GRUP.)."));
+    if (!AllDigits(g.pupils))
+        findings.push_back(
+            GroupFinding(FindingKind::PupilsNotANumber, g,
+                         where + ": el n\xFAmero de alumnos " + Quote(g.pupils) + " no es un n\xFAmero."));
+    const auto make = [&](std::string text) {
+        return GroupFinding(FindingKind::FieldTooLong, g, std::move(text));
+    };
+    CheckWidths({{"el c\xF3"
+                  "digo del grupo (CODGRUPO)",
+                  g.code, 8},
+                 {"el alias del grupo (ALIASDAE)", g.alias, 50},
+                 {"el n\xFAmero de alumnos (NUMALUM)", g.pupils, 4}},
+                where, findings, make);
+}
+
+} // namespace
+
+void AddBlocking(const TimetableCheckInput& input, std::vector<Finding>& findings) {
+    CheckCentreField(input.centre, FindingKind::CentreCode, input.centre.code, 6,
+                     "el c\xF3"
+                     "digo del centro",
+                     findings);
+    CheckCentreField(input.centre, FindingKind::AcademicYear, input.centre.year, 4, "el a\xF1o acad\xE9mico",
+                     findings);
+    CheckDocuments(input, findings);
+    for (const CheckClass& c : input.classes) {
+        CheckCodes(c, findings);
+        CheckTimes(c, findings);
+        CheckClassWidths(c, findings);
+    }
+    for (const CheckGroup& g : input.groups)
+        CheckGroupRecord(g, findings);
+}
+
+} // namespace tv::tablorix_to_dae::check
