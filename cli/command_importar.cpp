@@ -5,6 +5,7 @@
 // as it stands (after the documents of --documentos are typed in).
 #include "cli/commands.h"
 #include "cli/documents_csv.h"
+#include "cli/importar_check.h"
 #include "cli/importar_prompt.h"
 #include "cli/terminal.h"
 
@@ -36,6 +37,7 @@ struct ImportarOptions {
     bool codificationOnly = false;
     std::string centre;
     std::string documentsCsv;
+    CheckOptions check;
 };
 
 constexpr int kExitDone = 0;
@@ -106,15 +108,29 @@ int RunImportar(const ImportarOptions& options) {
 
     bool written = false;
     std::vector<std::string> withoutDocument;
+    ImportarCheck check(options.check);
     t2d::Importar2(context, [&](t2d::ImportContext& codification) {
         t2d::CodificationTables tables;
         tables.Open(codification.ktemp);
         TypeTeacherDocuments(tables, documents);
         withoutDocument = t2d::TeachersWithoutDocument(tables.teachers);
-        t2d::Terminar(codification, tables);
+        if (options.check.checkOnly) return check.Run(tables, codification.ktemp);
+        const auto outcome = t2d::Terminar(codification, tables, [&] {
+            check.Run(tables, codification.ktemp);
+            return check.AllowsWriting();
+        });
+        if (outcome == t2d::TerminarOutcome::KeepEditing) { // refused by the check
+            codification.codificationStatus = t2d::kCodificationNotFinished;
+            codification.state.WorkflowState = 4;
+        }
         written = codification.codificationStatus == t2d::kCodificationFinished;
     });
 
+    if (options.check.checkOnly) return check.CheckOnlyExitCode();
+    if (check.Ran() && !check.AllowsWriting()) {
+        PrintError(ImportarCheck::RefusalMessage());
+        return kExitBlockingFindings;
+    }
     if (written) {
         PrintLine("fCUADROS.txt escrito en " +
                   Utf8ToCp1252(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile).string()));
@@ -147,6 +163,7 @@ Command AddImportarCommand(CLI::App& app) {
                         "Datos del centro si falta daeCENTRO: CODCENTRO,ANOACAD,VERSION");
     command->add_option("--documentos", options->documentsCsv,
                         "Documentos de profesores para la codificación: líneas ABREV;TIPODNI;DNI en UTF-8");
+    AddCheckOptions(*command, options->check);
     return {command, [options] { return RunImportar(*options); }};
 }
 

@@ -85,21 +85,30 @@ void CheckTimes(const CheckClass& c, std::vector<Finding>& findings) {
         findings.push_back(ClassFinding(FindingKind::BadTimes, c, ClassPlace(c) + ": " + problem + "."));
 }
 
-void CheckCodes(const CheckClass& c, std::vector<Finding>& findings) {
-    if (!TrimControl(c.activity).empty()) return; // an activity line: TIP_ACTIV is its code
+// A line without TIP_ACTIV goes as a subject line: it needs its CODASIG, and
+// it must not be an activity: a task type that calls for an other activity
+// (OTRACTIV "S" in daeTIPTAR) or an other activity's code put as the subject
+// (the "." rows of ASIGNOMT). A task without activity, such as a duty, may go
+// with its own code.
+void CheckCodes(const TimetableCheckInput& input, const CheckClass& c, std::vector<Finding>& findings) {
+    if (!TrimControl(c.activity).empty()) return;
     const std::string code = TrimControl(c.subjectCode);
-    if (code.empty())
+    const std::string task = TrimControl(c.task);
+    std::string problem;
+    if (input.tasksWithActivity && input.tasksWithActivity->contains(task))
+        problem = "la tarea " + Quote(task) + " pide una actividad y falta el tipo de actividad (ACTIV.).";
+    else if (!code.empty() && input.activities && input.activities->contains(code))
+        problem = "el c\xF3"
+                  "digo " +
+                  Quote(code) + " es de una actividad y falta el tipo de actividad (ACTIV.).";
+    if (!problem.empty())
+        findings.push_back(ClassFinding(FindingKind::ActivityWithoutType, c, ClassPlace(c) + ": " + problem));
+    else if (code.empty())
         findings.push_back(ClassFinding(FindingKind::SubjectWithoutCode, c,
                                         ClassPlace(c) +
                                             ": falta el c\xF3"
                                             "digo DAE de la asignatura (C\xF3"
                                             "d.ASIG) o, si no es lectiva, el tipo de actividad (ACTIV.)."));
-    else if (code.size() < 5)
-        findings.push_back(ClassFinding(FindingKind::ActivityWithoutType, c,
-                                        ClassPlace(c) +
-                                            ": la l\xEDnea no es lectiva (c\xF3"
-                                            "digo " +
-                                            Quote(code) + ") y falta el tipo de actividad (ACTIV.)."));
 }
 
 struct Place {
@@ -182,7 +191,7 @@ void AddBlocking(const TimetableCheckInput& input, std::vector<Finding>& finding
                      findings);
     CheckDocuments(input, findings);
     for (const CheckClass& c : input.classes) {
-        CheckCodes(c, findings);
+        CheckCodes(input, c, findings);
         CheckTimes(c, findings);
         CheckClassWidths(c, findings);
     }

@@ -106,6 +106,18 @@ std::optional<std::unordered_set<std::string>> ReadCodes(const std::filesystem::
     return codes;
 }
 
+std::optional<std::unordered_set<std::string>> ReadTasksWithActivity(const std::filesystem::path& ktemp) {
+    if (!TableExists(ktemp, "daeTIPTAR")) return std::nullopt;
+    Table t;
+    t.Open(ktemp, "daeTIPTAR", OpenMode::ReadOnly);
+    if (t.FieldIndex("OTRACTIV") < 0) return std::nullopt;
+    std::unordered_set<std::string> codes;
+    for (t.First(); !t.Eof(); t.Next())
+        if (AnsiUpperCase(TrimControl(t.AsString("OTRACTIV"))) == "S")
+            codes.insert(TrimControl(t.AsString("COD")));
+    return codes;
+}
+
 } // namespace
 
 TimetableCheckInput ReadCheckInput(CodificationTables& tables, const std::filesystem::path& ktemp) {
@@ -118,6 +130,7 @@ TimetableCheckInput ReadCheckInput(CodificationTables& tables, const std::filesy
     input.templateDays = ReadTemplateDays(ktemp);
     input.subjects = ReadCodes(ktemp, "daeASIGNAT");
     input.activities = ReadCodes(ktemp, "daeOTRACT");
+    input.tasksWithActivity = ReadTasksWithActivity(ktemp);
     return input;
 }
 

@@ -1,6 +1,7 @@
 // What the check of the timetable file reads, as plain rows: the centre, the
 // teachers, the type-2 and type-3 work records in key order, the periods of
-// the class-hour template and the DAE catalogues of subjects and activities.
+// the class-hour template and the DAE catalogues of subjects, activities and
+// task types.
 // Text is Windows-1252, as the tables read it back (no trailing blanks).
 #pragma once
 
@@ -60,6 +61,8 @@ struct TimetableCheckInput {
     std::optional<std::set<int>> templateDays;                 // day digits of DIASHORAST.DIHO
     std::optional<std::unordered_set<std::string>> subjects;   // daeASIGNAT.COD
     std::optional<std::unordered_set<std::string>> activities; // daeOTRACT.COD
+    // daeTIPTAR.COD of the task types that call for an other activity (OTRACTIV "S").
+    std::optional<std::unordered_set<std::string>> tasksWithActivity;
 };
 
 // Reads the input from the folder of the work tables through cursors of its

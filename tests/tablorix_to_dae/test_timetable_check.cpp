@@ -69,6 +69,7 @@ t2d::TimetableCheckInput CleanTimetable() {
     input.templateDays = std::set<int>{1, 2, 3, 4, 5};
     input.subjects = std::unordered_set<std::string>{"1234ABCD"};
     input.activities = std::unordered_set<std::string>{"003"};
+    input.tasksWithActivity = std::unordered_set<std::string>{"0210"};
     return input;
 }
 
@@ -134,14 +135,23 @@ TEST(TimetableCheckTest, EachKindOfFinding) {
          "digo DAE de la asignatura",
          "CUADROH2",
          1},
-        {"an activity line (a short code) without TIP_ACTIV",
-         [](auto& in) { in.classes[1].subjectCode = "0200"; },
+        {"a task calling for an activity without TIP_ACTIV",
+         [](auto& in) {
+             in.classes[1].task = "0210";
+             in.classes[1].subjectCode = "0210";
+         },
          {FindingKind::ActivityWithoutType},
-         "(c\xF3"
-         "digo \xAB"
-         "0200\xBB) y falta el tipo de actividad",
+         "Profesor DEF, lunes, sesi\xF3n 2 (ING): la tarea \xAB"
+         "0210\xBB pide una actividad y falta el tipo de "
+         "actividad (ACTIV.).",
          "CUADROH2",
          2},
+        {"an activity's code as the subject, without TIP_ACTIV",
+         [](auto& in) { in.classes[1].subjectCode = "003"; },
+         {FindingKind::ActivityWithoutType},
+         "el c\xF3"
+         "digo \xAB"
+         "003\xBB es de una actividad"},
         {"a group line without CODGRUPO",
          [](auto& in) { in.groups[1].code = ""; },
          {FindingKind::GroupWithoutCode},
