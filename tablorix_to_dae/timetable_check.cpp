@@ -1,6 +1,7 @@
 #include "tablorix_to_dae/timetable_check.h"
 
 #include "tablorix_to_dae/timetable_check_parts.h"
+#include "tablorix_to_dae/timetable_checker.h"
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/text.h"
@@ -38,14 +39,58 @@ std::string PeriodName(std::string_view period) {
 
 } // namespace
 
-std::string ClassPlace(const CheckClass& c) {
-    std::string place = "Profesor " + c.teacher + ", " + DayName(c.day) + ", " + PeriodName(c.period);
-    if (!TrimControl(c.subject).empty()) place += " (" + c.subject + ")";
+std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
+                       std::string_view subject) {
+    std::string place = "Profesor " + std::string(teacher) + ", " + DayName(day) + ", " + PeriodName(period);
+    if (!TrimControl(subject).empty()) place += " (" + std::string(subject) + ")";
     return place;
 }
 
+std::string ClassPlace(const CheckClass& c) {
+    return ClassPlace(c.teacher, c.day, c.period, c.subject);
+}
+
+std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
+                       std::string_view period) {
+    return "Grupo " + std::string(group) + " con " + std::string(teacher) + ", " + DayName(day) + ", " +
+           PeriodName(period);
+}
+
 std::string GroupPlace(const CheckGroup& g) {
-    return "Grupo " + g.group + " con " + g.teacher + ", " + DayName(g.day) + ", " + PeriodName(g.period);
+    return GroupPlace(g.group, g.teacher, g.day, g.period);
+}
+
+std::vector<Finding> Findings::Take(Severity severity) {
+    std::vector<Finding> listed = std::move(severity == Severity::Blocking ? blocking_ : warnings_);
+    for (std::size_t kind = 0; kind < counts_.size(); ++kind) {
+        const auto k = static_cast<FindingKind>(kind);
+        if (SeverityOf(k) == severity && counts_[kind] > kListedPerKind)
+            listed.push_back(MoreOfKind(k, counts_[kind] - kListedPerKind));
+    }
+    return listed;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto kept = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
+    while (!text.empty() && !kept(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && !kept(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<int> Number(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    return number;
 }
 
 std::optional<int> Minutes(std::string_view time) {
@@ -64,11 +109,12 @@ std::string RecordAbbreviation(std::string_view abbreviation) {
 
 Finding TableFinding(FindingKind kind, std::string text, std::string table, std::uint32_t record,
                      std::string teacher) {
-    return {SeverityOf(kind), kind, std::move(text), std::move(table), record, std::move(teacher), {}, {}};
+    return {SeverityOf(kind), kind, std::move(text), std::move(table), record, std::move(teacher), {}, {}, 0};
 }
 
 Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text) {
-    return {SeverityOf(kind), kind, std::move(text), std::string(kCuadroH2), c.record, c.teacher, c.key, {}};
+    return {
+        SeverityOf(kind), kind, std::move(text), std::string(kCuadroH2), c.record, c.teacher, c.key, {}, 0};
 }
 
 Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text) {
@@ -79,14 +125,12 @@ Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text) {
 } // namespace check
 
 std::vector<Finding> CheckTimetable(const TimetableCheckInput& input) {
-    std::vector<Finding> findings;
-    check::AddBlocking(input, findings);
-    check::AddWarnings(input, findings);
-    return findings;
-}
-
-std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::filesystem::path& ktemp) {
-    return CheckTimetable(ReadCheckInput(tables, ktemp));
+    TimetableChecker checker(input.centre, input.teachers, input.catalogues);
+    for (const CheckClass& c : input.classes)
+        checker.AddClass(c);
+    for (const CheckGroup& g : input.groups)
+        checker.AddGroup(g);
+    return checker.Finish();
 }
 
 } // namespace tv::tablorix_to_dae

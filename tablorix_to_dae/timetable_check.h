@@ -10,9 +10,11 @@
 // only overlap, are shown for the user to judge.
 #pragma once
 
+#include "tablorix_to_dae/codification_tables.h"
 #include "tablorix_to_dae/timetable_check_input.h"
 #include "tablorix_to_dae/timetable_finding.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
@@ -21,7 +23,9 @@ namespace tv::tablorix_to_dae {
 // the teachers, the classes and the groups in the order of the file.
 std::vector<Finding> CheckTimetable(const TimetableCheckInput& input);
 
-// Reads the input (ReadCheckInput) and checks it.
+// Checks the tables in `ktemp` as it reads them, through cursors of its own,
+// and the teachers through the codification's cursor (the window holds PROFT
+// for itself); that cursor and its details are put back where they stood.
 std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::filesystem::path& ktemp);
 
 } // namespace tv::tablorix_to_dae

@@ -1,17 +1,16 @@
-// The blocking half of the check: what DAE cannot take as the file would
-// carry it (the header, the teachers' documents, each class's codes and
-// times, each group's code and pupils, fields wider than their place).
+// The blocking checks of one record: what DAE cannot take as the file would
+// carry it (the header, each class's codes and times, each group's code and
+// pupils, fields wider than their place). The teachers' documents are
+// gathered over all their records by the checker.
 #include "tablorix_to_dae/timetable_check_parts.h"
 
 #include "tables/text.h"
-
-#include <unordered_map>
 
 namespace tv::tablorix_to_dae::check {
 namespace {
 
 void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::string& value,
-                      std::size_t width, const char* what, std::vector<Finding>& findings) {
+                      std::size_t width, const char* what, Findings& findings) {
     std::string text;
     if (!centre.present)
         text = "Centro: no hay datos del centro (daeCENTRO); falta " + std::string(what) + ".";
@@ -20,52 +19,11 @@ void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::st
     else if (value.size() != width)
         text = "Centro: " + std::string(what) + " " + Quote(value) + " no tiene " + IntToStr(width) +
                " caracteres.";
-    if (!text.empty()) findings.push_back(TableFinding(kind, text, "daeCENTRO", centre.present ? 1u : 0u));
+    if (!text.empty())
+        findings.Add(kind, [&] { return TableFinding(kind, text, "daeCENTRO", centre.present ? 1u : 0u); });
 }
 
-struct MissingDocument {
-    bool type = false;
-    bool number = false;
-};
-
-// One finding per teacher whose lines lack a document type or number: the
-// file carries the TIPDOC and DOC of each record, which the teachers grid
-// copies to all of the teacher's records.
-void CheckDocuments(const TimetableCheckInput& input, std::vector<Finding>& findings) {
-    std::vector<std::string> order;
-    std::unordered_map<std::string, MissingDocument> missing;
-    const auto note = [&](const std::string& teacher, const std::string& type, const std::string& number) {
-        const bool noType = TrimControl(type).empty();
-        const bool noNumber = TrimControl(number).empty();
-        if (!noType && !noNumber) return;
-        auto [it, added] = missing.try_emplace(teacher);
-        if (added) order.push_back(teacher);
-        it->second.type |= noType;
-        it->second.number |= noNumber;
-    };
-    for (const CheckClass& c : input.classes)
-        note(c.teacher, c.documentType, c.document);
-    for (const CheckGroup& g : input.groups)
-        note(g.teacher, g.documentType, g.document);
-
-    std::unordered_map<std::string, const CheckTeacher*> teachers;
-    for (const CheckTeacher& t : input.teachers)
-        teachers.try_emplace(RecordAbbreviation(t.abbreviation), &t);
-    for (const std::string& abbreviation : order) {
-        const MissingDocument& m = missing[abbreviation];
-        const auto found = teachers.find(abbreviation);
-        const CheckTeacher* teacher = found == teachers.end() ? nullptr : found->second;
-        std::string text = "Profesor " + abbreviation;
-        if (teacher && !TrimControl(teacher->name).empty()) text += " (" + teacher->name + ")";
-        text += m.type && m.number ? ": faltan el tipo de documento y el documento (DNI)."
-                : m.type           ? ": falta el tipo de documento."
-                                   : ": falta el documento (DNI).";
-        findings.push_back(TableFinding(FindingKind::TeacherWithoutDocument, text, "PROFT",
-                                        teacher ? teacher->record : 0, abbreviation));
-    }
-}
-
-void CheckTimes(const CheckClass& c, std::vector<Finding>& findings) {
+void CheckTimes(const CheckClass& c, Findings& findings) {
     const auto start = Minutes(c.start);
     const auto end = Minutes(c.end);
     std::string problem;
@@ -82,7 +40,9 @@ void CheckTimes(const CheckClass& c, std::vector<Finding>& findings) {
     else if (*start > *end)
         problem = "empieza (" + c.start + ") despu\xE9s de terminar (" + c.end + ")";
     if (!problem.empty())
-        findings.push_back(ClassFinding(FindingKind::BadTimes, c, ClassPlace(c) + ": " + problem + "."));
+        findings.Add(FindingKind::BadTimes, [&] {
+            return ClassFinding(FindingKind::BadTimes, c, ClassPlace(c) + ": " + problem + ".");
+        });
 }
 
 // A line without TIP_ACTIV goes as a subject line: it needs its CODASIG, and
@@ -90,10 +50,10 @@ void CheckTimes(const CheckClass& c, std::vector<Finding>& findings) {
 // (OTRACTIV "S" in daeTIPTAR) or an other activity's code put as the subject
 // (the "." rows of ASIGNOMT). A task without activity, such as a duty, may go
 // with its own code.
-void CheckCodes(const TimetableCheckInput& input, const CheckClass& c, std::vector<Finding>& findings) {
-    if (!TrimControl(c.activity).empty()) return;
-    const std::string code = TrimControl(c.subjectCode);
-    const std::string task = TrimControl(c.task);
+void CheckCodes(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
+    if (!Trimmed(c.activity).empty()) return;
+    const std::string code(Trimmed(c.subjectCode));
+    const std::string task(Trimmed(c.task));
     std::string problem;
     if (input.tasksWithActivity && input.tasksWithActivity->contains(task))
         problem = "la tarea " + Quote(task) + " pide una actividad y falta el tipo de actividad (ACTIV.).";
@@ -102,13 +62,17 @@ void CheckCodes(const TimetableCheckInput& input, const CheckClass& c, std::vect
                   "digo " +
                   Quote(code) + " es de una actividad y falta el tipo de actividad (ACTIV.).";
     if (!problem.empty())
-        findings.push_back(ClassFinding(FindingKind::ActivityWithoutType, c, ClassPlace(c) + ": " + problem));
+        findings.Add(FindingKind::ActivityWithoutType, [&] {
+            return ClassFinding(FindingKind::ActivityWithoutType, c, ClassPlace(c) + ": " + problem);
+        });
     else if (code.empty())
-        findings.push_back(ClassFinding(FindingKind::SubjectWithoutCode, c,
-                                        ClassPlace(c) +
-                                            ": falta el c\xF3"
-                                            "digo DAE de la asignatura (C\xF3"
-                                            "d.ASIG) o, si no es lectiva, el tipo de actividad (ACTIV.)."));
+        findings.Add(FindingKind::SubjectWithoutCode, [&] {
+            return ClassFinding(FindingKind::SubjectWithoutCode, c,
+                                ClassPlace(c) +
+                                    ": falta el c\xF3"
+                                    "digo DAE de la asignatura (C\xF3"
+                                    "d.ASIG) o, si no es lectiva, el tipo de actividad (ACTIV.).");
+        });
 }
 
 struct Place {
@@ -117,28 +81,31 @@ struct Place {
     std::size_t width; // its place in the line of fCUADROS.txt
 };
 
-void CheckWidths(std::initializer_list<Place> places, const std::string& where,
-                 std::vector<Finding>& findings, const auto& make) {
+// `where` names the record; called only for a finding.
+void CheckWidths(std::initializer_list<Place> places, const auto& where, Findings& findings,
+                 const auto& make) {
     for (const Place& p : places) {
         if (p.value.size() <= p.width) continue;
-        findings.push_back(make(where + ": " + p.what + " " + Quote(p.value) + " tiene " +
-                                IntToStr(static_cast<long long>(p.value.size())) +
-                                " caracteres y en la l\xEDnea de DAE caben " +
-                                IntToStr(static_cast<long long>(p.width)) + "."));
+        findings.Add(FindingKind::FieldTooLong, [&] {
+            return make(where() + ": " + p.what + " " + Quote(p.value) + " tiene " +
+                        IntToStr(static_cast<long long>(p.value.size())) +
+                        " caracteres y en la l\xEDnea de DAE caben " +
+                        IntToStr(static_cast<long long>(p.width)) + ".");
+        });
     }
 }
 
-void CheckClassWidths(const CheckClass& c, std::vector<Finding>& findings) {
+void CheckClassWidths(const CheckClass& c, Findings& findings) {
     const auto make = [&](std::string text) {
         return ClassFinding(FindingKind::FieldTooLong, c, std::move(text));
     };
-    const std::string where = ClassPlace(c);
+    const auto where = [&] { return ClassPlace(c); };
     CheckWidths({{"el tipo de documento (TIPDOC)", c.documentType, 4},
                  {"el documento (DOC)", c.document, 15},
                  {"la tarea (TIPTAR)", c.task, 4},
                  {"el aula (AULA_OBS)", c.room, 8}},
                 where, findings, make);
-    if (TrimControl(c.activity).empty())
+    if (Trimmed(c.activity).empty())
         CheckWidths({{"el c\xF3"
                       "digo de asignatura (CODASIG)",
                       c.subjectCode, 8},
@@ -158,17 +125,21 @@ bool AllDigits(std::string_view text) {
     return true;
 }
 
-void CheckGroupRecord(const CheckGroup& g, std::vector<Finding>& findings) {
-    const std::string where = GroupPlace(g);
-    if (TrimControl(g.code).empty())
-        findings.push_back(GroupFinding(FindingKind::GroupWithoutCode, g,
-                                        where + ": falta el c\xF3"
-                                                "digo DAE del grupo (C\xF3"
-                                                "d.GRUP.)."));
+void CheckGroupFields(const CheckGroup& g, Findings& findings) {
+    const auto where = [&] { return GroupPlace(g); };
+    if (Trimmed(g.code).empty())
+        findings.Add(FindingKind::GroupWithoutCode, [&] {
+            return GroupFinding(FindingKind::GroupWithoutCode, g,
+                                where() + ": falta el c\xF3"
+                                          "digo DAE del grupo (C\xF3"
+                                          "d.GRUP.).");
+        });
     if (!AllDigits(g.pupils))
-        findings.push_back(
-            GroupFinding(FindingKind::PupilsNotANumber, g,
-                         where + ": el n\xFAmero de alumnos " + Quote(g.pupils) + " no es un n\xFAmero."));
+        findings.Add(FindingKind::PupilsNotANumber, [&] {
+            return GroupFinding(FindingKind::PupilsNotANumber, g,
+                                where() + ": el n\xFAmero de alumnos " + Quote(g.pupils) +
+                                    " no es un n\xFAmero.");
+        });
     const auto make = [&](std::string text) {
         return GroupFinding(FindingKind::FieldTooLong, g, std::move(text));
     };
@@ -182,21 +153,22 @@ void CheckGroupRecord(const CheckGroup& g, std::vector<Finding>& findings) {
 
 } // namespace
 
-void AddBlocking(const TimetableCheckInput& input, std::vector<Finding>& findings) {
-    CheckCentreField(input.centre, FindingKind::CentreCode, input.centre.code, 6,
+void CheckCentreRecord(const CheckCentre& centre, Findings& findings) {
+    CheckCentreField(centre, FindingKind::CentreCode, centre.code, 6,
                      "el c\xF3"
                      "digo del centro",
                      findings);
-    CheckCentreField(input.centre, FindingKind::AcademicYear, input.centre.year, 4, "el a\xF1o acad\xE9mico",
-                     findings);
-    CheckDocuments(input, findings);
-    for (const CheckClass& c : input.classes) {
-        CheckCodes(input, c, findings);
-        CheckTimes(c, findings);
-        CheckClassWidths(c, findings);
-    }
-    for (const CheckGroup& g : input.groups)
-        CheckGroupRecord(g, findings);
+    CheckCentreField(centre, FindingKind::AcademicYear, centre.year, 4, "el a\xF1o acad\xE9mico", findings);
+}
+
+void CheckClassBlocking(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings) {
+    CheckCodes(catalogues, c, findings);
+    CheckTimes(c, findings);
+    CheckClassWidths(c, findings);
+}
+
+void CheckGroupBlocking(const CheckGroup& g, Findings& findings) {
+    CheckGroupFields(g, findings);
 }
 
 } // namespace tv::tablorix_to_dae::check

@@ -5,10 +5,7 @@
 // Text is Windows-1252, as the tables read it back (no trailing blanks).
 #pragma once
 
-#include "tablorix_to_dae/codification_tables.h"
-
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
@@ -46,17 +43,13 @@ struct CheckClass {
 struct CheckGroup {
     std::uint32_t record = 0;
     std::string key, teacher, group, code; // PROF_DIA_SES, ABREVPROF, ABREVGRUP, CODGRUPO
-    std::string documentType, document;    // TIPDOC, DOC
     std::string day;                       // DIASEM
     std::string period, pupils, alias;     // NUMSESGRUP, NUMALUM, ALIASDAE
 };
 
-struct TimetableCheckInput {
-    CheckCentre centre;
-    std::vector<CheckTeacher> teachers; // ABREV order
-    std::vector<CheckClass> classes;    // PROF_DIA_SES order
-    std::vector<CheckGroup> groups;     // PROF_DIA_SES order
-    // Absent when the table is missing: that part of the check is skipped.
+// What the records are checked against. Absent when the table is missing:
+// that part of the check is skipped.
+struct CheckCatalogues {
     std::optional<std::set<int>> templatePeriods;              // PLANTILLA.HORA
     std::optional<std::set<int>> templateDays;                 // day digits of DIASHORAST.DIHO
     std::optional<std::unordered_set<std::string>> subjects;   // daeASIGNAT.COD
@@ -65,9 +58,13 @@ struct TimetableCheckInput {
     std::optional<std::unordered_set<std::string>> tasksWithActivity;
 };
 
-// Reads the input from the folder of the work tables through cursors of its
-// own, and the teachers through the codification's cursor (the window holds
-// PROFT for itself); that cursor and its details are back where they stood.
-TimetableCheckInput ReadCheckInput(CodificationTables& tables, const std::filesystem::path& ktemp);
+// Everything at once, as the tests give it.
+struct TimetableCheckInput {
+    CheckCentre centre;
+    std::vector<CheckTeacher> teachers; // ABREV order
+    std::vector<CheckClass> classes;    // PROF_DIA_SES order
+    std::vector<CheckGroup> groups;     // PROF_DIA_SES order
+    CheckCatalogues catalogues;
+};
 
 } // namespace tv::tablorix_to_dae

@@ -66,6 +66,57 @@ std::string_view KindName(FindingKind kind) {
     return "";
 }
 
+std::string_view KindTitle(FindingKind kind) {
+    switch (kind) {
+    case FindingKind::CentreCode:
+        return "c\xF3"
+               "digo del centro";
+    case FindingKind::AcademicYear:
+        return "a\xF1o acad\xE9mico";
+    case FindingKind::TeacherWithoutDocument:
+        return "profesores sin documento";
+    case FindingKind::SubjectWithoutCode:
+        return "asignaturas sin c\xF3"
+               "digo";
+    case FindingKind::ActivityWithoutType:
+        return "actividades sin tipo";
+    case FindingKind::GroupWithoutCode:
+        return "grupos sin c\xF3"
+               "digo";
+    case FindingKind::PupilsNotANumber:
+        return "n\xFAmeros de alumnos que no son n\xFAmeros";
+    case FindingKind::BadTimes:
+        return "horas incorrectas";
+    case FindingKind::FieldTooLong:
+        return "datos que no caben en su sitio";
+    case FindingKind::TeacherOverlap:
+        return "profesores en dos clases a la vez";
+    case FindingKind::GroupOverlap:
+        return "grupos en dos clases a la vez";
+    case FindingKind::OutsideTemplate:
+        return "clases fuera de la plantilla horaria";
+    case FindingKind::NoPupils:
+        return "grupos sin alumnos";
+    case FindingKind::TeacherWithoutClasses:
+        return "profesores sin clases";
+    case FindingKind::SharedDocument:
+        return "documentos repetidos";
+    case FindingKind::SubjectNotInCatalogue:
+        return "asignaturas fuera de la lista de DAE";
+    case FindingKind::ActivityNotInCatalogue:
+        return "actividades fuera de la lista de DAE";
+    }
+    return "";
+}
+
+Finding MoreOfKind(FindingKind kind, std::size_t more) {
+    const Severity severity = SeverityOf(kind);
+    std::string text = "Y " + IntToStr(static_cast<long long>(more)) +
+                       (severity == Severity::Blocking ? " errores" : " avisos") + " m\xE1s de este tipo (" +
+                       std::string(KindTitle(kind)) + "), que no se enumeran.";
+    return {severity, kind, std::move(text), {}, 0, {}, {}, {}, more};
+}
+
 std::string_view SeverityWord(Severity severity) {
     return severity == Severity::Blocking ? "ERROR" : "AVISO";
 }
@@ -76,8 +127,10 @@ bool HasBlocking(const std::vector<Finding>& findings) {
 }
 
 std::size_t CountOf(const std::vector<Finding>& findings, Severity severity) {
-    return static_cast<std::size_t>(std::count_if(findings.begin(), findings.end(),
-                                                  [&](const Finding& f) { return f.severity == severity; }));
+    std::size_t count = 0;
+    for (const Finding& f : findings)
+        if (f.severity == severity) count += f.more == 0 ? 1 : f.more;
+    return count;
 }
 
 std::string ReportLine(const Finding& finding) {

@@ -48,15 +48,30 @@ struct Finding {
     std::string teacher;      // teacher abbreviation, when the finding concerns one
     std::string classKey;     // PROF_DIA_SES of the class, when it concerns one
     std::string group;        // ABREVGRUP, when it concerns a group of a class
+    // Non-zero on the line that closes a kind listed in part: how many more
+    // findings of the kind there are, not listed one by one.
+    std::size_t more = 0;
 };
 
+// A report lists this many findings of each kind; beyond them one line says
+// how many more there are. A user reads no further, and a timetable that
+// went wrong throughout (tens of thousands of clashes) is checked at the cost
+// of reading it.
+inline constexpr std::size_t kListedPerKind = 500;
+
 Severity SeverityOf(FindingKind kind);
+// What the findings of a kind are, for the line that closes a kind listed in
+// part ("grupos en dos clases a la vez"), Windows-1252.
+std::string_view KindTitle(FindingKind kind);
+// The line that stands for `more` findings of `kind` not listed.
+Finding MoreOfKind(FindingKind kind, std::size_t more);
 // A short, stable name for the kind ("asignatura-sin-codigo"), for reports.
 std::string_view KindName(FindingKind kind);
 // "ERROR" for blocking findings, "AVISO" for warnings.
 std::string_view SeverityWord(Severity severity);
 
 bool HasBlocking(const std::vector<Finding>& findings);
+// How many findings of `severity`, those not listed included.
 std::size_t CountOf(const std::vector<Finding>& findings, Severity severity);
 
 // "ERROR: <text>", the report's line for one finding (Windows-1252).

@@ -50,8 +50,7 @@ t2d::CheckClass Lesson(const std::string& teacher, int day, int period, const st
 
 t2d::CheckGroup GroupOf(const t2d::CheckClass& c, const std::string& group,
                         const std::string& pupils = "25") {
-    return {0,          c.key, c.teacher, group,  "G-" + group,  c.documentType,
-            c.document, c.day, c.period,  pupils, group + " ESO"};
+    return {0, c.key, c.teacher, group, "G-" + group, c.day, c.period, pupils, group + " ESO"};
 }
 
 // Two teachers, each with a class of a group on Monday; nothing to report.
@@ -65,11 +64,11 @@ t2d::TimetableCheckInput CleanTimetable() {
     input.groups = {GroupOf(input.classes[0], "1A"), GroupOf(input.classes[1], "1A")};
     input.groups[0].record = 1;
     input.groups[1].record = 2;
-    input.templatePeriods = std::set<int>{1, 2, 3};
-    input.templateDays = std::set<int>{1, 2, 3, 4, 5};
-    input.subjects = std::unordered_set<std::string>{"1234ABCD"};
-    input.activities = std::unordered_set<std::string>{"003"};
-    input.tasksWithActivity = std::unordered_set<std::string>{"0210"};
+    input.catalogues.templatePeriods = std::set<int>{1, 2, 3};
+    input.catalogues.templateDays = std::set<int>{1, 2, 3, 4, 5};
+    input.catalogues.subjects = std::unordered_set<std::string>{"1234ABCD"};
+    input.catalogues.activities = std::unordered_set<std::string>{"003"};
+    input.catalogues.tasksWithActivity = std::unordered_set<std::string>{"0210"};
     return input;
 }
 
@@ -116,16 +115,13 @@ TEST(TimetableCheckTest, EachKindOfFinding) {
          {FindingKind::CentreCode, FindingKind::AcademicYear},
          "no hay datos del centro"},
         {"a teacher's lines without document, one finding for the teacher",
-         [](auto& in) {
-             in.classes[1].document = " ";
-             in.groups[1].document = "";
-         },
+         [](auto& in) { in.classes[1].document = " "; },
          {FindingKind::TeacherWithoutDocument},
          "Profesor DEF (Diego Ferro): falta el documento (DNI).",
          "PROFT",
          2},
         {"a teacher's line without document type",
-         [](auto& in) { in.groups[0].documentType = ""; },
+         [](auto& in) { in.classes[0].documentType = ""; },
          {FindingKind::TeacherWithoutDocument},
          "Profesor ABC (Ana Bermejo): falta el tipo de documento."},
         {"a subject line without CODASIG",
@@ -271,8 +267,8 @@ TEST(TimetableCheckTest, EachKindOfFinding) {
          [](auto& in) {
              in.classes[0].subjectCode = "9999ZZZZ";
              in.classes[0].period = "09";
-             in.subjects.reset();
-             in.templatePeriods.reset();
+             in.catalogues.subjects.reset();
+             in.catalogues.templatePeriods.reset();
          },
          {}},
     };
@@ -311,6 +307,24 @@ TEST(TimetableCheckTest, BlockingFindingsComeFirst) {
     EXPECT_EQ(findings[1].teacher, "DEF");
     EXPECT_EQ(findings[1].classKey, input.classes[1].key);
     EXPECT_EQ(findings[1].group, "1A");
+}
+
+TEST(TimetableCheckTest, BeyondTheListedFindingsOfAKindOneLineCountsTheRest) {
+    t2d::TimetableCheckInput input = CleanTimetable();
+    const std::size_t groups = t2d::kListedPerKind + 100;
+    input.groups.clear();
+    for (std::size_t i = 0; i < groups; ++i)
+        input.groups.push_back(GroupOf(input.classes[i % 2], "G" + std::to_string(i), "0"));
+    const auto findings = t2d::CheckTimetable(input);
+    ASSERT_EQ(findings.size(), t2d::kListedPerKind + 1);
+    EXPECT_EQ(findings[t2d::kListedPerKind - 1].kind, FindingKind::NoPupils);
+    const t2d::Finding& rest = findings.back();
+    EXPECT_EQ(rest.kind, FindingKind::NoPupils);
+    EXPECT_EQ(rest.more, 100u);
+    EXPECT_EQ(rest.record, 0u);
+    EXPECT_EQ(rest.text, "Y 100 avisos m\xE1s de este tipo (grupos sin alumnos), que no se enumeran.");
+    EXPECT_EQ(t2d::CountOf(findings, t2d::Severity::Warning), groups);
+    EXPECT_EQ(t2d::ReportSummary(findings), "Comprobaci\xF3n de fCUADROS.txt: 0 errores y 600 avisos.");
 }
 
 TEST(TimetableCheckTest, TheReportIsACsvASpreadsheetOpens) {
