@@ -55,9 +55,11 @@ void CheckCodes(const CheckCatalogues& input, const CheckClass& c, Findings& fin
     const std::string code(Trimmed(c.subjectCode));
     const std::string task(Trimmed(c.task));
     std::string problem;
-    if (input.tasksWithActivity && input.tasksWithActivity->contains(task))
+    if (input.tasksWithActivity && !input.tasksWithActivity->empty() &&
+        input.tasksWithActivity->contains(task))
         problem = "la tarea " + Quote(task) + " pide una actividad y falta el tipo de actividad (ACTIV.).";
-    else if (!code.empty() && input.activities && input.activities->contains(code))
+    // An activity's code has at most 4 characters, a subject's 5 or more.
+    else if (!code.empty() && code.size() < 5 && input.activities && input.activities->contains(code))
         problem = "el c\xF3"
                   "digo " +
                   Quote(code) + " es de una actividad y falta el tipo de actividad (ACTIV.).";

@@ -110,10 +110,12 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
     t.Open(ktemp, table, OpenMode::ReadOnly);
     const auto fields = FieldsToRead(t, reads); // the key first
     struct Place {
+        std::uint64_t head;              // the key's first 8 bytes, most significant first
         std::array<char, kKeyWidth> key; // blank-padded, as the index holds it
         std::uint32_t number;
         bool operator<(const Place& other) const {
-            const int byKey = std::memcmp(key.data(), other.key.data(), key.size());
+            if (head != other.head) return head < other.head;
+            const int byKey = std::memcmp(key.data() + 8, other.key.data() + 8, key.size() - 8);
             return byKey != 0 ? byKey < 0 : number < other.number;
         }
     };
@@ -125,9 +127,12 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
         const std::string key = t.AsString(fields.front().first);
         std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
         place.number = t.RecNo();
+        place.head = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
         order.push_back(place);
     }
-    std::sort(order.begin(), order.end());
+    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
     for (const Place& place : order) {
         t.GotoBookmark({place.number});
         record.record = place.number;

@@ -154,7 +154,8 @@ void TimetableChecker::CheckTeacherOverlaps() {
     for (std::size_t i = 0; i < lessons_.size(); ++i)
         if (lessons_[i].start >= 0)
             slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i});
-    std::sort(slots.begin(), slots.end());
+    // The classes came in key order, which is mostly this one already.
+    if (!std::is_sorted(slots.begin(), slots.end())) std::sort(slots.begin(), slots.end());
     const Slot* latest = nullptr; // of the current teacher and day
     for (const Slot& slot : slots) {
         if (latest && (latest->owner != slot.owner || latest->day != slot.day)) latest = nullptr;
