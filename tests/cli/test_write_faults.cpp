@@ -6,6 +6,8 @@
 #include "tests/cli/cli_run.h"
 #include "tests/table_pairs.h"
 
+#include <map>
+
 namespace tv::test {
 namespace {
 
@@ -15,6 +17,13 @@ const std::string kEarlierTimetable = "1CH014725 2025 (un horario anterior)\r\n"
 void CopyFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
     std::filesystem::remove_all(to);
     std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
+}
+
+std::map<std::string, std::vector<std::uint8_t>> FolderBytes(const std::filesystem::path& folder) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] = ReadBytes(entry.path());
+    return files;
 }
 
 std::vector<std::string> TableNames(const std::filesystem::path& folder) {
@@ -63,12 +72,25 @@ class WriteFaultTest : public ::testing::Test {
     template <class Check>
     void FailEachOperationInTurn(std::vector<std::string> (*arguments)(const std::filesystem::path&),
                                  Check check) {
+        // What a run without failures leaves, to tell a finished run from one
+        // that swallowed its failure.
+        CopyFolder(pristine / "DAE", run / "DAE");
+        CopyFolder(pristine / "KTEMP", run / "KTEMP");
+        ASSERT_EQ(RunCli(arguments(run.path())).exitCode, 0);
+        const auto finishedTables = FolderBytes(run / "KTEMP");
+        const auto finishedDae = FolderBytes(run / "DAE");
+
         int failures = 0;
         for (int n = 1;; ++n) {
             CopyFolder(pristine / "DAE", run / "DAE");
             CopyFolder(pristine / "KTEMP", run / "KTEMP");
             const CliResult result = RunCli(arguments(run.path()), "TV_FALLO_ESCRITURA=" + std::to_string(n));
-            if (result.exitCode == 0) break;
+            if (result.exitCode == 0) {
+                EXPECT_TRUE(FolderBytes(run / "KTEMP") == finishedTables &&
+                            FolderBytes(run / "DAE") == finishedDae)
+                    << "operation " << n << " failed and the run still reported success";
+                break;
+            }
             ++failures;
             SCOPED_TRACE("operation " + std::to_string(n) + " failing");
             EXPECT_NE(result.exitCode, 0);
