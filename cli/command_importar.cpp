@@ -12,7 +12,9 @@
 #include "tables/cp1252.h"
 #include "tables/file_names.h"
 #include "tables/ktemp.h"
+#include "tables/path_text.h"
 #include "tables/text.h"
+#include "tables/unsaved_tables.h"
 #include "tablorix_to_dae/codification_rules.h"
 #include "tablorix_to_dae/crea_txt_cuadro_horario.h"
 #include "tablorix_to_dae/import_centre.h"
@@ -97,9 +99,11 @@ int RunImportar(const ImportarOptions& options) {
     const bool centreMissing = !tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF");
     if (centreMissing && !centre)
         throw std::runtime_error("No existe la tabla del centro (daeCENTRO.DBF) en " +
-                                 Utf8ToCp1252(context.ktemp.string()) +
+                                 tables::PathText(context.ktemp) +
                                  ": indique sus datos con --centro CODCENTRO,ANOACAD,VERSION");
 
+    // Refused before the template or any work table changes.
+    t2d::RefuseIfTimetableFileInUse(context.dirTxt);
     t2d::PlantillaCentro(context);
     if (t2d::AskForCentreDataIfMissing(context)) {
         t2d::StoreCentreData(context.ktemp, centre->code, centre->year, centre->version);
@@ -126,6 +130,7 @@ int RunImportar(const ImportarOptions& options) {
         written = codification.codificationStatus == t2d::kCodificationFinished;
     });
 
+    tables::ThrowIfUnsavedTable();
     if (options.check.checkOnly) return check.CheckOnlyExitCode();
     if (check.Ran() && !check.AllowsWriting()) {
         PrintError(ImportarCheck::RefusalMessage());
@@ -133,7 +138,7 @@ int RunImportar(const ImportarOptions& options) {
     }
     if (written) {
         PrintLine("fCUADROS.txt escrito en " +
-                  Utf8ToCp1252(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile).string()));
+                  tables::PathText(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile)));
         return kExitDone;
     }
     if (prompt.AskedAboutDocuments()) {

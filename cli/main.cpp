@@ -3,6 +3,8 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 
+#include "tables/unsaved_tables.h"
+
 #include <exception>
 #include <vector>
 
@@ -24,8 +26,16 @@ int main(int argc, char** argv) {
         return app.exit(error);
     }
     try {
-        for (const auto& command : commands)
-            if (command.options->parsed()) return command.run();
+        for (const auto& command : commands) {
+            if (!command.options->parsed()) continue;
+            const int exitCode = command.run();
+            // A table whose write failed where no one could be told: never a success.
+            if (auto unsaved = tv::tables::TakeUnsavedTableError()) {
+                tv::cli::PrintError(*unsaved);
+                return 2;
+            }
+            return exitCode;
+        }
     } catch (const std::exception& error) {
         tv::cli::PrintError(error.what());
         return 2;

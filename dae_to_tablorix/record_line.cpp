@@ -1,5 +1,6 @@
 #include "dae_to_tablorix/record_line.h"
 
+#include "tables/path_text.h"
 #include "tables/text.h"
 
 #include <fstream>
@@ -9,10 +10,10 @@ namespace tv::dae_to_tablorix {
 
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("No se puede abrir el archivo " + file.string());
+    if (!in) throw std::runtime_error("No se puede abrir el archivo " + tables::PathText(file));
     std::string line;
     std::getline(in, line, '\n');
-    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + file.string());
+    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + tables::PathText(file));
     // A lone CR also ends the line.
     if (const auto cr = line.find('\r'); cr != std::string::npos) line.resize(cr);
     return line;

@@ -20,7 +20,7 @@ namespace tv::tables {
 
 // One ascending order over a field: record numbers sorted by (key, record).
 class RecordOrder {
-public:
+  public:
     RecordOrder(const DbfField& field, int fieldNumber);
 
     const DbfField& Field() const { return field_; }
@@ -41,20 +41,20 @@ public:
     const std::string& KeyOf(std::uint32_t recno) const { return keys_[recno - 1]; }
     std::vector<IndexEntry> Entries();
 
-private:
+  private:
     bool Less(std::uint32_t a, std::uint32_t b) const;
     void Settle();
 
     DbfField field_;
     int fieldNumber_;
     char keyType_;
-    std::vector<std::string> keys_;      // by record number - 1
-    std::vector<std::uint32_t> order_;   // sorted prefix + unsorted tail
+    std::vector<std::string> keys_;    // by record number - 1
+    std::vector<std::uint32_t> order_; // sorted prefix + unsorted tail
     std::size_t sortedCount_ = 0;
 };
 
 class TableData {
-public:
+  public:
     enum class Access { Shared, Exclusive, ReadOnly };
 
     // Opens (or joins) the table at `dbfPath`. Throws TableError.
@@ -93,13 +93,15 @@ public:
     // Returns true when this was the last cursor (the data is then flushed and forgotten).
     bool RemoveUser();
 
-private:
+  private:
     TableData(std::filesystem::path dbfPath, Access access);
     void Load();
     void LoadMdx();
+    void UseMdx(MdxInfo mdx);
+    void AdoptUncommittedMdx();
     void CheckWritable() const;
     std::vector<std::uint8_t> BuildMdxImage();
-    void WriteFiles(bool mdxOnly);
+    void WriteFiles();
 
     std::filesystem::path dbfPath_;
     std::filesystem::path mdxPath_;
@@ -119,7 +121,7 @@ private:
     // Production index: tags in creation order, each over one field.
     bool hasMdx_ = false;
     MdxInfo mdx_;
-    std::vector<int> tagFields_; // field number of each tag of mdx_
+    std::vector<int> tagFields_;                        // field number of each tag of mdx_
     std::vector<std::unique_ptr<RecordOrder>> indexes_; // production tags first, then in-memory ones
 };
 

@@ -70,6 +70,9 @@ void ExtractTimetable(const std::filesystem::path& ktemp) {
 
     RemoveUntouchedRecords(cuadroh2);
     RemoveUntouchedRecords(cuadroh3);
+    // Closed here, not by the destructors, so that a failed write reaches the caller.
+    cuadroh2.Close();
+    cuadroh3.Close();
 }
 
 } // namespace tv::tablorix_to_dae

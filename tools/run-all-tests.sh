@@ -2,7 +2,7 @@
 # Builds and runs every test: the unit and end-to-end tests with warnings as
 # errors (the window tests among them, offscreen and under Xvfb), the same
 # under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzzing run
-# of the table and index readers, and the Windows build of the command-line
+# of every reader (tables, DAE files, option files), and the Windows build of the command-line
 # program run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +14,8 @@ cmake --workflow --preset ci
 echo "== Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake --workflow --preset asan
 
-echo "== Fuzzing de los lectores de tablas e índices"
-tools/fuzz.sh "${TV_FUZZ_SECONDS:-60}"
+echo "== Fuzzing de los lectores (tablas, archivos DAE, archivos de opciones)"
+tools/fuzz.sh "${TV_FUZZ_SECONDS:-45}"
 
 echo "== Compilación para Windows y prueba bajo Wine"
 tools/windows-check.sh
