@@ -62,13 +62,13 @@ fi
 # The installed Qt records its toolchain file by absolute path: keep a copy
 # inside the install folder so the checkout can move.
 mkdir -p "$prefix"
-cp "$here/cmake/mingw-w64-posix.cmake" "$prefix/mingw-w64-posix.cmake"
+cp "$here/cmake/mingw-w64.cmake" "$prefix/mingw-w64.cmake"
 
 build="$work/build"
 if [ ! -f "$build/build.ninja" ]; then
     step "Configurando (≈ 1 min)"
     cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-posix.cmake" \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DCMAKE_BUILD_TYPE=Release \
         -DQT_HOST_PATH=/usr \
