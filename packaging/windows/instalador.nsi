@@ -21,6 +21,7 @@ BrandingText "${PROGRAMA} ${VERSION}"
 
 !define MUI_ABORTWARNING
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Elija la carpeta de Tablorix, la que contiene el archivo Tablorix.ini. ${PROGRAMA} debe quedar junto a ese archivo: Tablorix lo pone en marcha desde esa carpeta y lee allí el resultado de cada transformación."
+!define MUI_PAGE_HEADER_SUBTEXT "${PROGRAMA} va en la carpeta de Tablorix, junto a Tablorix.ini."
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CompruebaCarpeta
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
