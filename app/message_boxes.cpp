@@ -1,6 +1,7 @@
 #include "app/message_boxes.h"
 
 #include "app/application_info.h"
+#include "app/screen_text.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -44,7 +45,7 @@ QMessageBox::StandardButton Show(QWidget* parent, BoxKind kind, const QString& c
         if (buttons == QMessageBox::Ok) return QMessageBox::Ok;
         return script.answers.isEmpty() ? fallback : script.answers.takeFirst();
     }
-    QMessageBox box(IconOf(kind), caption, text, buttons, parent);
+    QMessageBox box(IconOf(kind), caption, WithScreenLineEnds(text), buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     // A box opened during a long step shows the ordinary pointer, not the wait cursor.
     const bool waiting = QApplication::overrideCursor() != nullptr;
