@@ -126,11 +126,8 @@ void TableData::LoadMdx() {
     hasMdx_ = true;
     for (const MdxTag& tag : mdx_.tags) {
         const int field = tag.hasForFilter || tag.descending || tag.unique ? -1 : FieldNumber(tag.expression);
+        // The tag's order is built from the rows when first used.
         tagFields_.push_back(field);
-        if (field < 0) continue;
-        auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
-        for (std::uint32_t r = 1; r <= RecordCount(); ++r) index->Add(r, Record(r));
-        indexes_.push_back(std::move(index));
     }
 }
 
@@ -156,9 +153,9 @@ RecordOrder& TableData::Index(std::string_view fieldName) {
                          "'.");
     for (auto& index : indexes_)
         if (index->FieldNumber() == field) return *index;
-    // No tag over this field: an order built in memory only.
+    // Built from the rows by one sort, and kept current from then on.
     auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
-    for (std::uint32_t r = 1; r <= RecordCount(); ++r) index->Add(r, Record(r));
+    index->Build(records_.data(), recordLength_, RecordCount());
     indexes_.push_back(std::move(index));
     return *indexes_.back();
 }
@@ -174,6 +171,14 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
     CheckWritable();
     records_.insert(records_.end(), bytes, bytes + recordLength_);
     const std::uint32_t recno = RecordCount();
+    NumberAutoIncrementFields(recno);
+    for (auto& index : indexes_) index->Add(recno, Record(recno));
+    if (!IsDeleted(recno)) ++liveCount_;
+    dirty_ = true;
+    return recno;
+}
+
+void TableData::NumberAutoIncrementFields(std::uint32_t recno) {
     // Autoincrement fields left blank take the table's next number, as dBase gives it.
     for (DbfField& field : header_.fields) {
         if (field.type != '+') continue;
@@ -182,10 +187,32 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
         EncodeNumber(field, field.nextAutoIncrement, value);
         ++field.nextAutoIncrement;
     }
-    for (auto& index : indexes_) index->Add(recno, Record(recno));
-    if (!IsDeleted(recno)) ++liveCount_;
+}
+
+std::vector<char> TableData::TakeRecords() {
+    CheckWritable();
+    indexes_.clear();
+    liveCount_ = 0;
+    return std::move(records_);
+}
+
+void TableData::AdoptRecords(std::vector<char> records, std::uint32_t firstNew) {
+    records_ = std::move(records);
+    indexes_.clear();
+    liveCount_ = 0;
+    for (std::uint32_t r = 1; r <= RecordCount(); ++r) {
+        if (!IsDeleted(r)) ++liveCount_;
+        if (r >= firstNew) NumberAutoIncrementFields(r);
+    }
     dirty_ = true;
-    return recno;
+}
+
+void TableData::ShareAccess() {
+    if (access_ != Access::Exclusive) return;
+    lock_.Release();
+    if (!lock_.Acquire(dbfPath_, FileLock::Kind::Shared))
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
+    access_ = Access::Shared;
 }
 
 void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
