@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/table.h"
+#include "tables/table_builder.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -32,19 +33,20 @@ std::string KeyField(const std::string& key) {
 
 } // namespace
 
-void ExtractTimetable(const std::filesystem::path& ktemp) {
+WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
     const std::vector<SolucClass> classes = ReadSoluc(ktemp);
     const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
 
     tables::Table teachers;
     teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
     teachers.SetIndexName("ABREV");
-    tables::Table cuadroh2;
-    cuadroh2.Open(ktemp, kCuadroH2, tables::OpenMode::Exclusive);
-    tables::Table cuadroh3;
-    cuadroh3.Open(ktemp, kCuadroH3, tables::OpenMode::Exclusive);
-    FirstRecordByKey classKeys(cuadroh2);
-    FirstRecordByKey groupKeys(cuadroh3);
+    tables::TableBuilder cuadroh2(ktemp, kCuadroH2);
+    tables::TableBuilder cuadroh3(ktemp, kCuadroH3);
+    // At most one new record of each per class.
+    cuadroh2.Reserve(cuadroh2.RecordCount() + static_cast<std::uint32_t>(classes.size()));
+    cuadroh3.Reserve(cuadroh3.RecordCount() + static_cast<std::uint32_t>(classes.size()));
+    ClassRecords classRecords(cuadroh2);
+    GroupRecords groupRecords(cuadroh3);
 
     // Unknown teachers join PROFT in the order the timetable names them.
     std::unordered_map<std::string, Teacher> teacherOf;
@@ -64,12 +66,16 @@ void ExtractTimetable(const std::filesystem::path& ktemp) {
     for (const auto& entry : order) {
         const SolucClass& lesson = classes[entry.second];
         const ClassValues values = JoinClass(lesson, teacherOf.at(lesson.teacher), lookups);
-        WriteClassRecord(cuadroh2, classKeys, values);
-        WriteGroupRecord(cuadroh3, groupKeys, values);
+        classRecords.Write(values);
+        groupRecords.Write(values);
     }
 
     RemoveUntouchedRecords(cuadroh2);
     RemoveUntouchedRecords(cuadroh3);
+    WrittenWorkTables written;
+    written.classes = cuadroh2.Write();
+    written.groups = cuadroh3.Write();
+    return written;
 }
 
 } // namespace tv::tablorix_to_dae

@@ -2,6 +2,7 @@
 
 #include "tables/conversion_error.h"
 #include "tables/table.h"
+#include "tables/table_rows.h"
 #include "tables/text.h"
 
 #include <stdexcept>
@@ -11,24 +12,31 @@ namespace tv::tablorix_to_dae {
 std::vector<SolucClass> ReadSoluc(const std::filesystem::path& ktemp) {
     tables::Table soluc;
     soluc.Open(ktemp, kSolutionTable, tables::OpenMode::Exclusive);
+    const tables::TableRows rows(soluc);
+    const tables::FieldSlot prof = rows.Field("PROF"), dia = rows.Field("DIA"), hora = rows.Field("HORA"),
+                            sesiones = rows.Field("SESIONES"), asig = rows.Field("ASIG"),
+                            codgrupo = rows.Field("CODGRUPO"), aula = rows.Field("AULA"),
+                            nalum = rows.Field("NALUM"), tarea = rows.Field("TAREA");
     std::vector<SolucClass> classes;
-    classes.reserve(static_cast<std::size_t>(soluc.RecordCount()));
-    for (soluc.First(); !soluc.Eof(); soluc.Next()) {
+    classes.reserve(rows.RecordCount());
+    for (std::uint32_t r = 1; r <= rows.RecordCount(); ++r) {
+        if (rows.IsDeleted(r)) continue;
+        const char* record = rows.Record(r);
         try {
             SolucClass lesson;
-            lesson.teacher = soluc.AsString("PROF");
-            lesson.day = soluc.AsInteger("DIA");
+            lesson.teacher = prof.Text(record);
+            lesson.day = dia.Integer(record);
             if (!IsTimetabled(lesson)) continue;
-            lesson.period = soluc.AsInteger("HORA");
-            lesson.sessions = soluc.AsInteger("SESIONES");
-            lesson.subject = soluc.AsString("ASIG");
-            lesson.group = soluc.AsString("CODGRUPO");
-            lesson.room = soluc.AsString("AULA");
-            lesson.pupils = soluc.AsString("NALUM");
-            lesson.task = soluc.AsString("TAREA");
+            lesson.period = hora.Integer(record);
+            lesson.sessions = sesiones.Integer(record);
+            lesson.subject = asig.Text(record);
+            lesson.group = codgrupo.Text(record);
+            lesson.room = aula.Text(record);
+            lesson.pupils = nalum.Text(record);
+            lesson.task = tarea.Text(record);
             classes.push_back(std::move(lesson));
         } catch (const ConversionError& error) {
-            throw std::runtime_error("SOLUC, registro " + IntToStr(soluc.RecNo()) + ": " + error.what());
+            throw std::runtime_error("SOLUC, registro " + IntToStr(r) + ": " + error.what());
         }
     }
     return classes;

@@ -4,118 +4,147 @@
 
 #include "tables/text.h"
 
+#include <vector>
+
 namespace tv::tablorix_to_dae {
 namespace {
 
-void SetIfBlank(tables::Table& table, std::string_view field, std::string_view value) {
-    if (TrimBoth(table.AsString(field)).empty()) table.SetString(field, value);
-}
-
 // Parts of the key: 1-10 the teacher, 11 the day, 12-13 the period.
-std::string KeyPart(std::string_view key, std::size_t position, std::size_t width) {
-    return std::string(Cut(key, position, width));
+std::string_view KeyPart(std::string_view key, std::size_t position, std::size_t width) {
+    return Cut(key, position, width);
 }
 
-// Puts the table on the key's first record, or starts a new one; true when new.
-bool EditOrAppend(tables::Table& table, std::uint32_t record) {
-    if (record == 0) {
-        table.Append();
-        return true;
-    }
-    table.GotoBookmark({record});
-    table.Edit();
-    return false;
+void SetIfBlank(char* record, const tables::FieldSlot& field, std::string_view value) {
+    if (field.IsBlankText(record)) field.SetText(record, value);
+}
+
+// The key's first record, or a new one; true when new.
+bool FindOrAppend(tables::TableBuilder& table, std::uint32_t& record) {
+    if (record != 0) return false;
+    record = table.Append();
+    return true;
 }
 
 } // namespace
 
-FirstRecordByKey::FirstRecordByKey(tables::Table& table) {
-    for (table.First(); !table.Eof(); table.Next())
-        first_.try_emplace(Stored(table.AsString("PROF_DIA_SES")), table.RecNo());
+FirstRecordByKey::FirstRecordByKey(const tables::TableBuilder& table, const tables::FieldSlot& keyField) {
+    std::vector<std::pair<std::size_t, std::uint32_t>> ends; // end of each key in earlierKeys_, record
+    for (std::uint32_t r = 1; r <= table.RecordCount(); ++r) {
+        if (table.IsDeleted(r)) continue;
+        earlierKeys_ += Stored(keyField.Text(table.Record(r)));
+        ends.emplace_back(earlierKeys_.size(), r);
+    }
+    earlier_.reserve(ends.size());
+    std::size_t begin = 0;
+    for (const auto& [end, record] : ends) {
+        earlier_.try_emplace(std::string_view(earlierKeys_).substr(begin, end - begin), record);
+        begin = end;
+    }
 }
 
-std::string FirstRecordByKey::Stored(std::string_view key) {
-    return TrimTrailing(key.substr(0, kKeyWidth));
+std::string_view FirstRecordByKey::Stored(std::string_view key) {
+    key = key.substr(0, std::min(key.size(), kKeyWidth));
+    while (!key.empty() && key.back() == ' ')
+        key.remove_suffix(1);
+    return key;
 }
 
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
-    const auto it = first_.find(Stored(key));
-    return it == first_.end() ? 0 : it->second;
+    const std::string_view stored = Stored(key);
+    if (lastRecord_ != 0 && stored == lastKey_) return lastRecord_;
+    const auto it = earlier_.find(stored);
+    return it == earlier_.end() ? 0 : it->second;
 }
 
 void FirstRecordByKey::Added(std::string_view key, std::uint32_t record) {
-    first_.try_emplace(Stored(key), record);
+    if (Find(key) != 0) return;
+    lastKey_ = Stored(key);
+    lastRecord_ = record;
 }
 
-void WriteClassRecord(tables::Table& cuadroh2, FirstRecordByKey& keys, const ClassValues& values) {
+ClassRecords::ClassRecords(tables::TableBuilder& table)
+    : table_(table), tipreg_(table.Field("TIPREG")), tipdoc_(table.Field("TIPDOC")),
+      abrevprof_(table.Field("ABREVPROF")), doc_(table.Field("DOC")), numsesion_(table.Field("NUMSESION")),
+      diasem_(table.Field("DIASEM")), tiptar_(table.Field("TIPTAR")), horaini_(table.Field("HORAINI")),
+      horafin_(table.Field("HORAFIN")), grupniv_(table.Field("GRUPNIV")),
+      abrevasig_(table.Field("ABREVASIG")), codasig_(table.Field("CODASIG")),
+      nomasig_(table.Field("NOMASIG")), tipasig_(table.Field("TIPASIG")), idioma_(table.Field("IDIOMA")),
+      aulaObs_(table.Field("AULA_OBS")), tipActiv_(table.Field("TIP_ACTIV")),
+      profDiaSes_(table.Field("PROF_DIA_SES")), diaSes_(table.Field("DIA_SES")), plan_(table.Field("PLAN")),
+      regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
+
+void ClassRecords::Write(const ClassValues& values) {
     const std::string& key = values.key;
-    const bool appended = EditOrAppend(cuadroh2, keys.Find(key));
-    cuadroh2.SetString("TIPREG", "2");
-    SetIfBlank(cuadroh2, "TIPDOC", values.documentType);
-    cuadroh2.SetString("ABREVPROF", KeyPart(key, 1, 10));
-    SetIfBlank(cuadroh2, "DOC", values.document);
-    cuadroh2.SetString("NUMSESION", KeyPart(key, 12, 2));
-    cuadroh2.SetString("DIASEM", KeyPart(key, 11, 1));
-    SetIfBlank(cuadroh2, "TIPTAR", values.task);
-    cuadroh2.SetString("HORAINI", values.start);
-    cuadroh2.SetString("HORAFIN", values.end);
-    SetIfBlank(cuadroh2, "GRUPNIV", values.level);
-    cuadroh2.SetString("ABREVASIG", values.subject);
-    cuadroh2.SetString("CODASIG", values.subjectCode);
-    cuadroh2.SetString("NOMASIG", values.subjectName);
-    cuadroh2.SetString("TIPASIG", " ");
+    std::uint32_t recno = keys_.Find(key);
+    const bool appended = FindOrAppend(table_, recno);
+    char* record = table_.Record(recno);
+    tipreg_.SetText(record, "2");
+    SetIfBlank(record, tipdoc_, values.documentType);
+    abrevprof_.SetText(record, KeyPart(key, 1, 10));
+    SetIfBlank(record, doc_, values.document);
+    numsesion_.SetText(record, KeyPart(key, 12, 2));
+    diasem_.SetText(record, KeyPart(key, 11, 1));
+    SetIfBlank(record, tiptar_, values.task);
+    horaini_.SetText(record, values.start);
+    horafin_.SetText(record, values.end);
+    SetIfBlank(record, grupniv_, values.level);
+    abrevasig_.SetText(record, values.subject);
+    codasig_.SetText(record, values.subjectCode);
+    nomasig_.SetText(record, values.subjectName);
+    tipasig_.SetText(record, " ");
     // A code of 5 characters or more is a subject taught in class (a lective line).
-    if (TrimBoth(values.subjectCode).size() > 4) cuadroh2.SetString("IDIOMA", "02");
-    cuadroh2.SetString("AULA_OBS", values.room);
-    cuadroh2.SetString("TIP_ACTIV", "   ");
-    cuadroh2.SetString("PROF_DIA_SES", key);
-    cuadroh2.SetString("DIA_SES", KeyPart(key, 11, 3));
-    cuadroh2.SetString("PLAN", values.plan);
-    cuadroh2.SetString("REG_MOD", "S");
-    cuadroh2.Post();
-    if (appended) keys.Added(key, cuadroh2.RecNo());
+    if (TrimBoth(values.subjectCode).size() > 4) idioma_.SetText(record, "02");
+    aulaObs_.SetText(record, values.room);
+    tipActiv_.SetText(record, "   ");
+    profDiaSes_.SetText(record, key);
+    diaSes_.SetText(record, KeyPart(key, 11, 3));
+    plan_.SetText(record, values.plan);
+    regMod_.SetText(record, "S");
+    if (appended) keys_.Added(key, recno);
 }
 
-void WriteGroupRecord(tables::Table& cuadroh3, FirstRecordByKey& keys, const ClassValues& values) {
+GroupRecords::GroupRecords(tables::TableBuilder& table)
+    : table_(table), tipreg_(table.Field("TIPREG")), abrevgrup_(table.Field("ABREVGRUP")),
+      codgrupo_(table.Field("CODGRUPO")), tipdoc_(table.Field("TIPDOC")),
+      abrevprof_(table.Field("ABREVPROF")), doc_(table.Field("DOC")), numsesgrup_(table.Field("NUMSESGRUP")),
+      diasem_(table.Field("DIASEM")), numalum_(table.Field("NUMALUM")), aliasdae_(table.Field("ALIASDAE")),
+      profDiaSes_(table.Field("PROF_DIA_SES")), regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
+
+void GroupRecords::Write(const ClassValues& values) {
     if (TrimBoth(values.group).empty()) return;
     const std::string& key = values.key;
-    std::uint32_t record = keys.Find(key);
-    if (record != 0) {
-        cuadroh3.GotoBookmark({record});
-        if (cuadroh3.AsString("ABREVGRUP") != values.group) record = 0; // the first belongs to another group
-    }
-    const bool appended = EditOrAppend(cuadroh3, record);
-    const bool firstPassThisRun = cuadroh3.AsString("REG_MOD") != "S";
-    cuadroh3.SetString("TIPREG", "3");
-    cuadroh3.SetString("ABREVGRUP", values.group);
+    std::uint32_t recno = keys_.Find(key);
+    // The key's first record belongs to another group: the group gets its own.
+    if (recno != 0 && !abrevgrup_.Equals(table_.Record(recno), values.group)) recno = 0;
+    const bool appended = FindOrAppend(table_, recno);
+    char* record = table_.Record(recno);
+    const bool firstPassThisRun = !regMod_.Equals(record, "S");
+    tipreg_.SetText(record, "3");
+    abrevgrup_.SetText(record, values.group);
     // An existing record keeps the group code the user may have corrected.
-    if (appended) cuadroh3.SetString("CODGRUPO", values.groupCode);
-    SetIfBlank(cuadroh3, "TIPDOC", values.documentType);
-    cuadroh3.SetString("ABREVPROF", KeyPart(key, 1, 10));
-    SetIfBlank(cuadroh3, "DOC", values.document);
-    cuadroh3.SetString("NUMSESGRUP", KeyPart(key, 12, 2));
-    cuadroh3.SetString("DIASEM", KeyPart(key, 11, 1));
-    if (firstPassThisRun ||
-        (TrimBoth(cuadroh3.AsString("NUMALUM")).empty() && !TrimBoth(values.pupils).empty()))
-        cuadroh3.SetString("NUMALUM", values.pupils);
-    cuadroh3.SetString("ALIASDAE", values.alias);
-    cuadroh3.SetString("PROF_DIA_SES", key);
-    cuadroh3.SetString("REG_MOD", "S");
-    cuadroh3.Post();
-    if (appended) keys.Added(key, cuadroh3.RecNo());
+    if (appended) codgrupo_.SetText(record, values.groupCode);
+    SetIfBlank(record, tipdoc_, values.documentType);
+    abrevprof_.SetText(record, KeyPart(key, 1, 10));
+    SetIfBlank(record, doc_, values.document);
+    numsesgrup_.SetText(record, KeyPart(key, 12, 2));
+    diasem_.SetText(record, KeyPart(key, 11, 1));
+    if (firstPassThisRun || (numalum_.IsBlankText(record) && !TrimBoth(values.pupils).empty()))
+        numalum_.SetText(record, values.pupils);
+    aliasdae_.SetText(record, values.alias);
+    profDiaSes_.SetText(record, key);
+    regMod_.SetText(record, "S");
+    if (appended) keys_.Added(key, recno);
 }
 
-void RemoveUntouchedRecords(tables::Table& workTable) {
-    for (workTable.First(); !workTable.Eof();) {
-        if (workTable.AsString("REG_MOD") == "N")
-            workTable.Delete(); // moves on to the next record
+void RemoveUntouchedRecords(tables::TableBuilder& workTable) {
+    const tables::FieldSlot regMod = workTable.Field("REG_MOD");
+    for (std::uint32_t r = 1; r <= workTable.RecordCount(); ++r) {
+        if (workTable.IsDeleted(r)) continue;
+        char* record = workTable.Record(r);
+        if (regMod.Equals(record, "N"))
+            workTable.Delete(r);
         else
-            workTable.Next();
-    }
-    for (workTable.First(); !workTable.Eof(); workTable.Next()) {
-        workTable.Edit();
-        workTable.SetString("REG_MOD", "N");
-        workTable.Post();
+            regMod.SetText(record, "N");
     }
 }
 
