@@ -43,8 +43,8 @@ void RecordOrder::MakeKey(const char* record, char* key) const {
     const char* bytes = record + field_.offset;
     if (field_.type == 'C') {
         // NUL read as blank, as MakeIndexKey does, without a string per key.
-        for (std::size_t i = 0; i < keyLength_; ++i)
-            key[i] = bytes[i] == '\0' ? ' ' : bytes[i];
+        std::memcpy(key, bytes, keyLength_);
+        if (std::memchr(key, '\0', keyLength_)) std::replace(key, key + keyLength_, '\0', ' ');
     } else if (keyType_ != 'N' && keyType_ != 'D') {
         std::memcpy(key, bytes, keyLength_); // stored byte-sortable already
     } else {

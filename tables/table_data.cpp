@@ -243,7 +243,15 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
     for (std::size_t i = 0; i < mdx_.tags.size(); ++i) {
         MdxTagContent content;
         content.tag = mdx_.tags[i];
-        content.entries = Index(header_.fields[tagFields_[i]].name).Entries();
+        RecordOrder& index = Index(header_.fields[tagFields_[i]].name);
+        // The order's own keys, without a copy; a tag whose key length differs
+        // goes by entries, which BuildMdx refuses with the lengths named.
+        if (index.KeyLength() == static_cast<std::size_t>(content.tag.keyLength)) {
+            content.order = &index.Order();
+            content.keys = index.Keys();
+        } else {
+            content.entries = index.Entries();
+        }
         build.tags.push_back(std::move(content));
     }
     return BuildMdx(build);

@@ -45,6 +45,9 @@ public:
         return {keys_.data() + (recno - 1) * keyLength_, keyLength_};
     }
     std::vector<IndexEntry> Entries();
+    std::size_t KeyLength() const { return keyLength_; }
+    // The keys by record number - 1, each KeyLength() bytes.
+    const char* Keys() const { return keys_.data(); }
 
 private:
     bool Less(std::uint32_t a, std::uint32_t b) const;

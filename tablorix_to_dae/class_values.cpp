@@ -5,15 +5,6 @@
 #include "tables/text.h"
 
 namespace tv::tablorix_to_dae {
-namespace {
-
-std::string PaddedTo(std::string text, std::size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-} // namespace
-
 ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lookups& lookups) {
     ClassValues values;
     values.key = ClassKey(lesson.teacher, lesson.day, lesson.period);
@@ -39,7 +30,7 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
 
     values.subject = lesson.subject;
     if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
-        values.subjectCode = PaddedTo(subject->second.code, 8);
+        values.subjectCode = subject->second.code;
         values.subjectName = subject->second.name;
     }
 

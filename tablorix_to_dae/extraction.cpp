@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/table.h"
+#include "tables/key_sorter.h"
 #include "tables/table_builder.h"
 
 #include <algorithm>
@@ -21,14 +22,6 @@ Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbrevia
     teachers.SetString("ABREV", abbreviation);
     teachers.Post();
     return {};
-}
-
-// The key padded or cut to the 13 characters of its field: its index order is
-// the byte order of this text.
-std::string KeyField(const std::string& key) {
-    std::string field = key.substr(0, kKeyWidth);
-    field.resize(kKeyWidth, ' ');
-    return field;
 }
 
 } // namespace
@@ -50,22 +43,29 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
 
     // Unknown teachers join PROFT in the order the timetable names them.
     std::unordered_map<std::string, Teacher> teacherOf;
-    for (const SolucClass& lesson : classes)
-        if (!teacherOf.contains(lesson.teacher))
-            teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher));
+    std::vector<const Teacher*> teacherOfClass;
+    teacherOfClass.reserve(classes.size());
+    for (const SolucClass& lesson : classes) {
+        auto found = teacherOf.find(lesson.teacher);
+        if (found == teacherOf.end())
+            found = teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher)).first;
+        teacherOfClass.push_back(&found->second); // nodes of the map stay where they are
+    }
     teachers.Close();
 
     // The classes in key order, those of one key in the timetable's order: each
     // record gets the same values as in stored order, and new records arrive in
-    // the order of the key tags, which then need no sorting.
-    std::vector<std::pair<std::string, std::size_t>> order; // (key as its tag holds it, class)
-    order.reserve(classes.size());
-    for (std::size_t i = 0; i < classes.size(); ++i)
-        order.emplace_back(KeyField(ClassKey(classes[i].teacher, classes[i].day, classes[i].period)), i);
-    std::sort(order.begin(), order.end()); // equal keys stay in the timetable's order by their index
-    for (const auto& entry : order) {
-        const SolucClass& lesson = classes[entry.second];
-        const ClassValues values = JoinClass(lesson, teacherOf.at(lesson.teacher), lookups);
+    // the order of the key tags, which then need no sorting. The keys sort as
+    // their 13-character field holds them, equal keys in the classes' order.
+    std::string keys(classes.size() * kKeyWidth, ' ');
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        const std::string key = ClassKey(classes[i].teacher, classes[i].day, classes[i].period);
+        keys.replace(i * kKeyWidth, std::min(key.size(), kKeyWidth), key, 0, kKeyWidth);
+    }
+    for (const std::uint32_t number :
+         tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C')) {
+        const std::size_t i = number - 1;
+        const ClassValues values = JoinClass(classes[i], *teacherOfClass[i], lookups);
         classRecords.Write(values);
         groupRecords.Write(values);
     }

@@ -4,6 +4,7 @@
 
 #include "tables/text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
@@ -89,11 +90,13 @@ void ClassRecords::Write(const ClassValues& values) {
     horafin_.SetText(record, values.end);
     SetIfBlank(record, grupniv_, values.level);
     abrevasig_.SetText(record, values.subject);
-    codasig_.SetText(record, values.subjectCode);
+    // The DAE code in its 8 characters.
+    const std::string_view subjectCode = values.subjectCode.substr(0, std::min<std::size_t>(values.subjectCode.size(), 8));
+    codasig_.SetText(record, subjectCode);
     nomasig_.SetText(record, values.subjectName);
     tipasig_.SetText(record, " ");
     // A code of 5 characters or more is a subject taught in class (a lective line).
-    if (TrimBoth(values.subjectCode).size() > 4) idioma_.SetText(record, "02");
+    if (TrimBoth(subjectCode).size() > 4) idioma_.SetText(record, "02");
     aulaObs_.SetText(record, values.room);
     tipActiv_.SetText(record, "   ");
     profDiaSes_.SetText(record, key);
