@@ -19,7 +19,7 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
 
     values.group = lesson.group;
     values.pupils = lesson.pupils;
-    if (const auto group = lookups.groups.find(lesson.group); group != lookups.groups.end()) {
+    if (const auto group = lookups.groups.find(std::string(lesson.group)); group != lookups.groups.end()) {
         const GroupCodes& codes = group->second;
         values.level = codes.level;
         values.plan = codes.plan;
@@ -29,7 +29,8 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
     }
 
     values.subject = lesson.subject;
-    if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
+    if (const auto subject = lookups.subjects.find(std::string(lesson.subject));
+        subject != lookups.subjects.end()) {
         values.subjectCode = subject->second.code;
         values.subjectName = subject->second.name;
     }

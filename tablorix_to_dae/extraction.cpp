@@ -4,8 +4,8 @@
 #include "tablorix_to_dae/work_records.h"
 #include "tablorix_to_dae/work_tables.h"
 
-#include "tables/table.h"
 #include "tables/key_sorter.h"
+#include "tables/table.h"
 #include "tables/table_builder.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace {
 
 // The teacher's document, from PROFT by its ABREV tag; an unknown teacher is
 // appended so that the codification window lists him for his document.
-Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbreviation) {
+Teacher FindOrAppendTeacher(tables::Table& teachers, std::string_view abbreviation) {
     if (teachers.FindKey(abbreviation)) return {teachers.AsString("TIPODNI"), teachers.AsString("DNI")};
     teachers.Append();
     teachers.SetString("ABREV", abbreviation);
@@ -27,7 +27,8 @@ Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbrevia
 } // namespace
 
 WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
-    const std::vector<SolucClass> classes = ReadSoluc(ktemp);
+    const SolucTimetable timetable = ReadSoluc(ktemp);
+    const std::vector<SolucClass>& classes = timetable.classes;
     const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
 
     tables::Table teachers;
@@ -42,7 +43,7 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
     GroupRecords groupRecords(cuadroh3);
 
     // Unknown teachers join PROFT in the order the timetable names them.
-    std::unordered_map<std::string, Teacher> teacherOf;
+    std::unordered_map<std::string_view, Teacher> teacherOf;
     std::vector<const Teacher*> teacherOfClass;
     teacherOfClass.reserve(classes.size());
     for (const SolucClass& lesson : classes) {

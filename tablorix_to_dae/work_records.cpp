@@ -91,7 +91,8 @@ void ClassRecords::Write(const ClassValues& values) {
     SetIfBlank(record, grupniv_, values.level);
     abrevasig_.SetText(record, values.subject);
     // The DAE code in its 8 characters.
-    const std::string_view subjectCode = values.subjectCode.substr(0, std::min<std::size_t>(values.subjectCode.size(), 8));
+    const std::string_view subjectCode =
+        values.subjectCode.substr(0, std::min<std::size_t>(values.subjectCode.size(), 8));
     codasig_.SetText(record, subjectCode);
     nomasig_.SetText(record, values.subjectName);
     tipasig_.SetText(record, " ");
