@@ -11,6 +11,20 @@ std::string FieldSlot::Text(const char* record) const {
     return FieldText(*def, Bytes(record));
 }
 
+void FieldSlot::AppendText(std::string& out, const char* record) const {
+    if (def->type != 'C') {
+        out += Text(record);
+        return;
+    }
+    // Without trailing blanks and NULs; the NULs inside read as blanks.
+    std::string_view bytes = Bytes(record);
+    while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
+        bytes.remove_suffix(1);
+    const std::size_t start = out.size();
+    out += bytes;
+    if (bytes.find('\0') != std::string_view::npos) std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
+}
+
 std::int32_t FieldSlot::Integer(const char* record) const {
     return FieldInteger(*def, Bytes(record));
 }

@@ -20,6 +20,8 @@ struct FieldSlot {
     }
     // As Table::AsString reads it.
     std::string Text(const char* record) const;
+    // The same text, appended to `out` (without a string of its own for a character field).
+    void AppendText(std::string& out, const char* record) const;
     // As Table::AsInteger reads it (throws ConversionError as it does).
     std::int32_t Integer(const char* record) const;
     // Table::AsString(...) == value, without building the text.

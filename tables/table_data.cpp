@@ -31,11 +31,11 @@ std::string RegistryKey(const std::filesystem::path& path) {
     return key;
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+template <class Byte = std::uint8_t> std::vector<Byte> ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TableError("No se puede abrir la tabla '" + DisplayName(path) + "'.");
     const std::streamoff size = in.tellg();
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+    std::vector<Byte> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
@@ -98,7 +98,11 @@ void TableData::Load() {
     if (!lock_.Acquire(dbfPath_, kind))
         throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
 
-    const std::vector<std::uint8_t> file = ReadWholeFile(dbfPath_);
+    // The whole file goes into the record buffer, which then lets go of the
+    // header in front and of anything after the last record: one copy of the
+    // rows in memory, not two.
+    records_ = ReadWholeFile<char>(dbfPath_);
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(records_.data()), records_.size());
     header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
     headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
     for (const DbfField& f : header_.fields) {
@@ -107,8 +111,8 @@ void TableData::Load() {
     }
     recordLength_ = header_.recordLength;
     const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
-    const auto data = file.begin() + header_.headerLength;
-    records_.assign(data, data + static_cast<std::ptrdiff_t>(dataBytes));
+    records_.erase(records_.begin(), records_.begin() + header_.headerLength);
+    records_.resize(dataBytes);
     for (std::uint32_t r = 1; r <= header_.recordCount; ++r)
         if (!IsDeleted(r)) ++liveCount_;
     LoadMdx();

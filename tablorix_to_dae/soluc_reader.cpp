@@ -32,17 +32,20 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
         const char* record = rows.Record(r);
         try {
             SolucClass lesson;
-            const std::string teacher = textFields[0].Text(record);
-            lesson.teacher = teacher;
+            const std::size_t begin = timetable.texts.size();
+            textFields[0].AppendText(timetable.texts, record);
+            lesson.teacher = std::string_view(timetable.texts).substr(begin); // until `texts` grows again
             lesson.day = dia.Integer(record);
-            if (!IsTimetabled(lesson)) continue;
+            if (!IsTimetabled(lesson)) {
+                timetable.texts.resize(begin);
+                continue;
+            }
             lesson.period = hora.Integer(record);
             lesson.sessions = sesiones.Integer(record);
             std::array<std::uint32_t, kTexts> end{};
-            timetable.texts += teacher;
             end[0] = static_cast<std::uint32_t>(timetable.texts.size());
             for (std::size_t t = 1; t < kTexts; ++t) {
-                timetable.texts += textFields[t].Text(record);
+                textFields[t].AppendText(timetable.texts, record);
                 end[t] = static_cast<std::uint32_t>(timetable.texts.size());
             }
             timetable.classes.push_back(lesson);

@@ -11,20 +11,11 @@ std::string PaddedTo(std::string text, std::size_t width) {
     return text;
 }
 
-// The field's text as AsString reads it, appended without building it apart
-// for character fields: trailing blanks and NULs dropped, inner NULs as blanks.
+// The field's text as AsString reads it, padded to `width` (cut or
+// blank-filled) unless `width` is 0.
 void AppendText(std::string& out, const tables::FieldSlot& field, const char* record, std::size_t width = 0) {
     const std::size_t start = out.size();
-    if (field.def->type == 'C') {
-        std::string_view bytes = field.Bytes(record);
-        while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
-            bytes.remove_suffix(1);
-        for (const char c : bytes)
-            out += c == '\0' ? ' ' : c;
-    } else {
-        out += field.Text(record);
-    }
-    // Padded to `width`: cut or blank-filled.
+    field.AppendText(out, record);
     if (width != 0) out.resize(start + width, ' ');
 }
 
