@@ -17,12 +17,16 @@ void FieldSlot::AppendText(std::string& out, const char* record) const {
         return;
     }
     // Without trailing blanks and NULs; the NULs inside read as blanks.
-    std::string_view bytes = Bytes(record);
-    while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
-        bytes.remove_suffix(1);
+    const char* bytes = record + def->offset;
+    std::size_t length = 0;
+    bool nul = false;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(def->length); ++i) {
+        if (bytes[i] != ' ' && bytes[i] != '\0') length = i + 1;
+        nul = nul || bytes[i] == '\0';
+    }
     const std::size_t start = out.size();
-    out += bytes;
-    if (bytes.find('\0') != std::string_view::npos) std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
+    out.append(bytes, length);
+    if (nul) std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
 }
 
 std::int32_t FieldSlot::Integer(const char* record) const {
@@ -49,7 +53,16 @@ bool FieldSlot::IsBlankText(const char* record) const {
 }
 
 void FieldSlot::SetText(char* record, std::string_view text) const {
-    StoreText(*def, text, record + def->offset);
+    if (def->type != 'C') return StoreText(*def, text, record + def->offset);
+    // Cut or padded with blanks, as EncodeText writes a character field; fields
+    // are a few bytes long, so a plain loop beats a call to memcpy and memset.
+    char* out = record + def->offset;
+    const auto width = static_cast<std::size_t>(def->length);
+    const std::size_t used = std::min(width, text.size());
+    for (std::size_t i = 0; i < used; ++i)
+        out[i] = text[i];
+    for (std::size_t i = used; i < width; ++i)
+        out[i] = ' ';
 }
 
 std::int32_t FieldInteger(const DbfField& def, std::string_view bytes) {

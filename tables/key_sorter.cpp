@@ -21,18 +21,23 @@ bool ComparesAsBytes(char keyType) {
 constexpr std::size_t kMaxRadixKeyLength = 24;
 
 // Least significant byte first, each pass stable, so equal keys keep the
-// record order they start in. A byte position where every key holds the
-// same byte is skipped.
+// record order they start in. The counts of every byte position come from
+// one pass over the keys; a position where every key holds the same byte
+// is skipped.
 void RadixSort(const char* keys, std::size_t keyLength, std::vector<std::uint32_t>& order) {
+    std::vector<std::array<std::size_t, 257>> starts(keyLength);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const char* key = keys + k * keyLength;
+        for (std::size_t byte = 0; byte < keyLength; ++byte)
+            ++starts[byte][static_cast<std::uint8_t>(key[byte]) + 1];
+    }
     std::vector<std::uint32_t> scratch(order.size());
     for (std::size_t byte = keyLength; byte-- > 0;) {
-        std::array<std::size_t, 257> starts{};
+        auto& start = starts[byte];
+        if (std::find(start.begin(), start.end(), order.size()) != start.end()) continue;
+        std::partial_sum(start.begin(), start.end(), start.begin());
         for (const std::uint32_t recno : order)
-            ++starts[static_cast<std::uint8_t>(keys[(recno - 1) * keyLength + byte]) + 1];
-        if (std::find(starts.begin(), starts.end(), order.size()) != starts.end()) continue;
-        std::partial_sum(starts.begin(), starts.end(), starts.begin());
-        for (const std::uint32_t recno : order)
-            scratch[starts[static_cast<std::uint8_t>(keys[(recno - 1) * keyLength + byte])]++] = recno;
+            scratch[start[static_cast<std::uint8_t>(keys[(recno - 1) * keyLength + byte])]++] = recno;
         order.swap(scratch);
     }
 }
@@ -52,8 +57,13 @@ std::vector<std::uint32_t> SortKeys(const char* keys, std::size_t keyLength, std
 
     // Rows written in key order (the usual case for the work tables) need no sorting.
     bool sorted = true;
-    for (std::uint32_t r = 2; sorted && r <= count; ++r)
-        sorted = !less(r, r - 1);
+    if (ComparesAsBytes(keyType)) {
+        for (std::uint32_t r = 1; sorted && r < count; ++r)
+            sorted = std::memcmp(keys + (r - 1) * keyLength, keys + r * keyLength, keyLength) <= 0;
+    } else {
+        for (std::uint32_t r = 2; sorted && r <= count; ++r)
+            sorted = !less(r, r - 1);
+    }
     if (sorted) return order;
 
     if (ComparesAsBytes(keyType) && keyLength <= kMaxRadixKeyLength) {

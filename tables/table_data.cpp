@@ -6,6 +6,7 @@
 #include "tables/table_error.h"
 #include "tables/text.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -110,6 +111,8 @@ void TableData::Load() {
         fieldNumbers_.emplace(AnsiUpperCase(f.name), static_cast<int>(fieldInfos_.size() - 1));
     }
     recordLength_ = header_.recordLength;
+    hasAutoIncrement_ = std::any_of(header_.fields.begin(), header_.fields.end(),
+                                    [](const DbfField& f) { return f.type == '+'; });
     const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
     records_.erase(records_.begin(), records_.begin() + header_.headerLength);
     records_.resize(dataBytes);
@@ -183,6 +186,7 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
 }
 
 void TableData::NumberAutoIncrementFields(std::uint32_t recno) {
+    if (!hasAutoIncrement_) return;
     // Autoincrement fields left blank take the table's next number, as dBase gives it.
     for (DbfField& field : header_.fields) {
         if (field.type != '+') continue;

@@ -134,6 +134,7 @@ private:
     std::unordered_map<std::string, int> fieldNumbers_; // by upper-case name
     std::vector<std::uint8_t> headerBytes_;
     std::size_t recordLength_ = 1;
+    bool hasAutoIncrement_ = false;
     std::vector<char> records_;
     std::uint32_t liveCount_ = 0;
     bool dirty_ = false;
