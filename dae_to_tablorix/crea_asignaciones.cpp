@@ -7,6 +7,7 @@
 #include "dae_to_tablorix/writers_support.h"
 
 #include "tables/table.h"
+#include "tables/table_builder.h"
 #include "tables/text.h"
 
 #include <unordered_map>
@@ -115,17 +116,34 @@ void UpdateSubjectLevel(Subject& subject, const Group& group, tables::Table& sub
     subject.course = TrimBoth(Cut(course, 1, 3));
 }
 
-void AppendAssignment(const Group& group, const Subject& subject, tables::Table& assignments) {
-    assignments.Append();
-    assignments.SetString("CASIG", subject.code);
-    for (std::size_t i = 0; i < kGroupFieldCount; ++i)
-        assignments.SetString(kGroupFieldsCopied[i].first, group.values[i]);
-    assignments.SetFloat("HORAS", 4);
-    assignments.SetString("SESIONES", "1111");
-    assignments.SetString("CTAREA", "0100");
-    assignments.SetString("CLAVEASIG", subject.daeCode);
-    assignments.Post();
-}
+// ASIGT's fields, found once, and a record with the values every assignment shares.
+class AssignmentRecords {
+  public:
+    explicit AssignmentRecords(tables::TableBuilder& table)
+        : table_(table), pattern_(table.BlankRecord()), subjectCode_(table.Field("CASIG")),
+          daeCode_(table.Field("CLAVEASIG")) {
+        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+            groupFields_[i] = table.Field(kGroupFieldsCopied[i].first);
+        const tables::FieldSlot hours = table.Field("HORAS");
+        tables::EncodeNumber(*hours.def, 4, pattern_.data() + hours.def->offset); // as SetFloat stores it
+        table.Field("SESIONES").SetText(pattern_.data(), "1111");
+        table.Field("CTAREA").SetText(pattern_.data(), "0100");
+    }
+
+    void Append(const Group& group, const Subject& subject) {
+        char* record = table_.Record(table_.Append(pattern_.data()));
+        subjectCode_.SetText(record, subject.code);
+        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+            groupFields_[i].SetText(record, group.values[i]);
+        daeCode_.SetText(record, subject.daeCode);
+    }
+
+  private:
+    tables::TableBuilder& table_;
+    std::vector<char> pattern_;
+    tables::FieldSlot subjectCode_, daeCode_;
+    tables::FieldSlot groupFields_[kGroupFieldCount];
+};
 
 } // namespace
 
@@ -135,8 +153,10 @@ void CreaAsignaciones(ExportContext& context) {
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
     tables::Table::Create(context.ktemp, "ASIGT", AssignmentTableDecl());
-    tables::Table assignments;
-    assignments.Open(context.ktemp, "ASIGT");
+    // Tens of thousands of rows: built in bulk, at most one per record of the line.
+    tables::TableBuilder assignments(context.ktemp, "ASIGT");
+    assignments.Reserve(static_cast<std::uint32_t>(line.size() / kRecordLength + 1));
+    AssignmentRecords assignmentRecords(assignments);
     tables::Table subjects;
     subjects.Open(context.ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
     tables::Table groups;
@@ -159,12 +179,12 @@ void CreaAsignaciones(ExportContext& context) {
                      {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode}))
                  .second)
             continue;
-        AppendAssignment(group->second, subject->second, assignments);
+        assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }
     groups.Close();
     subjects.Close();
-    assignments.Close();
+    assignments.Write().Close();
 }
 
 } // namespace tv::dae_to_tablorix

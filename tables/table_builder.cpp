@@ -40,7 +40,11 @@ FieldSlot TableBuilder::Field(std::string_view name) const {
 }
 
 std::uint32_t TableBuilder::Append() {
-    records_.insert(records_.end(), blank_.begin(), blank_.end());
+    return Append(blank_.data());
+}
+
+std::uint32_t TableBuilder::Append(const char* record) {
+    records_.insert(records_.end(), record, record + recordLength_);
     return RecordCount();
 }
 

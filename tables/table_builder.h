@@ -38,6 +38,10 @@ class TableBuilder {
     }
     // A new row with every field blank; its 1-based record number.
     std::uint32_t Append();
+    // A new row that is a copy of `record` (RecordLength() bytes), e.g. a
+    // pattern made from BlankRecord() with the values every row shares.
+    std::uint32_t Append(const char* record);
+    const std::vector<char>& BlankRecord() const { return blank_; }
     char* Record(std::uint32_t recno) { return records_.data() + (recno - 1) * recordLength_; }
     const char* Record(std::uint32_t recno) const { return records_.data() + (recno - 1) * recordLength_; }
     bool IsDeleted(std::uint32_t recno) const { return Record(recno)[0] == '*'; }
