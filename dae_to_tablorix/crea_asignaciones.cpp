@@ -31,14 +31,27 @@ tables::TableDecl AssignmentTableDecl() {
             {}};
 }
 
-// A text key made of several values; '\0' never occurs inside them.
-std::string JoinKey(std::initializer_list<std::string_view> parts) {
-    std::string key;
+// A text key made of several values; '\0' never occurs inside them. Made
+// into `key`, so that a loop reuses one buffer.
+const std::string& JoinKey(std::string& key, std::initializer_list<std::string_view> parts) {
+    key.clear();
     for (const std::string_view part : parts) {
         key += part;
         key += '\0';
     }
     return key;
+}
+
+std::string JoinKey(std::initializer_list<std::string_view> parts) {
+    std::string key;
+    return JoinKey(key, parts);
+}
+
+// Without the blanks at its end, as a stored value reads back.
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
 }
 
 // ASIGT field <- GRUPOST field, copied for every assignment of the group.
@@ -165,20 +178,20 @@ void CreaAsignaciones(ExportContext& context) {
     const auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);
     std::unordered_set<std::string> written; // group, plan, level, speciality and subject of each row
+    std::string groupKey, subjectKey, rowKey;
     for (const std::string_view record : SplitRecords(line, kRecordLength)) {
         // The codes are compared with stored values, which read back without trailing blanks.
-        const std::string level = TrimTrailing(Cut(record, 1, 4));
-        const std::string plan = TrimTrailing(Cut(record, 5, 4));
-        const std::string speciality = TrimTrailing(Cut(record, 9, 4));
-        const auto group = firstGroups.find(JoinKey({plan, level, speciality}));
+        const std::string_view level = WithoutTrailingBlanks(Cut(record, 1, 4));
+        const std::string_view plan = WithoutTrailingBlanks(Cut(record, 5, 4));
+        const std::string_view speciality = WithoutTrailingBlanks(Cut(record, 9, 4));
+        const auto group = firstGroups.find(JoinKey(groupKey, {plan, level, speciality}));
         if (group == firstGroups.end()) continue;
-        const auto subject = firstSubjects.find(TrimTrailing(Cut(record, 13, 8)));
+        subjectKey = WithoutTrailingBlanks(Cut(record, 13, 8));
+        const auto subject = firstSubjects.find(subjectKey);
         if (subject == firstSubjects.end()) continue;
-        if (!written
-                 .insert(JoinKey(
-                     {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode}))
-                 .second)
-            continue;
+        JoinKey(rowKey, {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode});
+        if (written.contains(rowKey)) continue;
+        written.insert(rowKey);
         assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }
