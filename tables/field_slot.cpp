@@ -4,6 +4,7 @@
 #include "tables/value_parsing.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tv::tables {
 
@@ -18,15 +19,13 @@ void FieldSlot::AppendText(std::string& out, const char* record) const {
     }
     // Without trailing blanks and NULs; the NULs inside read as blanks.
     const char* bytes = record + def->offset;
-    std::size_t length = 0;
-    bool nul = false;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(def->length); ++i) {
-        if (bytes[i] != ' ' && bytes[i] != '\0') length = i + 1;
-        nul = nul || bytes[i] == '\0';
-    }
+    auto length = static_cast<std::size_t>(def->length);
+    while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
+        --length;
     const std::size_t start = out.size();
     out.append(bytes, length);
-    if (nul) std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
+    if (std::memchr(bytes, '\0', length))
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
 }
 
 std::int32_t FieldSlot::Integer(const char* record) const {

@@ -30,9 +30,14 @@ bool FindOrAppend(tables::TableBuilder& table, std::uint32_t& record) {
 
 FirstRecordByKey::FirstRecordByKey(const tables::TableBuilder& table, const tables::FieldSlot& keyField) {
     std::vector<std::pair<std::size_t, std::uint32_t>> ends; // end of each key in earlierKeys_, record
+    earlierKeys_.reserve(static_cast<std::size_t>(table.RecordCount()) * kKeyWidth);
+    ends.reserve(table.RecordCount());
     for (std::uint32_t r = 1; r <= table.RecordCount(); ++r) {
         if (table.IsDeleted(r)) continue;
-        earlierKeys_ += Stored(keyField.Text(table.Record(r)));
+        // The key as AsString reads it, then as Stored keeps it: no string of its own.
+        const std::size_t begin = earlierKeys_.size();
+        keyField.AppendText(earlierKeys_, table.Record(r));
+        earlierKeys_.resize(begin + Stored(std::string_view(earlierKeys_).substr(begin)).size());
         ends.emplace_back(earlierKeys_.size(), r);
     }
     earlier_.reserve(ends.size());
