@@ -2,6 +2,7 @@
 
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/key_sorter.h"
 #include "tables/text.h"
 
 #include <algorithm>
@@ -29,37 +30,53 @@ bool FindOrAppend(tables::TableBuilder& table, std::uint32_t& record) {
 } // namespace
 
 FirstRecordByKey::FirstRecordByKey(const tables::TableBuilder& table, const tables::FieldSlot& keyField) {
-    std::vector<std::pair<std::size_t, std::uint32_t>> ends; // end of each key in earlierKeys_, record
-    earlierKeys_.reserve(static_cast<std::size_t>(table.RecordCount()) * kKeyWidth);
-    ends.reserve(table.RecordCount());
+    // The keys of the live records in record order, as AsString reads them, cut or padded to 13.
+    std::string keys;
+    std::vector<std::uint32_t> records;
+    keys.reserve(static_cast<std::size_t>(table.RecordCount()) * kKeyWidth);
+    records.reserve(table.RecordCount());
     for (std::uint32_t r = 1; r <= table.RecordCount(); ++r) {
         if (table.IsDeleted(r)) continue;
-        // The key as AsString reads it, then as Stored keeps it: no string of its own.
-        const std::size_t begin = earlierKeys_.size();
-        keyField.AppendText(earlierKeys_, table.Record(r));
-        earlierKeys_.resize(begin + Stored(std::string_view(earlierKeys_).substr(begin)).size());
-        ends.emplace_back(earlierKeys_.size(), r);
+        const std::size_t begin = keys.size();
+        keyField.AppendText(keys, table.Record(r));
+        keys.resize(begin + kKeyWidth, ' ');
+        records.push_back(r);
     }
-    earlier_.reserve(ends.size());
-    std::size_t begin = 0;
-    for (const auto& [end, record] : ends) {
-        earlier_.try_emplace(std::string_view(earlierKeys_).substr(begin, end - begin), record);
-        begin = end;
+    // Sorted by key, equal keys in record order: the first of each is the one kept.
+    const auto count = static_cast<std::uint32_t>(records.size());
+    earlierRecords_.reserve(count);
+    earlierKeys_.reserve(keys.size());
+    for (const std::uint32_t n : tables::SortKeys(keys.data(), kKeyWidth, count, 'C')) {
+        const std::string_view key = std::string_view(keys).substr((n - 1) * kKeyWidth, kKeyWidth);
+        if (!earlierRecords_.empty() &&
+            std::string_view(earlierKeys_).substr(earlierKeys_.size() - kKeyWidth) == key)
+            continue;
+        earlierKeys_ += key;
+        earlierRecords_.push_back(records[n - 1]);
     }
 }
 
-std::string_view FirstRecordByKey::Stored(std::string_view key) {
-    key = key.substr(0, std::min(key.size(), kKeyWidth));
-    while (!key.empty() && key.back() == ' ')
-        key.remove_suffix(1);
-    return key;
+std::string FirstRecordByKey::Stored(std::string_view key) {
+    std::string stored(key.substr(0, std::min(key.size(), kKeyWidth)));
+    stored.resize(kKeyWidth, ' ');
+    return stored;
 }
 
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
-    const std::string_view stored = Stored(key);
+    const std::string stored = Stored(key);
     if (lastRecord_ != 0 && stored == lastKey_) return lastRecord_;
-    const auto it = earlier_.find(stored);
-    return it == earlier_.end() ? 0 : it->second;
+    std::size_t low = 0, high = earlierRecords_.size();
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (std::string_view(earlierKeys_).substr(middle * kKeyWidth, kKeyWidth) < stored)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < earlierRecords_.size() &&
+        std::string_view(earlierKeys_).substr(low * kKeyWidth, kKeyWidth) == stored)
+        return earlierRecords_[low];
+    return 0;
 }
 
 void FirstRecordByKey::Added(std::string_view key, std::uint32_t record) {

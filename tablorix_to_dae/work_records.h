@@ -14,15 +14,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace tv::tablorix_to_dae {
 
 // The first live record of each key in PROF_DIA_SES order (equal keys in
-// record order), as FindKey on that tag finds it. Classes arrive in key
-// order, so a key appended during the pass can only be asked for again by
-// the classes that directly follow: only the last appended key is kept
-// beside the records that were there before.
+// record order), as FindKey on that tag finds it. The records there before
+// the pass are kept as their keys sort, for a binary search; classes arrive
+// in key order, so a key appended during the pass can only be asked for again
+// by the classes that directly follow: only the last appended key is kept
+// beside them.
 class FirstRecordByKey {
   public:
     // Reads the keys of the live records of `table`.
@@ -33,10 +34,11 @@ class FirstRecordByKey {
     void Added(std::string_view key, std::uint32_t record);
 
   private:
-    // The key as a 13-character key field holds and compares it.
-    static std::string_view Stored(std::string_view key);
-    std::string earlierKeys_; // the texts the map's views point into
-    std::unordered_map<std::string_view, std::uint32_t> earlier_;
+    // The key as a 13-character key field holds and compares it: cut or
+    // padded with blanks.
+    static std::string Stored(std::string_view key);
+    std::string earlierKeys_;                   // Stored keys, sorted, each once
+    std::vector<std::uint32_t> earlierRecords_; // the first record of each
     std::string lastKey_;
     std::uint32_t lastRecord_ = 0;
 };
