@@ -177,8 +177,17 @@ void CreaAsignaciones(ExportContext& context) {
 
     const auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);
-    std::unordered_set<std::string> written; // group, plan, level, speciality and subject of each row
-    std::string groupKey, subjectKey, rowKey;
+    // The rows written, by group and subject entry: a group entry stands for its
+    // plan, level and speciality (its key) and its abbreviation, a subject
+    // entry for its DAE code, so equal pairs are equal rows.
+    struct PairHash {
+        std::size_t operator()(const std::pair<const void*, const void*>& p) const {
+            return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
+        }
+    };
+    std::unordered_set<std::pair<const void*, const void*>, PairHash> written;
+    written.reserve(line.size() / kRecordLength + 1);
+    std::string groupKey, subjectKey;
     for (const std::string_view record : SplitRecords(line, kRecordLength)) {
         // The codes are compared with stored values, which read back without trailing blanks.
         const std::string_view level = WithoutTrailingBlanks(Cut(record, 1, 4));
@@ -189,9 +198,7 @@ void CreaAsignaciones(ExportContext& context) {
         subjectKey = WithoutTrailingBlanks(Cut(record, 13, 8));
         const auto subject = firstSubjects.find(subjectKey);
         if (subject == firstSubjects.end()) continue;
-        JoinKey(rowKey, {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode});
-        if (written.contains(rowKey)) continue;
-        written.insert(rowKey);
+        if (!written.emplace(&group->second, &subject->second).second) continue;
         assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }
