@@ -3,11 +3,14 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 
+#include "tables/memory_policy.h"
+
 #include <exception>
 #include <vector>
 
 int main(int argc, char** argv) {
     tv::cli::PrepareTerminal();
+    tv::tables::ReturnLargeBlocksToTheSystem();
     CLI::App app{"TransVeloraDAE: datos DAE <-> tablas de Tablorix (sin ventanas)", "transveloradae-cli"};
     app.require_subcommand(1);
     app.set_help_all_flag("--help-all", "Ayuda de todas las órdenes");

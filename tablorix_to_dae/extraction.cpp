@@ -36,9 +36,11 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
     teachers.SetIndexName("ABREV");
     tables::TableBuilder cuadroh2(ktemp, kCuadroH2);
     tables::TableBuilder cuadroh3(ktemp, kCuadroH3);
-    // At most one new record of each per class.
-    cuadroh2.Reserve(cuadroh2.RecordCount() + static_cast<std::uint32_t>(classes.size()));
-    cuadroh3.Reserve(cuadroh3.RecordCount() + static_cast<std::uint32_t>(classes.size()));
+    // Fresh tables get at most one record of each per class: reserved once. Kept
+    // tables grow only by the classes that are new, often none; reserving there
+    // would copy all their rows for nothing.
+    for (tables::TableBuilder* table : {&cuadroh2, &cuadroh3})
+        if (table->RecordCount() == 0) table->Reserve(static_cast<std::uint32_t>(classes.size()));
     ClassRecords classRecords(cuadroh2);
     GroupRecords groupRecords(cuadroh3);
 
