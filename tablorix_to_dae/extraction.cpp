@@ -9,6 +9,7 @@
 #include "tables/table_builder.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace tv::tablorix_to_dae {
@@ -27,57 +28,61 @@ Teacher FindOrAppendTeacher(tables::Table& teachers, std::string_view abbreviati
 } // namespace
 
 WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
-    const SolucTimetable timetable = ReadSoluc(ktemp);
-    const std::vector<SolucClass>& classes = timetable.classes;
-    const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
+    std::optional<tables::TableBuilder> cuadroh2, cuadroh3;
+    { // The timetable and what it was joined with go before the tables are written.
+        const SolucTimetable timetable = ReadSoluc(ktemp);
+        const std::vector<SolucClass>& classes = timetable.classes;
+        const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
 
-    tables::Table teachers;
-    teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
-    teachers.SetIndexName("ABREV");
-    tables::TableBuilder cuadroh2(ktemp, kCuadroH2);
-    tables::TableBuilder cuadroh3(ktemp, kCuadroH3);
-    // Fresh tables get at most one record of each per class: reserved once. Kept
-    // tables grow only by the classes that are new, often none; reserving there
-    // would copy all their rows for nothing.
-    for (tables::TableBuilder* table : {&cuadroh2, &cuadroh3})
-        if (table->RecordCount() == 0) table->Reserve(static_cast<std::uint32_t>(classes.size()));
-    ClassRecords classRecords(cuadroh2);
-    GroupRecords groupRecords(cuadroh3);
+        tables::Table teachers;
+        teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
+        teachers.SetIndexName("ABREV");
+        cuadroh2.emplace(ktemp, kCuadroH2);
+        cuadroh3.emplace(ktemp, kCuadroH3);
+        // Fresh tables get at most one record of each per class: reserved once. Kept
+        // tables grow only by the classes that are new, often none; reserving there
+        // would copy all their rows for nothing.
+        for (tables::TableBuilder* table : {&*cuadroh2, &*cuadroh3})
+            if (table->RecordCount() == 0) table->Reserve(static_cast<std::uint32_t>(classes.size()));
+        ClassRecords classRecords(*cuadroh2);
+        GroupRecords groupRecords(*cuadroh3);
 
-    // Unknown teachers join PROFT in the order the timetable names them.
-    std::unordered_map<std::string_view, Teacher> teacherOf;
-    std::vector<const Teacher*> teacherOfClass;
-    teacherOfClass.reserve(classes.size());
-    for (const SolucClass& lesson : classes) {
-        auto found = teacherOf.find(lesson.teacher);
-        if (found == teacherOf.end())
-            found = teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher)).first;
-        teacherOfClass.push_back(&found->second); // nodes of the map stay where they are
+        // Unknown teachers join PROFT in the order the timetable names them.
+        std::unordered_map<std::string_view, Teacher> teacherOf;
+        std::vector<const Teacher*> teacherOfClass;
+        teacherOfClass.reserve(classes.size());
+        for (const SolucClass& lesson : classes) {
+            auto found = teacherOf.find(lesson.teacher);
+            if (found == teacherOf.end())
+                found =
+                    teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher)).first;
+            teacherOfClass.push_back(&found->second); // nodes of the map stay where they are
+        }
+        teachers.Close();
+
+        // The classes in key order, those of one key in the timetable's order: each
+        // record gets the same values as in stored order, and new records arrive in
+        // the order of the key tags, which then need no sorting. The keys sort as
+        // their 13-character field holds them, equal keys in the classes' order.
+        std::string keys(classes.size() * kKeyWidth, ' ');
+        for (std::size_t i = 0; i < classes.size(); ++i) {
+            const std::string key = ClassKey(classes[i].teacher, classes[i].day, classes[i].period);
+            keys.replace(i * kKeyWidth, std::min(key.size(), kKeyWidth), key, 0, kKeyWidth);
+        }
+        for (const std::uint32_t number :
+             tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C')) {
+            const std::size_t i = number - 1;
+            const ClassValues values = JoinClass(classes[i], *teacherOfClass[i], lookups);
+            classRecords.Write(values);
+            groupRecords.Write(values);
+        }
     }
-    teachers.Close();
 
-    // The classes in key order, those of one key in the timetable's order: each
-    // record gets the same values as in stored order, and new records arrive in
-    // the order of the key tags, which then need no sorting. The keys sort as
-    // their 13-character field holds them, equal keys in the classes' order.
-    std::string keys(classes.size() * kKeyWidth, ' ');
-    for (std::size_t i = 0; i < classes.size(); ++i) {
-        const std::string key = ClassKey(classes[i].teacher, classes[i].day, classes[i].period);
-        keys.replace(i * kKeyWidth, std::min(key.size(), kKeyWidth), key, 0, kKeyWidth);
-    }
-    for (const std::uint32_t number :
-         tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C')) {
-        const std::size_t i = number - 1;
-        const ClassValues values = JoinClass(classes[i], *teacherOfClass[i], lookups);
-        classRecords.Write(values);
-        groupRecords.Write(values);
-    }
-
-    RemoveUntouchedRecords(cuadroh2);
-    RemoveUntouchedRecords(cuadroh3);
+    RemoveUntouchedRecords(*cuadroh2);
+    RemoveUntouchedRecords(*cuadroh3);
     WrittenWorkTables written;
-    written.classes = cuadroh2.Write();
-    written.groups = cuadroh3.Write();
+    written.classes = cuadroh2->Write();
+    written.groups = cuadroh3->Write();
     return written;
 }
 
