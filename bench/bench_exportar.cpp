@@ -1,9 +1,10 @@
 // Times the whole `transveloradae-cli exportar` process on generated large
 // centres: half, once and twice the reference size (3,000 teachers, 1,500
-// groups, 30,000 assignment lines), each run into a fresh KTEMP. Prints the
-// best and median wall time per size, so that growth can be read off.
+// groups, 30,000 assignment lines), each run into a fresh KTEMP. Prints, per
+// size, the medians of CPU time (user + system), wall time and peak resident
+// set, so that growth can be read off.
 //
-//   bench_exportar [--runs N]
+//   bench_exportar [--runs N]    (7 runs unless told)
 #include "bench/command_timing.h"
 
 #include <unistd.h>
@@ -21,10 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using tv::bench::MillisecondsOf;
+using tv::bench::Measured;
 using tv::bench::Run;
 using tv::bench::Summary;
-using tv::bench::Times;
 
 } // namespace
 
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
     const fs::path work = fs::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));
     fs::create_directories(work);
     try {
-        std::printf("%-8s %9s %7s %12s %9s %11s %16s\n", "scale", "teachers", "groups", "assignments",
-                    "best ms", "median ms", "median us/line");
+        std::printf("%-6s %9s %7s %12s %9s %9s %8s %13s\n", "scale", "teachers", "groups", "assignments",
+                    "CPU ms", "wall ms", "peak MB", "CPU us/line");
         for (const double scale : {0.5, 1.0, 2.0}) {
             const int teachers = static_cast<int>(3000 * scale);
             const int groups = static_cast<int>(1500 * scale);
@@ -45,17 +45,18 @@ int main(int argc, char** argv) {
                 std::to_string(teachers) + " --groups " + std::to_string(groups) + " --assignments " +
                 std::to_string(assignments));
 
-            std::vector<double> times;
+            Summary times;
             for (int run = 0; run < runs; ++run) {
                 const fs::path ktemp = work / "ktemp";
                 fs::remove_all(ktemp);
-                times.push_back(MillisecondsOf(std::string(TV_CLI_PATH) + " exportar --dae " + dae.string() +
-                                               " --ktemp " + ktemp.string() + " --niveles " +
-                                               (dae / "niveles.csv").string() + " 2>/dev/null"));
+                times.Add(Measured(std::string(TV_CLI_PATH) + " exportar --dae " + dae.string() +
+                                   " --ktemp " + ktemp.string() + " --niveles " +
+                                   (dae / "niveles.csv").string() + " 2>/dev/null"));
             }
-            const Times t = Summary(times);
-            std::printf("%-8.1f %9d %7d %12d %9.1f %11.1f %16.2f\n", scale, teachers, groups, assignments, t.best,
-                        t.median, 1000.0 * t.median / assignments);
+            std::printf("%-6.1f %9d %7d %12d %9.1f %9.1f %8.1f %13.2f\n", scale, teachers, groups,
+                        assignments, times.Cpu(), times.Wall(), times.PeakMb(),
+                        1000.0 * times.Cpu() / assignments);
+            std::fflush(stdout);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -3,11 +3,10 @@
 // SOLUC rows). For each size the DAE folder is generated and exported once and
 // a timetable generated; then each run starts from fresh work tables
 // (--nuevo) and is followed by a merging run over its tables (--conservar).
-// Prints the best and median wall time per size, so that growth can be read off.
-// The generated timetable has classes past the template and activities given
-// as subjects, errors for the check of the file: it is written anyway.
+// Prints, per size and path, the medians of CPU time (user + system), wall
+// time and peak resident set, so that growth can be read off.
 //
-//   bench_importar [--runs N]
+//   bench_importar [--runs N]    (7 runs unless told)
 #include "bench/command_timing.h"
 
 #include <unistd.h>
@@ -25,10 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using tv::bench::MillisecondsOf;
+using tv::bench::Measured;
 using tv::bench::Run;
 using tv::bench::Summary;
-using tv::bench::Times;
 
 } // namespace
 
@@ -39,8 +37,8 @@ int main(int argc, char** argv) {
     fs::create_directories(work);
     const std::string cli = TV_CLI_PATH;
     try {
-        std::printf("%-6s %9s %10s %14s %14s %14s %14s\n", "scale", "teachers", "SOLUC rows", "fresh best ms",
-                    "fresh med. ms", "merge med. ms", "fresh us/row");
+        std::printf("%-6s %9s %10s %-10s %9s %9s %8s %12s\n", "scale", "teachers", "SOLUC rows", "path",
+                    "CPU ms", "wall ms", "peak MB", "CPU us/row");
         for (const double scale : {0.5, 1.0, 2.0}) {
             const int teachers = static_cast<int>(3000 * scale);
             const int rows = teachers * 30;
@@ -53,17 +51,19 @@ int main(int argc, char** argv) {
                 " --version 1 --niveles " + (dae / "niveles.csv").string() + " 2>/dev/null");
             Run(std::string(TV_TIMETABLE_GENERATOR_PATH) + " " + ktemp.string());
 
-            const std::string importar = cli + " importar --dae " + dae.string() + " --ktemp " +
-                                         ktemp.string() + " --escribir-igualmente";
-            std::vector<double> fresh, merge;
+            const std::string importar =
+                cli + " importar --dae " + dae.string() + " --ktemp " + ktemp.string();
+            Summary fresh, merge;
             for (int run = 0; run < runs; ++run) {
-                fresh.push_back(MillisecondsOf(importar + " --nuevo 2>/dev/null"));
-                merge.push_back(MillisecondsOf(importar + " --conservar 2>/dev/null"));
+                fresh.Add(Measured(importar + " --nuevo 2>/dev/null"));
+                merge.Add(Measured(importar + " --conservar 2>/dev/null"));
             }
-            const Times f = Summary(fresh);
-            const Times m = Summary(merge);
-            std::printf("%-6.1f %9d %10d %14.1f %14.1f %14.1f %14.3f\n", scale, teachers, rows, f.best,
-                        f.median, m.median, 1000.0 * f.median / rows);
+            for (const auto& [path, summary] :
+                 {std::pair{"--nuevo", &fresh}, std::pair{"--conservar", &merge}})
+                std::printf("%-6.1f %9d %10d %-10s %9.1f %9.1f %8.1f %12.3f\n", scale, teachers, rows, path,
+                            summary->Cpu(), summary->Wall(), summary->PeakMb(),
+                            1000.0 * summary->Cpu() / rows);
+            std::fflush(stdout);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -1,8 +1,13 @@
 // Timing whole commands for the benchmarks: run a shell command (failing
-// loudly), its wall time, and the best and median of several runs.
+// loudly), and measure it as the operating system accounts it: CPU time
+// (user + system) of the command and its children, wall time, and the peak
+// resident set of the largest process. On a shared machine CPU time is the
+// figure to trust; medians of several runs smooth the rest.
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,28 +18,70 @@
 
 namespace tv::bench {
 
+struct Measure {
+    double cpuMs = 0; // user + system
+    double wallMs = 0;
+    double peakMb = 0; // peak resident set, MiB
+};
+
+inline double Milliseconds(const timeval& t) {
+    return t.tv_sec * 1000.0 + t.tv_usec / 1000.0;
+}
+
+// Runs one simple `command` (redirections allowed) through /bin/sh, which
+// execs it, with its output discarded; throws when it fails.
+inline Measure Measured(const std::string& command) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child < 0) throw std::runtime_error("fork failed: " + command);
+    if (child == 0) {
+        const std::string quiet = "exec >/dev/null; exec " + command;
+        ::execl("/bin/sh", "sh", "-c", quiet.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (::wait4(child, &status, 0, &usage) != child) throw std::runtime_error("wait failed: " + command);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
+    // The shell became the command: these are the command's own figures.
+    Measure m;
+    m.cpuMs = Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
+    m.wallMs = std::chrono::duration<double, std::milli>(end - start).count();
+    m.peakMb = usage.ru_maxrss / 1024.0;
+    return m;
+}
+
 inline void Run(const std::string& command) {
     const int status = std::system((command + " >/dev/null").c_str());
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("failed: " + command);
 }
 
-inline double MillisecondsOf(const std::string& command) {
-    const auto start = std::chrono::steady_clock::now();
-    Run(command);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-struct Times {
-    double best, median;
+// Medians over runs of each figure.
+struct Summary {
+    std::vector<Measure> runs;
+    void Add(const Measure& m) { runs.push_back(m); }
+    double Cpu() const { return MedianOf(&Measure::cpuMs); }
+    double Wall() const { return MedianOf(&Measure::wallMs); }
+    double PeakMb() const { return MedianOf(&Measure::peakMb); }
+
+  private:
+    double MedianOf(double Measure::*figure) const {
+        std::vector<double> values;
+        for (const Measure& m : runs)
+            values.push_back(m.*figure);
+        return Median(values);
+    }
 };
 
-inline Times Summary(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return {times.front(), times[times.size() / 2]};
-}
-
 // "--runs N" on the command line, else `fallback`; at least one run.
-inline int RunsFromArguments(int argc, char** argv, int fallback = 5) {
+inline int RunsFromArguments(int argc, char** argv, int fallback = 7) {
     if (argc == 3 && std::string(argv[1]) == "--runs") return std::max(1, std::atoi(argv[2]));
     return fallback;
 }

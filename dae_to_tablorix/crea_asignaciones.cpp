@@ -7,6 +7,7 @@
 #include "dae_to_tablorix/writers_support.h"
 
 #include "tables/table.h"
+#include "tables/table_builder.h"
 #include "tables/text.h"
 
 #include <unordered_map>
@@ -30,14 +31,27 @@ tables::TableDecl AssignmentTableDecl() {
             {}};
 }
 
-// A text key made of several values; '\0' never occurs inside them.
-std::string JoinKey(std::initializer_list<std::string_view> parts) {
-    std::string key;
+// A text key made of several values; '\0' never occurs inside them. Made
+// into `key`, so that a loop reuses one buffer.
+const std::string& JoinKey(std::string& key, std::initializer_list<std::string_view> parts) {
+    key.clear();
     for (const std::string_view part : parts) {
         key += part;
         key += '\0';
     }
     return key;
+}
+
+std::string JoinKey(std::initializer_list<std::string_view> parts) {
+    std::string key;
+    return JoinKey(key, parts);
+}
+
+// Without the blanks at its end, as a stored value reads back.
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
 }
 
 // ASIGT field <- GRUPOST field, copied for every assignment of the group.
@@ -115,17 +129,34 @@ void UpdateSubjectLevel(Subject& subject, const Group& group, tables::Table& sub
     subject.course = TrimBoth(Cut(course, 1, 3));
 }
 
-void AppendAssignment(const Group& group, const Subject& subject, tables::Table& assignments) {
-    assignments.Append();
-    assignments.SetString("CASIG", subject.code);
-    for (std::size_t i = 0; i < kGroupFieldCount; ++i)
-        assignments.SetString(kGroupFieldsCopied[i].first, group.values[i]);
-    assignments.SetFloat("HORAS", 4);
-    assignments.SetString("SESIONES", "1111");
-    assignments.SetString("CTAREA", "0100");
-    assignments.SetString("CLAVEASIG", subject.daeCode);
-    assignments.Post();
-}
+// ASIGT's fields, found once, and a record with the values every assignment shares.
+class AssignmentRecords {
+  public:
+    explicit AssignmentRecords(tables::TableBuilder& table)
+        : table_(table), pattern_(table.BlankRecord()), subjectCode_(table.Field("CASIG")),
+          daeCode_(table.Field("CLAVEASIG")) {
+        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+            groupFields_[i] = table.Field(kGroupFieldsCopied[i].first);
+        const tables::FieldSlot hours = table.Field("HORAS");
+        tables::EncodeNumber(*hours.def, 4, pattern_.data() + hours.def->offset); // as SetFloat stores it
+        table.Field("SESIONES").SetText(pattern_.data(), "1111");
+        table.Field("CTAREA").SetText(pattern_.data(), "0100");
+    }
+
+    void Append(const Group& group, const Subject& subject) {
+        char* record = table_.Record(table_.Append(pattern_.data()));
+        subjectCode_.SetText(record, subject.code);
+        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+            groupFields_[i].SetText(record, group.values[i]);
+        daeCode_.SetText(record, subject.daeCode);
+    }
+
+  private:
+    tables::TableBuilder& table_;
+    std::vector<char> pattern_;
+    tables::FieldSlot subjectCode_, daeCode_;
+    tables::FieldSlot groupFields_[kGroupFieldCount];
+};
 
 } // namespace
 
@@ -135,8 +166,10 @@ void CreaAsignaciones(ExportContext& context) {
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
     tables::Table::Create(context.ktemp, "ASIGT", AssignmentTableDecl());
-    tables::Table assignments;
-    assignments.Open(context.ktemp, "ASIGT");
+    // Tens of thousands of rows: built in bulk, at most one per record of the line.
+    tables::TableBuilder assignments(context.ktemp, "ASIGT");
+    assignments.Reserve(static_cast<std::uint32_t>(line.size() / kRecordLength + 1));
+    AssignmentRecords assignmentRecords(assignments);
     tables::Table subjects;
     subjects.Open(context.ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
     tables::Table groups;
@@ -144,27 +177,34 @@ void CreaAsignaciones(ExportContext& context) {
 
     const auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);
-    std::unordered_set<std::string> written; // group, plan, level, speciality and subject of each row
+    // The rows written, by group and subject entry: a group entry stands for its
+    // plan, level and speciality (its key) and its abbreviation, a subject
+    // entry for its DAE code, so equal pairs are equal rows.
+    struct PairHash {
+        std::size_t operator()(const std::pair<const void*, const void*>& p) const {
+            return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
+        }
+    };
+    std::unordered_set<std::pair<const void*, const void*>, PairHash> written;
+    written.reserve(line.size() / kRecordLength + 1);
+    std::string groupKey, subjectKey;
     for (const std::string_view record : SplitRecords(line, kRecordLength)) {
         // The codes are compared with stored values, which read back without trailing blanks.
-        const std::string level = TrimTrailing(Cut(record, 1, 4));
-        const std::string plan = TrimTrailing(Cut(record, 5, 4));
-        const std::string speciality = TrimTrailing(Cut(record, 9, 4));
-        const auto group = firstGroups.find(JoinKey({plan, level, speciality}));
+        const std::string_view level = WithoutTrailingBlanks(Cut(record, 1, 4));
+        const std::string_view plan = WithoutTrailingBlanks(Cut(record, 5, 4));
+        const std::string_view speciality = WithoutTrailingBlanks(Cut(record, 9, 4));
+        const auto group = firstGroups.find(JoinKey(groupKey, {plan, level, speciality}));
         if (group == firstGroups.end()) continue;
-        const auto subject = firstSubjects.find(TrimTrailing(Cut(record, 13, 8)));
+        subjectKey = WithoutTrailingBlanks(Cut(record, 13, 8));
+        const auto subject = firstSubjects.find(subjectKey);
         if (subject == firstSubjects.end()) continue;
-        if (!written
-                 .insert(JoinKey(
-                     {group->second.Abbreviation(), plan, level, speciality, subject->second.daeCode}))
-                 .second)
-            continue;
-        AppendAssignment(group->second, subject->second, assignments);
+        if (!written.emplace(&group->second, &subject->second).second) continue;
+        assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }
     groups.Close();
     subjects.Close();
-    assignments.Close();
+    assignments.Write().Close();
 }
 
 } // namespace tv::dae_to_tablorix

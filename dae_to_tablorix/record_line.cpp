@@ -3,16 +3,27 @@
 #include "tables/path_text.h"
 #include "tables/text.h"
 
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 namespace tv::dae_to_tablorix {
 
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("No se puede abrir el archivo " + tables::PathText(file));
+    // DAE files are one line of megabytes: read in large blocks up to the first LF.
     std::string line;
-    std::getline(in, line, '\n');
+    std::vector<char> block(1 << 16);
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+        const auto count = static_cast<std::size_t>(in.gcount());
+        if (const void* lf = std::memchr(block.data(), '\n', count)) {
+            line.append(block.data(), static_cast<std::size_t>(static_cast<const char*>(lf) - block.data()));
+            break;
+        }
+        line.append(block.data(), count);
+    }
     if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + tables::PathText(file));
     // A lone CR also ends the line.
     if (const auto cr = line.find('\r'); cr != std::string::npos) line.resize(cr);

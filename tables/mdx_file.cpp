@@ -390,7 +390,7 @@ std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, s
         plan.keyLength = static_cast<std::size_t>(content.tag.keyLength);
         plan.itemLength = ItemLength(plan.keyLength);
         plan.maxKeys = (kBlockBytes - kNodeOverhead) / plan.itemLength;
-        plan.nodeCount = CountNodes(content.entries.size(), plan.maxKeys);
+        plan.nodeCount = CountNodes(content.EntryCount(), plan.maxKeys);
         plan.headerPage = page;
         page += static_cast<std::uint32_t>((1 + plan.nodeCount) * (kBlockBytes / kPageBytes));
         plans.push_back(std::move(plan));
@@ -488,21 +488,21 @@ class TreeWriter {
     std::size_t ItemAt(std::size_t i) const { return 8 + i * plan_.itemLength; }
 
     void WriteLeaves() {
-        const std::vector<IndexEntry>& entries = plan_.content->entries;
-        level_.reserve(entries.size() / plan_.maxKeys + 1);
+        const MdxTagContent& entries = *plan_.content;
+        level_.reserve(entries.EntryCount() / plan_.maxKeys + 1);
         std::size_t next = 0;
         do { // an empty tag still gets its one (empty) leaf
-            const std::size_t count = std::min(plan_.maxKeys, entries.size() - next);
+            const std::size_t count = std::min(plan_.maxKeys, entries.EntryCount() - next);
             std::uint32_t page = 0;
             std::uint8_t* node = NewNode(page);
             WriteU32(node, count);
             for (std::size_t i = 0; i < count; ++i, ++next) {
-                WriteU32(node + ItemAt(i), entries[next].second);
-                std::memcpy(node + ItemAt(i) + 4, entries[next].first.data(), plan_.keyLength);
+                WriteU32(node + ItemAt(i), entries.RecordAt(next));
+                std::memcpy(node + ItemAt(i) + 4, entries.KeyAt(next), plan_.keyLength);
             }
             const std::size_t lastKey = ItemAt(count == 0 ? 0 : count - 1) + 4;
             level_.push_back({page, static_cast<std::size_t>(node - out_) + lastKey});
-        } while (next < entries.size());
+        } while (next < entries.EntryCount());
     }
 
     // Each interior item is a child page with the largest key of that child's
@@ -553,7 +553,7 @@ void WriteTagHeader(std::uint8_t* out, const MdxBuild& build, const TagPlan& pla
     header[20] = tag.counter;
     header[23] = tag.unique ? 1 : 0;
     std::memcpy(header + kExpressionAt, tag.expression.data(), tag.expression.size());
-    header[246] = plan.content->entries.empty() ? 0 : 1;
+    header[246] = plan.content->EntryCount() == 0 ? 0 : 1;
     WriteU32(header + 248, pages.firstLeaf);
     WriteU32(header + 252, pages.lastLeaf);
     WriteDate(header + 257, build.updated);

@@ -49,6 +49,16 @@ std::vector<IndexEntry> WalkMdxTag(std::span<const std::uint8_t> file, const Mdx
 struct MdxTagContent {
     MdxTag tag;                       // name, expression, keyType, keyLength, counter, flags
     std::vector<IndexEntry> entries;  // already sorted: key order, ties by record number
+    // Instead of `entries`, an order kept in memory: record numbers in the
+    // same order, and the keys flat, record r's at keys + (r - 1) * keyLength.
+    const std::vector<std::uint32_t>* order = nullptr;
+    const char* keys = nullptr;
+
+    std::size_t EntryCount() const { return order ? order->size() : entries.size(); }
+    std::uint32_t RecordAt(std::size_t i) const { return order ? (*order)[i] : entries[i].second; }
+    const char* KeyAt(std::size_t i) const {
+        return order ? keys + ((*order)[i] - 1) * static_cast<std::size_t>(tag.keyLength) : entries[i].first.data();
+    }
 };
 
 struct MdxBuild {

@@ -1,7 +1,9 @@
 #include "tables/index_key.h"
+#include "tables/key_sorter.h"
 #include "tables/table_data.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tv::tables {
 namespace {
@@ -23,14 +25,45 @@ char KeyTypeFor(char fieldType) {
     }
 }
 
+// Packed decimals and dates have keys of their own size; the others are as
+// long as the field.
+std::size_t KeyLengthFor(const DbfField& field, char keyType) {
+    if (keyType == 'N') return 12;
+    if (keyType == 'D') return 8;
+    return static_cast<std::size_t>(field.length);
+}
+
 } // namespace
 
 RecordOrder::RecordOrder(const DbfField& field, int fieldNumber)
-    : field_(field), fieldNumber_(fieldNumber), keyType_(KeyTypeFor(field.type)) {}
+    : field_(field), fieldNumber_(fieldNumber), keyType_(KeyTypeFor(field.type)),
+      keyLength_(KeyLengthFor(field, keyType_)) {}
+
+void RecordOrder::MakeKey(const char* record, char* key) const {
+    const char* bytes = record + field_.offset;
+    if (field_.type == 'C') {
+        // NUL read as blank, as MakeIndexKey does, without a string per key.
+        std::memcpy(key, bytes, keyLength_);
+        if (std::memchr(key, '\0', keyLength_)) std::replace(key, key + keyLength_, '\0', ' ');
+    } else if (keyType_ != 'N' && keyType_ != 'D') {
+        std::memcpy(key, bytes, keyLength_); // stored byte-sortable already
+    } else {
+        const std::string made = MakeIndexKey(field_.type, {bytes, static_cast<std::size_t>(field_.length)});
+        std::memcpy(key, made.data(), keyLength_);
+    }
+}
+
+void RecordOrder::Build(const char* records, std::size_t recordLength, std::uint32_t count) {
+    keys_.resize(count * keyLength_);
+    for (std::uint32_t r = 0; r < count; ++r)
+        MakeKey(records + r * recordLength, keys_.data() + r * keyLength_);
+    order_ = SortKeys(keys_.data(), keyLength_, count, keyType_);
+    sortedCount_ = order_.size();
+}
 
 void RecordOrder::Add(std::uint32_t recno, const char* record) {
-    const std::string_view bytes(record + field_.offset, static_cast<std::size_t>(field_.length));
-    keys_.push_back(keyType_ == 'C' && field_.type != 'C' ? std::string(bytes) : MakeIndexKey(field_.type, bytes));
+    keys_.resize(keys_.size() + keyLength_);
+    MakeKey(record, keys_.data() + (recno - 1) * keyLength_);
     order_.push_back(recno);
     // Rows appended in key order keep the order sorted without any work.
     if (sortedCount_ + 1 == order_.size() && (sortedCount_ == 0 || Less(order_[sortedCount_ - 1], recno)))
@@ -38,14 +71,14 @@ void RecordOrder::Add(std::uint32_t recno, const char* record) {
 }
 
 void RecordOrder::Update(std::uint32_t recno, const char* record) {
-    const std::string_view bytes(record + field_.offset, static_cast<std::size_t>(field_.length));
-    std::string key = keyType_ == 'C' && field_.type != 'C' ? std::string(bytes) : MakeIndexKey(field_.type, bytes);
-    if (key == keys_[recno - 1]) return;
+    std::string key(keyLength_, ' ');
+    MakeKey(record, key.data());
+    if (key == KeyOf(recno)) return;
     Settle();
     // Move the one entry: out at its old key, in at its new one.
     const auto old = order_.begin() + static_cast<std::ptrdiff_t>(PositionOf(recno));
     order_.erase(old);
-    keys_[recno - 1] = std::move(key);
+    std::memcpy(keys_.data() + (recno - 1) * keyLength_, key.data(), keyLength_);
     const auto at = std::lower_bound(order_.begin(), order_.end(), recno,
                                      [this](std::uint32_t a, std::uint32_t b) { return Less(a, b); });
     order_.insert(at, recno);
@@ -53,7 +86,7 @@ void RecordOrder::Update(std::uint32_t recno, const char* record) {
 }
 
 bool RecordOrder::Less(std::uint32_t a, std::uint32_t b) const {
-    const int c = CompareIndexKeys(keyType_, keys_[a - 1], keys_[b - 1]);
+    const int c = CompareIndexKeys(keyType_, KeyOf(a), KeyOf(b));
     return c != 0 ? c < 0 : a < b;
 }
 
@@ -93,17 +126,19 @@ std::size_t RecordOrder::PositionOf(std::uint32_t recno) {
 
 std::size_t RecordOrder::LowerBound(std::string_view key) {
     Settle();
-    const auto it = std::lower_bound(order_.begin(), order_.end(), key, [this](std::uint32_t a, std::string_view k) {
-        return CompareIndexKeys(keyType_, keys_[a - 1], k) < 0;
-    });
+    const auto it =
+        std::lower_bound(order_.begin(), order_.end(), key, [this](std::uint32_t a, std::string_view k) {
+            return CompareIndexKeys(keyType_, KeyOf(a), k) < 0;
+        });
     return static_cast<std::size_t>(it - order_.begin());
 }
 
 std::size_t RecordOrder::UpperBound(std::string_view key) {
     Settle();
-    const auto it = std::upper_bound(order_.begin(), order_.end(), key, [this](std::string_view k, std::uint32_t a) {
-        return CompareIndexKeys(keyType_, k, keys_[a - 1]) < 0;
-    });
+    const auto it =
+        std::upper_bound(order_.begin(), order_.end(), key, [this](std::string_view k, std::uint32_t a) {
+            return CompareIndexKeys(keyType_, k, KeyOf(a)) < 0;
+        });
     return static_cast<std::size_t>(it - order_.begin());
 }
 
@@ -111,7 +146,8 @@ std::vector<IndexEntry> RecordOrder::Entries() {
     Settle();
     std::vector<IndexEntry> entries;
     entries.reserve(order_.size());
-    for (const std::uint32_t recno : order_) entries.emplace_back(keys_[recno - 1], recno);
+    for (const std::uint32_t recno : order_)
+        entries.emplace_back(std::string(KeyOf(recno)), recno);
     return entries;
 }
 

@@ -3,6 +3,7 @@
 #include "tables/atomic_file.h"
 #include "tables/conversion_error.h"
 #include "tables/dbf_format.h"
+#include "tables/field_slot.h"
 #include "tables/file_names.h"
 #include "tables/index_key.h"
 #include "tables/mdx_file.h"
@@ -261,7 +262,16 @@ Table::~Table() {
     }
 }
 Table::Table(Table&&) noexcept = default;
-Table& Table::operator=(Table&&) noexcept = default;
+Table& Table::operator=(Table&& other) noexcept {
+    if (this == &other) return *this;
+    // The table this cursor had open is released as the destructor releases it.
+    try {
+        Close();
+    } catch (...) {
+    }
+    impl_ = std::move(other.impl_);
+    return *this;
+}
 
 void Table::Create(const std::filesystem::path& folder, std::string_view name, const TableDecl& decl) {
     const std::string base = TableBaseName(name);
@@ -299,6 +309,7 @@ void Table::Open(const std::filesystem::path& folder, std::string_view name, Ope
 }
 
 void Table::Close() {
+    if (!impl_) return; // moved from
     Impl& t = *impl_;
     if (!t.data) return;
     t.DetachRelations();
@@ -322,6 +333,8 @@ TableState Table::State() const {
 const std::filesystem::path& Table::FilePath() const {
     return impl_->path;
 }
+
+std::shared_ptr<TableData> Table::Data() const { return impl_->data; }
 
 void Table::Flush() {
     impl_->CheckActive();
@@ -360,22 +373,7 @@ std::string Table::AsString(int fieldIndex) const {
 
 std::int32_t Table::AsInteger(std::string_view field) const {
     const DbfField& def = impl_->FieldDef(field);
-    const std::string_view bytes = impl_->FieldBytes(def);
-    if (bytes.empty() || IsBlankField(def, bytes)) {
-        if (def.type == 'C') StrToInt("");
-        return 0;
-    }
-    switch (def.type) {
-    case 'C':
-        return StrToInt(FieldText(def, bytes));
-    case 'L':
-        return FieldBoolean(def, bytes) ? 1 : 0;
-    default: {
-        double value = 0;
-        if (!FieldNumber(def, bytes, value)) return StrToInt(FieldText(def, bytes));
-        return RoundHalfEven(value);
-    }
-    }
+    return FieldInteger(def, impl_->FieldBytes(def));
 }
 
 double Table::AsFloat(std::string_view field) const {

@@ -139,7 +139,10 @@ class Table {
     // Rewrites the production index from the rows, keeping its tags.
     void Reindex();
 
-  private:
+    // The rows this cursor has open, for TableRows; null when closed.
+    std::shared_ptr<TableData> Data() const;
+
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -7,6 +7,7 @@
 #include "tables/table_files.h"
 #include "tables/text.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -34,11 +35,11 @@ std::string RegistryKey(const std::filesystem::path& path) {
     return key;
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+template <class Byte = std::uint8_t> std::vector<Byte> ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TableError("No se puede abrir la tabla '" + DisplayName(path) + "'.");
     const std::streamoff size = in.tellg();
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+    std::vector<Byte> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
@@ -101,7 +102,11 @@ void TableData::Load() {
     if (!lock_.Acquire(dbfPath_, kind))
         throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
 
-    const std::vector<std::uint8_t> file = ReadWholeFile(dbfPath_);
+    // The whole file goes into the record buffer, which then lets go of the
+    // header in front and of anything after the last record: one copy of the
+    // rows in memory, not two.
+    records_ = ReadWholeFile<char>(dbfPath_);
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(records_.data()), records_.size());
     header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
     headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
     for (const DbfField& f : header_.fields) {
@@ -109,9 +114,11 @@ void TableData::Load() {
         fieldNumbers_.emplace(AnsiUpperCase(f.name), static_cast<int>(fieldInfos_.size() - 1));
     }
     recordLength_ = header_.recordLength;
+    hasAutoIncrement_ = std::any_of(header_.fields.begin(), header_.fields.end(),
+                                    [](const DbfField& f) { return f.type == '+'; });
     const std::size_t dataBytes = static_cast<std::size_t>(header_.recordCount) * recordLength_;
-    const auto data = file.begin() + header_.headerLength;
-    records_.assign(data, data + static_cast<std::ptrdiff_t>(dataBytes));
+    records_.erase(records_.begin(), records_.begin() + header_.headerLength);
+    records_.resize(dataBytes);
     for (std::uint32_t r = 1; r <= header_.recordCount; ++r)
         if (!IsDeleted(r)) ++liveCount_;
     LoadMdx();
@@ -135,12 +142,8 @@ void TableData::UseMdx(MdxInfo mdx) {
     hasMdx_ = true;
     for (const MdxTag& tag : mdx_.tags) {
         const int field = tag.hasForFilter || tag.descending || tag.unique ? -1 : FieldNumber(tag.expression);
+        // The tag's order is built from the rows when first used.
         tagFields_.push_back(field);
-        if (field < 0) continue;
-        auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
-        for (std::uint32_t r = 1; r <= RecordCount(); ++r)
-            index->Add(r, Record(r));
-        indexes_.push_back(std::move(index));
     }
 }
 
@@ -187,10 +190,9 @@ RecordOrder& TableData::Index(std::string_view fieldName) {
                          std::string(fieldName) + "'.");
     for (auto& index : indexes_)
         if (index->FieldNumber() == field) return *index;
-    // No tag over this field: an order built in memory only.
+    // Built from the rows by one sort, and kept current from then on.
     auto index = std::make_unique<RecordOrder>(header_.fields[field], field);
-    for (std::uint32_t r = 1; r <= RecordCount(); ++r)
-        index->Add(r, Record(r));
+    index->Build(records_.data(), recordLength_, RecordCount());
     indexes_.push_back(std::move(index));
     return *indexes_.back();
 }
@@ -206,6 +208,15 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
     CheckWritable();
     records_.insert(records_.end(), bytes, bytes + recordLength_);
     const std::uint32_t recno = RecordCount();
+    NumberAutoIncrementFields(recno);
+    for (auto& index : indexes_) index->Add(recno, Record(recno));
+    if (!IsDeleted(recno)) ++liveCount_;
+    dirty_ = true;
+    return recno;
+}
+
+void TableData::NumberAutoIncrementFields(std::uint32_t recno) {
+    if (!hasAutoIncrement_) return;
     // Autoincrement fields left blank take the table's next number, as dBase gives it.
     for (DbfField& field : header_.fields) {
         if (field.type != '+') continue;
@@ -214,11 +225,32 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
         EncodeNumber(field, field.nextAutoIncrement, value);
         ++field.nextAutoIncrement;
     }
-    for (auto& index : indexes_)
-        index->Add(recno, Record(recno));
-    if (!IsDeleted(recno)) ++liveCount_;
+}
+
+std::vector<char> TableData::TakeRecords() {
+    CheckWritable();
+    indexes_.clear();
+    liveCount_ = 0;
+    return std::move(records_);
+}
+
+void TableData::AdoptRecords(std::vector<char> records, std::uint32_t firstNew) {
+    records_ = std::move(records);
+    indexes_.clear();
+    liveCount_ = 0;
+    for (std::uint32_t r = 1; r <= RecordCount(); ++r) {
+        if (!IsDeleted(r)) ++liveCount_;
+        if (r >= firstNew) NumberAutoIncrementFields(r);
+    }
     dirty_ = true;
-    return recno;
+}
+
+void TableData::ShareAccess() {
+    if (access_ != Access::Exclusive) return;
+    lock_.Release();
+    if (!lock_.Acquire(dbfPath_, FileLock::Kind::Shared))
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
+    access_ = Access::Shared;
 }
 
 void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
@@ -251,7 +283,15 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
     for (std::size_t i = 0; i < mdx_.tags.size(); ++i) {
         MdxTagContent content;
         content.tag = mdx_.tags[i];
-        content.entries = Index(header_.fields[tagFields_[i]].name).Entries();
+        RecordOrder& index = Index(header_.fields[tagFields_[i]].name);
+        // The order's own keys, without a copy; a tag whose key length differs
+        // goes by entries, which BuildMdx refuses with the lengths named.
+        if (index.KeyLength() == static_cast<std::size_t>(content.tag.keyLength)) {
+            content.order = &index.Order();
+            content.keys = index.Keys();
+        } else {
+            content.entries = index.Entries();
+        }
         build.tags.push_back(std::move(content));
     }
     return BuildMdx(build);

@@ -19,6 +19,7 @@
 namespace tv::tables {
 
 // One ascending order over a field: record numbers sorted by (key, record).
+// Keys have one length per order and sit in one flat array by record number.
 class RecordOrder {
   public:
     RecordOrder(const DbfField& field, int fieldNumber);
@@ -27,6 +28,8 @@ class RecordOrder {
     int FieldNumber() const { return fieldNumber_; }
     char KeyType() const { return keyType_; }
 
+    // The order of all `count` records at once, by one sort of their keys.
+    void Build(const char* records, std::size_t recordLength, std::uint32_t count);
     // Record numbers are 1-based. `record` points at the record's bytes.
     void Add(std::uint32_t recno, const char* record);
     void Update(std::uint32_t recno, const char* record);
@@ -38,18 +41,25 @@ class RecordOrder {
     // First position whose key is >= key / > key.
     std::size_t LowerBound(std::string_view key);
     std::size_t UpperBound(std::string_view key);
-    const std::string& KeyOf(std::uint32_t recno) const { return keys_[recno - 1]; }
+    std::string_view KeyOf(std::uint32_t recno) const {
+        return {keys_.data() + (recno - 1) * keyLength_, keyLength_};
+    }
     std::vector<IndexEntry> Entries();
+    std::size_t KeyLength() const { return keyLength_; }
+    // The keys by record number - 1, each KeyLength() bytes.
+    const char* Keys() const { return keys_.data(); }
 
   private:
     bool Less(std::uint32_t a, std::uint32_t b) const;
     void Settle();
+    void MakeKey(const char* record, char* key) const;
 
     DbfField field_;
     int fieldNumber_;
     char keyType_;
-    std::vector<std::string> keys_;    // by record number - 1
-    std::vector<std::uint32_t> order_; // sorted prefix + unsorted tail
+    std::size_t keyLength_;
+    std::vector<char> keys_;             // by record number - 1
+    std::vector<std::uint32_t> order_;   // sorted prefix + unsorted tail
     std::size_t sortedCount_ = 0;
 };
 
@@ -80,6 +90,17 @@ class TableData {
     void UpdateRecord(std::uint32_t recno, const char* bytes);
     void DeleteRecord(std::uint32_t recno);
 
+    // Bulk building (TableBuilder): the rows leave the table while a builder
+    // of an exclusive open works on them, and come back whole; every order is
+    // then rebuilt from them, by one sort, when next used or written.
+    std::vector<char> TakeRecords();
+    // `firstNew` is the number of the first appended row (their autoincrement
+    // fields are numbered as AppendRecord numbers them).
+    void AdoptRecords(std::vector<char> records, std::uint32_t firstNew);
+    // An exclusive open becomes a shared one, so that cursors of this process
+    // may join the rows it keeps in memory.
+    void ShareAccess();
+
     // The order over a field: its production tag, or one built in memory.
     RecordOrder& Index(std::string_view fieldName);
     bool HasTag(std::string_view fieldName) const;
@@ -100,6 +121,7 @@ class TableData {
     void UseMdx(MdxInfo mdx);
     void AdoptUncommittedMdx();
     void CheckWritable() const;
+    void NumberAutoIncrementFields(std::uint32_t recno);
     std::vector<std::uint8_t> BuildMdxImage();
     void WriteFiles();
 
@@ -114,6 +136,7 @@ class TableData {
     std::unordered_map<std::string, int> fieldNumbers_; // by upper-case name
     std::vector<std::uint8_t> headerBytes_;
     std::size_t recordLength_ = 1;
+    bool hasAutoIncrement_ = false;
     std::vector<char> records_;
     std::uint32_t liveCount_ = 0;
     bool dirty_ = false;
@@ -121,8 +144,8 @@ class TableData {
     // Production index: tags in creation order, each over one field.
     bool hasMdx_ = false;
     MdxInfo mdx_;
-    std::vector<int> tagFields_;                        // field number of each tag of mdx_
-    std::vector<std::unique_ptr<RecordOrder>> indexes_; // production tags first, then in-memory ones
+    std::vector<int> tagFields_; // field number of each tag of mdx_
+    std::vector<std::unique_ptr<RecordOrder>> indexes_; // the orders built so far, tag or not
 };
 
 } // namespace tv::tables

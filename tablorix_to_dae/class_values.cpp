@@ -5,15 +5,6 @@
 #include "tables/text.h"
 
 namespace tv::tablorix_to_dae {
-namespace {
-
-std::string PaddedTo(std::string text, std::size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-} // namespace
-
 ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lookups& lookups) {
     ClassValues values;
     values.key = ClassKey(lesson.teacher, lesson.day, lesson.period);
@@ -28,7 +19,7 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
 
     values.group = lesson.group;
     values.pupils = lesson.pupils;
-    if (const auto group = lookups.groups.find(lesson.group); group != lookups.groups.end()) {
+    if (const auto group = lookups.groups.find(std::string(lesson.group)); group != lookups.groups.end()) {
         const GroupCodes& codes = group->second;
         values.level = codes.level;
         values.plan = codes.plan;
@@ -38,8 +29,9 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
     }
 
     values.subject = lesson.subject;
-    if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
-        values.subjectCode = PaddedTo(subject->second.code, 8);
+    if (const auto subject = lookups.subjects.find(std::string(lesson.subject));
+        subject != lookups.subjects.end()) {
+        values.subjectCode = subject->second.code;
         values.subjectName = subject->second.name;
     }
 

@@ -6,6 +6,7 @@
 #include "tablorix_to_dae/tablorix_lookups.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace tv::tablorix_to_dae {
@@ -15,23 +16,25 @@ struct Teacher {
     std::string document;     // DNI
 };
 
+// The texts are views into the class, the teacher and the lookups, which
+// outlive the values; only the key is built.
 struct ClassValues {
     std::string key; // may be longer than the 13 characters of a key field
-    std::string documentType;
-    std::string document;
-    std::string start; // start time of the first period
-    std::string end;   // end time of the last period
-    std::string group; // Tablorix abbreviation
-    std::string level; // DAE
-    std::string plan;
-    std::string groupCode;
-    std::string alias;
-    std::string pupils;
-    std::string subject;     // Tablorix abbreviation
-    std::string subjectCode; // DAE, 8 characters
-    std::string subjectName;
-    std::string task;
-    std::string room;
+    std::string_view documentType;
+    std::string_view document;
+    std::string_view start; // start time of the first period
+    std::string_view end;   // end time of the last period
+    std::string_view group; // Tablorix abbreviation
+    std::string_view level; // DAE
+    std::string_view plan;
+    std::string_view groupCode;
+    std::string_view alias;
+    std::string_view pupils;
+    std::string_view subject;     // Tablorix abbreviation
+    std::string_view subjectCode; // DAE, as the 8 characters of its field hold it once cut or padded
+    std::string_view subjectName;
+    std::string_view task;
+    std::string_view room;
 };
 
 struct Lookups {

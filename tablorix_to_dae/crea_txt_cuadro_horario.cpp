@@ -10,6 +10,7 @@
 #include "tables/table_error.h"
 #include "tables/table_files.h"
 #include "tables/unsaved_tables.h"
+#include "tables/table_rows.h"
 
 #include <cstdint>
 #include <span>
@@ -19,11 +20,9 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A key as its index compares it: padded to the field's 13 characters, byte by byte.
-std::string KeyField(std::string key) {
-    key.resize(kKeyWidth, ' ');
-    return key;
-}
+// Typical line lengths, so that the content is reserved once.
+constexpr std::size_t kClassLineBytes = 64;
+constexpr std::size_t kGroupLineBytes = 96;
 
 } // namespace
 
@@ -32,26 +31,54 @@ std::string TimetableFileContent(CodificationTables& tables) {
     std::string content = HeaderLine(tables.centre.AsString("CODCENTRO"), tables.centre.AsString("ANOACAD"));
     content += kLineEnd;
 
-    tables::Table& classes = tables.classes;
-    tables::Table& groups = tables.groups;
-    // Every teacher's records, in key order. The groups go through the same
-    // order once, beside them: the records of each key are those a filter on
-    // the key would show, without searching for each class.
-    classes.SetMasterSource(nullptr, "");
-    classes.SetIndexName("PROF_DIA_SES");
-    groups.SetMasterSource(nullptr, "");
-    groups.SetFiltered(false);
-    groups.SetIndexName("PROF_DIA_SES");
-    groups.First();
-    for (classes.First(); !classes.Eof(); classes.Next()) {
-        content += ClassLine(classes);
+    // Every teacher's records, in key order. Unlinking the cursors also stores
+    // an edit in progress.
+    tables.classes.SetMasterSource(nullptr, "");
+    tables.groups.SetMasterSource(nullptr, "");
+    tables.groups.SetFiltered(false);
+    const tables::TableRows classes(tables.classes);
+    const tables::TableRows groups(tables.groups);
+    const ClassLineFields classFields(classes);
+    const GroupLineFields groupFields(groups);
+    const tables::FieldSlot classKey = classes.Field("PROF_DIA_SES");
+    const tables::FieldSlot groupKey = groups.Field("PROF_DIA_SES");
+    const std::vector<std::uint32_t>& classOrder = classes.Order("PROF_DIA_SES");
+    const std::vector<std::uint32_t>& groupOrder = groups.Order("PROF_DIA_SES");
+    content.reserve(content.size() + classOrder.size() * kClassLineBytes +
+                    groupOrder.size() * kGroupLineBytes);
+
+    // The groups go through the same order once, beside the classes: the
+    // records of each key are those a filter on the key would show, without
+    // searching for each class. Keys compare as their index compares them:
+    // the field's bytes, NULs read as blanks.
+    const auto key = [](const tables::FieldSlot& field, const char* record) {
+        std::string bytes(field.Bytes(record));
+        bytes.resize(kKeyWidth, ' ');
+        for (char& c : bytes)
+            if (c == '\0') c = ' ';
+        return bytes;
+    };
+    std::size_t g = 0;
+    const auto skipDeletedGroups = [&] {
+        while (g < groupOrder.size() && groups.IsDeleted(groupOrder[g]))
+            ++g;
+    };
+    skipDeletedGroups();
+    for (const std::uint32_t c : classOrder) {
+        if (classes.IsDeleted(c)) continue;
+        const char* record = classes.Record(c);
+        AppendClassLine(content, classFields, record);
         content += kLineEnd;
-        const std::string key = KeyField(classes.AsString("PROF_DIA_SES"));
-        while (!groups.Eof() && KeyField(groups.AsString("PROF_DIA_SES")) < key)
-            groups.Next();
-        for (; !groups.Eof() && KeyField(groups.AsString("PROF_DIA_SES")) == key; groups.Next()) {
-            content += GroupLine(groups);
+        const std::string classKeyText = key(classKey, record);
+        while (g < groupOrder.size() && key(groupKey, groups.Record(groupOrder[g])) < classKeyText) {
+            ++g;
+            skipDeletedGroups();
+        }
+        for (; g < groupOrder.size() && key(groupKey, groups.Record(groupOrder[g])) == classKeyText;
+             skipDeletedGroups()) {
+            AppendGroupLine(content, groupFields, groups.Record(groupOrder[g]));
             content += kLineEnd;
+            ++g;
         }
     }
     return content;

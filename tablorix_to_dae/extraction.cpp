@@ -4,9 +4,12 @@
 #include "tablorix_to_dae/work_records.h"
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/key_sorter.h"
 #include "tables/table.h"
+#include "tables/table_builder.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace tv::tablorix_to_dae {
@@ -14,7 +17,7 @@ namespace {
 
 // The teacher's document, from PROFT by its ABREV tag; an unknown teacher is
 // appended so that the codification window lists him for his document.
-Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbreviation) {
+Teacher FindOrAppendTeacher(tables::Table& teachers, std::string_view abbreviation) {
     if (teachers.FindKey(abbreviation)) return {teachers.AsString("TIPODNI"), teachers.AsString("DNI")};
     teachers.Append();
     teachers.SetString("ABREV", abbreviation);
@@ -22,57 +25,65 @@ Teacher FindOrAppendTeacher(tables::Table& teachers, const std::string& abbrevia
     return {};
 }
 
-// The key padded or cut to the 13 characters of its field: its index order is
-// the byte order of this text.
-std::string KeyField(const std::string& key) {
-    std::string field = key.substr(0, kKeyWidth);
-    field.resize(kKeyWidth, ' ');
-    return field;
-}
-
 } // namespace
 
-void ExtractTimetable(const std::filesystem::path& ktemp) {
-    const std::vector<SolucClass> classes = ReadSoluc(ktemp);
-    const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
+WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
+    std::optional<tables::TableBuilder> cuadroh2, cuadroh3;
+    { // The timetable and what it was joined with go before the tables are written.
+        const SolucTimetable timetable = ReadSoluc(ktemp);
+        const std::vector<SolucClass>& classes = timetable.classes;
+        const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
 
-    tables::Table teachers;
-    teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
-    teachers.SetIndexName("ABREV");
-    tables::Table cuadroh2;
-    cuadroh2.Open(ktemp, kCuadroH2, tables::OpenMode::Exclusive);
-    tables::Table cuadroh3;
-    cuadroh3.Open(ktemp, kCuadroH3, tables::OpenMode::Exclusive);
-    FirstRecordByKey classKeys(cuadroh2);
-    FirstRecordByKey groupKeys(cuadroh3);
+        tables::Table teachers;
+        teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
+        teachers.SetIndexName("ABREV");
+        cuadroh2.emplace(ktemp, kCuadroH2);
+        cuadroh3.emplace(ktemp, kCuadroH3);
+        // Fresh tables get at most one record of each per class: reserved once. Kept
+        // tables grow only by the classes that are new, often none; reserving there
+        // would copy all their rows for nothing.
+        for (tables::TableBuilder* table : {&*cuadroh2, &*cuadroh3})
+            if (table->RecordCount() == 0) table->Reserve(static_cast<std::uint32_t>(classes.size()));
+        ClassRecords classRecords(*cuadroh2);
+        GroupRecords groupRecords(*cuadroh3);
 
-    // Unknown teachers join PROFT in the order the timetable names them.
-    std::unordered_map<std::string, Teacher> teacherOf;
-    for (const SolucClass& lesson : classes)
-        if (!teacherOf.contains(lesson.teacher))
-            teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher));
-    teachers.Close();
+        // Unknown teachers join PROFT in the order the timetable names them.
+        std::unordered_map<std::string_view, Teacher> teacherOf;
+        std::vector<const Teacher*> teacherOfClass;
+        teacherOfClass.reserve(classes.size());
+        for (const SolucClass& lesson : classes) {
+            auto found = teacherOf.find(lesson.teacher);
+            if (found == teacherOf.end())
+                found =
+                    teacherOf.emplace(lesson.teacher, FindOrAppendTeacher(teachers, lesson.teacher)).first;
+            teacherOfClass.push_back(&found->second); // nodes of the map stay where they are
+        }
+        teachers.Close();
 
-    // The classes in key order, those of one key in the timetable's order: each
-    // record gets the same values as in stored order, and new records arrive in
-    // the order of the key tags, which then need no sorting.
-    std::vector<std::pair<std::string, std::size_t>> order; // (key as its tag holds it, class)
-    order.reserve(classes.size());
-    for (std::size_t i = 0; i < classes.size(); ++i)
-        order.emplace_back(KeyField(ClassKey(classes[i].teacher, classes[i].day, classes[i].period)), i);
-    std::sort(order.begin(), order.end()); // equal keys stay in the timetable's order by their index
-    for (const auto& entry : order) {
-        const SolucClass& lesson = classes[entry.second];
-        const ClassValues values = JoinClass(lesson, teacherOf.at(lesson.teacher), lookups);
-        WriteClassRecord(cuadroh2, classKeys, values);
-        WriteGroupRecord(cuadroh3, groupKeys, values);
+        // The classes in key order, those of one key in the timetable's order: each
+        // record gets the same values as in stored order, and new records arrive in
+        // the order of the key tags, which then need no sorting. The keys sort as
+        // their 13-character field holds them, equal keys in the classes' order.
+        std::string keys(classes.size() * kKeyWidth, ' ');
+        for (std::size_t i = 0; i < classes.size(); ++i) {
+            const std::string key = ClassKey(classes[i].teacher, classes[i].day, classes[i].period);
+            keys.replace(i * kKeyWidth, std::min(key.size(), kKeyWidth), key, 0, kKeyWidth);
+        }
+        for (const std::uint32_t number :
+             tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C')) {
+            const std::size_t i = number - 1;
+            const ClassValues values = JoinClass(classes[i], *teacherOfClass[i], lookups);
+            classRecords.Write(values);
+            groupRecords.Write(values);
+        }
     }
 
-    RemoveUntouchedRecords(cuadroh2);
-    RemoveUntouchedRecords(cuadroh3);
-    // Closed here, not by the destructors, so that a failed write reaches the caller.
-    cuadroh2.Close();
-    cuadroh3.Close();
+    RemoveUntouchedRecords(*cuadroh2);
+    RemoveUntouchedRecords(*cuadroh3);
+    WrittenWorkTables written;
+    written.classes = cuadroh2->Write();
+    written.groups = cuadroh3->Write();
+    return written;
 }
 
 } // namespace tv::tablorix_to_dae

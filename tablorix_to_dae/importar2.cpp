@@ -28,16 +28,21 @@ void Importar2(ImportContext& context, const OpenCodification& openCodification)
     // The file this run ends by replacing must be free before the work tables change.
     RefuseIfTimetableFileInUse(context.dirTxt);
     const TableSnapshot before(context.ktemp, {std::string(kCuadroH2), std::string(kCuadroH3), "PROFT"});
+    // The work tables just written stay in memory through the codification.
+    WrittenWorkTables written;
     RunRestoringOnFailure(before, [&] {
         const ImportPath path = ChooseImportPath(context);
         if (path == ImportPath::CodificationOnly) return;
         // A CUADROH3 kept from an earlier version would cut 100 pupils or more to two digits.
         if (path == ImportPath::Merging) WidenNumberOfPupils(context.ktemp);
-        ExtractTimetable(context.ktemp);
+        written = ExtractTimetable(context.ktemp);
     });
 
     context.daeFolder = context.dirTxt;
     openCodification(context);
+    // Whatever the codification changed in them is written now, and a failure said.
+    written.classes.Close();
+    written.groups.Close();
     if (context.state.WorkflowState != 4) context.state.WorkflowState = 0;
     context.state.TransformResult = 1;
     context.prompt.Message(context.state.WorkflowState == 4 ? kProcessNotFinished : kProcessFinished);

@@ -2,36 +2,70 @@
 
 #include "tables/conversion_error.h"
 #include "tables/table.h"
+#include "tables/table_rows.h"
 #include "tables/text.h"
 
+#include <array>
+#include <cstdint>
 #include <stdexcept>
 
 namespace tv::tablorix_to_dae {
 
-std::vector<SolucClass> ReadSoluc(const std::filesystem::path& ktemp) {
+SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
     tables::Table soluc;
     soluc.Open(ktemp, kSolutionTable, tables::OpenMode::Exclusive);
-    std::vector<SolucClass> classes;
-    classes.reserve(static_cast<std::size_t>(soluc.RecordCount()));
-    for (soluc.First(); !soluc.Eof(); soluc.Next()) {
+    const tables::TableRows rows(soluc);
+    const tables::FieldSlot dia = rows.Field("DIA"), hora = rows.Field("HORA"),
+                            sesiones = rows.Field("SESIONES");
+    // PROF, ASIG, CODGRUPO, AULA, NALUM, TAREA: the texts of each class, in this order.
+    constexpr std::size_t kTexts = 6;
+    const std::array<tables::FieldSlot, kTexts> textFields = {rows.Field("PROF"),     rows.Field("ASIG"),
+                                                              rows.Field("CODGRUPO"), rows.Field("AULA"),
+                                                              rows.Field("NALUM"),    rows.Field("TAREA")};
+    SolucTimetable timetable;
+    // Where each text ends in `texts`; views are made once `texts` stops growing.
+    std::vector<std::array<std::uint32_t, kTexts>> ends;
+    timetable.classes.reserve(rows.RecordCount());
+    ends.reserve(rows.RecordCount());
+    for (std::uint32_t r = 1; r <= rows.RecordCount(); ++r) {
+        if (rows.IsDeleted(r)) continue;
+        const char* record = rows.Record(r);
         try {
             SolucClass lesson;
-            lesson.teacher = soluc.AsString("PROF");
-            lesson.day = soluc.AsInteger("DIA");
-            if (!IsTimetabled(lesson)) continue;
-            lesson.period = soluc.AsInteger("HORA");
-            lesson.sessions = soluc.AsInteger("SESIONES");
-            lesson.subject = soluc.AsString("ASIG");
-            lesson.group = soluc.AsString("CODGRUPO");
-            lesson.room = soluc.AsString("AULA");
-            lesson.pupils = soluc.AsString("NALUM");
-            lesson.task = soluc.AsString("TAREA");
-            classes.push_back(std::move(lesson));
+            const std::size_t begin = timetable.texts.size();
+            textFields[0].AppendText(timetable.texts, record);
+            lesson.teacher = std::string_view(timetable.texts).substr(begin); // until `texts` grows again
+            lesson.day = dia.Integer(record);
+            if (!IsTimetabled(lesson)) {
+                timetable.texts.resize(begin);
+                continue;
+            }
+            lesson.period = hora.Integer(record);
+            lesson.sessions = sesiones.Integer(record);
+            std::array<std::uint32_t, kTexts> end{};
+            end[0] = static_cast<std::uint32_t>(timetable.texts.size());
+            for (std::size_t t = 1; t < kTexts; ++t) {
+                textFields[t].AppendText(timetable.texts, record);
+                end[t] = static_cast<std::uint32_t>(timetable.texts.size());
+            }
+            timetable.classes.push_back(lesson);
+            ends.push_back(end);
         } catch (const ConversionError& error) {
-            throw std::runtime_error("SOLUC, registro " + IntToStr(soluc.RecNo()) + ": " + error.what());
+            throw std::runtime_error("SOLUC, registro " + IntToStr(r) + ": " + error.what());
         }
     }
-    return classes;
+    const std::string_view texts = timetable.texts;
+    std::uint32_t begin = 0;
+    for (std::size_t c = 0; c < timetable.classes.size(); ++c) {
+        SolucClass& lesson = timetable.classes[c];
+        std::string_view* views[kTexts] = {&lesson.teacher, &lesson.subject, &lesson.group,
+                                           &lesson.room,    &lesson.pupils,  &lesson.task};
+        for (std::size_t t = 0; t < kTexts; ++t) {
+            *views[t] = texts.substr(begin, ends[c][t] - begin);
+            begin = ends[c][t];
+        }
+    }
+    return timetable;
 }
 
 bool IsTimetabled(const SolucClass& lesson) {

@@ -12,22 +12,34 @@ namespace tv::tablorix_to_dae {
 
 inline constexpr std::string_view kSolutionTable = "SOLUC";
 
+// The texts are views into the SolucTimetable that holds the class.
 struct SolucClass {
-    std::string teacher; // PROF
-    int day = 0;         // DIA, rounded
-    int period = 0;      // HORA, rounded: the class's first period
-    int sessions = 0;    // SESIONES, rounded: consecutive periods
-    std::string subject; // ASIG
-    std::string group;   // CODGRUPO
-    std::string room;    // AULA
-    std::string pupils;  // NALUM as text; "0" asks for the group's maximum
-    std::string task;    // TAREA
+    std::string_view teacher; // PROF
+    int day = 0;              // DIA, rounded
+    int period = 0;           // HORA, rounded: the class's first period
+    int sessions = 0;         // SESIONES, rounded: consecutive periods
+    std::string_view subject; // ASIG
+    std::string_view group;   // CODGRUPO
+    std::string_view room;    // AULA
+    std::string_view pupils;  // NALUM as text; "0" asks for the group's maximum
+    std::string_view task;    // TAREA
+};
+
+// The classes and, in one block, the texts they view: a large timetable
+// takes a few bytes per class instead of a string per field.
+struct SolucTimetable {
+    std::string texts;
+    std::vector<SolucClass> classes;
+
+    SolucTimetable() = default;
+    SolucTimetable(const SolucTimetable&) = delete; // the views point into `texts`
+    SolucTimetable(SolucTimetable&&) = default;
 };
 
 // The timetabled classes of SOLUC in stored order (see IsTimetabled). The
 // whole table is read before anything is written, so a value that is not a
 // number stops the run with nothing changed; the error names the record.
-std::vector<SolucClass> ReadSoluc(const std::filesystem::path& ktemp);
+SolucTimetable ReadSoluc(const std::filesystem::path& ktemp);
 
 // Classes without a day (0) or without a teacher produce no DAE record.
 bool IsTimetabled(const SolucClass& lesson);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tables/table.h"
+#include "tables/table_rows.h"
 
 #include <string>
 #include <string_view>
@@ -13,10 +14,28 @@ namespace tv::tablorix_to_dae {
 
 // "1CH", the centre code in 6 and the academic year in 4.
 std::string HeaderLine(std::string_view centreCode, std::string_view academicYear);
-// From the current CUADROH2 record: a subject line, or an activity line when
-// TIP_ACTIV holds anything but blanks and control characters.
+
+// The CUADROH2 fields a type-2 line is made of, found once.
+struct ClassLineFields {
+    explicit ClassLineFields(const tables::TableRows& cuadroh2);
+    tables::FieldSlot tipdoc, doc, numsesion, diasem, tiptar, horaini, horafin, aulaObs, tipActiv, codasig,
+        tipasig, idioma, grupniv, plan;
+};
+
+// The CUADROH3 fields a type-3 line is made of, found once.
+struct GroupLineFields {
+    explicit GroupLineFields(const tables::TableRows& cuadroh3);
+    tables::FieldSlot codgrupo, numsesgrup, numalum, aliasdae;
+};
+
+// From a CUADROH2 record: a subject line, or an activity line when TIP_ACTIV
+// holds anything but blanks and control characters. Appended to `out`.
+void AppendClassLine(std::string& out, const ClassLineFields& fields, const char* record);
+// From a CUADROH3 record; NUMALUM right-aligned in 4 digits. Appended to `out`.
+void AppendGroupLine(std::string& out, const GroupLineFields& fields, const char* record);
+
+// The same lines from a cursor's current record.
 std::string ClassLine(const tables::Table& cuadroh2);
-// From the current CUADROH3 record; NUMALUM right-aligned in 4 digits.
 std::string GroupLine(const tables::Table& cuadroh3);
 
 } // namespace tv::tablorix_to_dae

@@ -2,120 +2,175 @@
 
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/key_sorter.h"
 #include "tables/text.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace tv::tablorix_to_dae {
 namespace {
 
-void SetIfBlank(tables::Table& table, std::string_view field, std::string_view value) {
-    if (TrimBoth(table.AsString(field)).empty()) table.SetString(field, value);
-}
-
 // Parts of the key: 1-10 the teacher, 11 the day, 12-13 the period.
-std::string KeyPart(std::string_view key, std::size_t position, std::size_t width) {
-    return std::string(Cut(key, position, width));
+std::string_view KeyPart(std::string_view key, std::size_t position, std::size_t width) {
+    return Cut(key, position, width);
 }
 
-// Puts the table on the key's first record, or starts a new one; true when new.
-bool EditOrAppend(tables::Table& table, std::uint32_t record) {
-    if (record == 0) {
-        table.Append();
-        return true;
-    }
-    table.GotoBookmark({record});
-    table.Edit();
-    return false;
+void SetIfBlank(char* record, const tables::FieldSlot& field, std::string_view value) {
+    if (field.IsBlankText(record)) field.SetText(record, value);
+}
+
+// The key's first record, or a new one; true when new.
+bool FindOrAppend(tables::TableBuilder& table, std::uint32_t& record) {
+    if (record != 0) return false;
+    record = table.Append();
+    return true;
 }
 
 } // namespace
 
-FirstRecordByKey::FirstRecordByKey(tables::Table& table) {
-    for (table.First(); !table.Eof(); table.Next())
-        first_.try_emplace(Stored(table.AsString("PROF_DIA_SES")), table.RecNo());
+FirstRecordByKey::FirstRecordByKey(const tables::TableBuilder& table, const tables::FieldSlot& keyField) {
+    // The keys of the live records in record order, as AsString reads them, cut or padded to 13.
+    std::string keys;
+    std::vector<std::uint32_t> records;
+    keys.reserve(static_cast<std::size_t>(table.RecordCount()) * kKeyWidth);
+    records.reserve(table.RecordCount());
+    for (std::uint32_t r = 1; r <= table.RecordCount(); ++r) {
+        if (table.IsDeleted(r)) continue;
+        const std::size_t begin = keys.size();
+        keyField.AppendText(keys, table.Record(r));
+        keys.resize(begin + kKeyWidth, ' ');
+        records.push_back(r);
+    }
+    // Sorted by key, equal keys in record order: the first of each is the one kept.
+    const auto count = static_cast<std::uint32_t>(records.size());
+    earlierRecords_.reserve(count);
+    earlierKeys_.reserve(keys.size());
+    for (const std::uint32_t n : tables::SortKeys(keys.data(), kKeyWidth, count, 'C')) {
+        const std::string_view key = std::string_view(keys).substr((n - 1) * kKeyWidth, kKeyWidth);
+        if (!earlierRecords_.empty() &&
+            std::string_view(earlierKeys_).substr(earlierKeys_.size() - kKeyWidth) == key)
+            continue;
+        earlierKeys_ += key;
+        earlierRecords_.push_back(records[n - 1]);
+    }
 }
 
 std::string FirstRecordByKey::Stored(std::string_view key) {
-    return TrimTrailing(key.substr(0, kKeyWidth));
+    std::string stored(key.substr(0, std::min(key.size(), kKeyWidth)));
+    stored.resize(kKeyWidth, ' ');
+    return stored;
 }
 
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
-    const auto it = first_.find(Stored(key));
-    return it == first_.end() ? 0 : it->second;
+    const std::string stored = Stored(key);
+    if (lastRecord_ != 0 && stored == lastKey_) return lastRecord_;
+    std::size_t low = 0, high = earlierRecords_.size();
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (std::string_view(earlierKeys_).substr(middle * kKeyWidth, kKeyWidth) < stored)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < earlierRecords_.size() &&
+        std::string_view(earlierKeys_).substr(low * kKeyWidth, kKeyWidth) == stored)
+        return earlierRecords_[low];
+    return 0;
 }
 
 void FirstRecordByKey::Added(std::string_view key, std::uint32_t record) {
-    first_.try_emplace(Stored(key), record);
+    if (Find(key) != 0) return;
+    lastKey_ = Stored(key);
+    lastRecord_ = record;
 }
 
-void WriteClassRecord(tables::Table& cuadroh2, FirstRecordByKey& keys, const ClassValues& values) {
+ClassRecords::ClassRecords(tables::TableBuilder& table)
+    : table_(table), tipreg_(table.Field("TIPREG")), tipdoc_(table.Field("TIPDOC")),
+      abrevprof_(table.Field("ABREVPROF")), doc_(table.Field("DOC")), numsesion_(table.Field("NUMSESION")),
+      diasem_(table.Field("DIASEM")), tiptar_(table.Field("TIPTAR")), horaini_(table.Field("HORAINI")),
+      horafin_(table.Field("HORAFIN")), grupniv_(table.Field("GRUPNIV")),
+      abrevasig_(table.Field("ABREVASIG")), codasig_(table.Field("CODASIG")),
+      nomasig_(table.Field("NOMASIG")), tipasig_(table.Field("TIPASIG")), idioma_(table.Field("IDIOMA")),
+      aulaObs_(table.Field("AULA_OBS")), tipActiv_(table.Field("TIP_ACTIV")),
+      profDiaSes_(table.Field("PROF_DIA_SES")), diaSes_(table.Field("DIA_SES")), plan_(table.Field("PLAN")),
+      regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
+
+void ClassRecords::Write(const ClassValues& values) {
     const std::string& key = values.key;
-    const bool appended = EditOrAppend(cuadroh2, keys.Find(key));
-    cuadroh2.SetString("TIPREG", "2");
-    SetIfBlank(cuadroh2, "TIPDOC", values.documentType);
-    cuadroh2.SetString("ABREVPROF", KeyPart(key, 1, 10));
-    SetIfBlank(cuadroh2, "DOC", values.document);
-    cuadroh2.SetString("NUMSESION", KeyPart(key, 12, 2));
-    cuadroh2.SetString("DIASEM", KeyPart(key, 11, 1));
-    SetIfBlank(cuadroh2, "TIPTAR", values.task);
-    cuadroh2.SetString("HORAINI", values.start);
-    cuadroh2.SetString("HORAFIN", values.end);
-    SetIfBlank(cuadroh2, "GRUPNIV", values.level);
-    cuadroh2.SetString("ABREVASIG", values.subject);
-    cuadroh2.SetString("CODASIG", values.subjectCode);
-    cuadroh2.SetString("NOMASIG", values.subjectName);
-    cuadroh2.SetString("TIPASIG", " ");
+    std::uint32_t recno = keys_.Find(key);
+    const bool appended = FindOrAppend(table_, recno);
+    char* record = table_.Record(recno);
+    tipreg_.SetText(record, "2");
+    SetIfBlank(record, tipdoc_, values.documentType);
+    abrevprof_.SetText(record, KeyPart(key, 1, 10));
+    SetIfBlank(record, doc_, values.document);
+    numsesion_.SetText(record, KeyPart(key, 12, 2));
+    diasem_.SetText(record, KeyPart(key, 11, 1));
+    SetIfBlank(record, tiptar_, values.task);
+    horaini_.SetText(record, values.start);
+    horafin_.SetText(record, values.end);
+    SetIfBlank(record, grupniv_, values.level);
+    abrevasig_.SetText(record, values.subject);
+    // The DAE code in its 8 characters.
+    const std::string_view subjectCode =
+        values.subjectCode.substr(0, std::min<std::size_t>(values.subjectCode.size(), 8));
+    codasig_.SetText(record, subjectCode);
+    nomasig_.SetText(record, values.subjectName);
+    tipasig_.SetText(record, " ");
     // A code of 5 characters or more is a subject taught in class (a lective line).
-    if (TrimBoth(values.subjectCode).size() > 4) cuadroh2.SetString("IDIOMA", "02");
-    cuadroh2.SetString("AULA_OBS", values.room);
-    cuadroh2.SetString("TIP_ACTIV", "   ");
-    cuadroh2.SetString("PROF_DIA_SES", key);
-    cuadroh2.SetString("DIA_SES", KeyPart(key, 11, 3));
-    cuadroh2.SetString("PLAN", values.plan);
-    cuadroh2.SetString("REG_MOD", "S");
-    cuadroh2.Post();
-    if (appended) keys.Added(key, cuadroh2.RecNo());
+    if (TrimBoth(subjectCode).size() > 4) idioma_.SetText(record, "02");
+    aulaObs_.SetText(record, values.room);
+    tipActiv_.SetText(record, "   ");
+    profDiaSes_.SetText(record, key);
+    diaSes_.SetText(record, KeyPart(key, 11, 3));
+    plan_.SetText(record, values.plan);
+    regMod_.SetText(record, "S");
+    if (appended) keys_.Added(key, recno);
 }
 
-void WriteGroupRecord(tables::Table& cuadroh3, FirstRecordByKey& keys, const ClassValues& values) {
+GroupRecords::GroupRecords(tables::TableBuilder& table)
+    : table_(table), tipreg_(table.Field("TIPREG")), abrevgrup_(table.Field("ABREVGRUP")),
+      codgrupo_(table.Field("CODGRUPO")), tipdoc_(table.Field("TIPDOC")),
+      abrevprof_(table.Field("ABREVPROF")), doc_(table.Field("DOC")), numsesgrup_(table.Field("NUMSESGRUP")),
+      diasem_(table.Field("DIASEM")), numalum_(table.Field("NUMALUM")), aliasdae_(table.Field("ALIASDAE")),
+      profDiaSes_(table.Field("PROF_DIA_SES")), regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
+
+void GroupRecords::Write(const ClassValues& values) {
     if (TrimBoth(values.group).empty()) return;
     const std::string& key = values.key;
-    std::uint32_t record = keys.Find(key);
-    if (record != 0) {
-        cuadroh3.GotoBookmark({record});
-        if (cuadroh3.AsString("ABREVGRUP") != values.group) record = 0; // the first belongs to another group
-    }
-    const bool appended = EditOrAppend(cuadroh3, record);
-    const bool firstPassThisRun = cuadroh3.AsString("REG_MOD") != "S";
-    cuadroh3.SetString("TIPREG", "3");
-    cuadroh3.SetString("ABREVGRUP", values.group);
+    std::uint32_t recno = keys_.Find(key);
+    // The key's first record belongs to another group: the group gets its own.
+    if (recno != 0 && !abrevgrup_.Equals(table_.Record(recno), values.group)) recno = 0;
+    const bool appended = FindOrAppend(table_, recno);
+    char* record = table_.Record(recno);
+    const bool firstPassThisRun = !regMod_.Equals(record, "S");
+    tipreg_.SetText(record, "3");
+    abrevgrup_.SetText(record, values.group);
     // An existing record keeps the group code the user may have corrected.
-    if (appended) cuadroh3.SetString("CODGRUPO", values.groupCode);
-    SetIfBlank(cuadroh3, "TIPDOC", values.documentType);
-    cuadroh3.SetString("ABREVPROF", KeyPart(key, 1, 10));
-    SetIfBlank(cuadroh3, "DOC", values.document);
-    cuadroh3.SetString("NUMSESGRUP", KeyPart(key, 12, 2));
-    cuadroh3.SetString("DIASEM", KeyPart(key, 11, 1));
-    if (firstPassThisRun ||
-        (TrimBoth(cuadroh3.AsString("NUMALUM")).empty() && !TrimBoth(values.pupils).empty()))
-        cuadroh3.SetString("NUMALUM", values.pupils);
-    cuadroh3.SetString("ALIASDAE", values.alias);
-    cuadroh3.SetString("PROF_DIA_SES", key);
-    cuadroh3.SetString("REG_MOD", "S");
-    cuadroh3.Post();
-    if (appended) keys.Added(key, cuadroh3.RecNo());
+    if (appended) codgrupo_.SetText(record, values.groupCode);
+    SetIfBlank(record, tipdoc_, values.documentType);
+    abrevprof_.SetText(record, KeyPart(key, 1, 10));
+    SetIfBlank(record, doc_, values.document);
+    numsesgrup_.SetText(record, KeyPart(key, 12, 2));
+    diasem_.SetText(record, KeyPart(key, 11, 1));
+    if (firstPassThisRun || (numalum_.IsBlankText(record) && !TrimBoth(values.pupils).empty()))
+        numalum_.SetText(record, values.pupils);
+    aliasdae_.SetText(record, values.alias);
+    profDiaSes_.SetText(record, key);
+    regMod_.SetText(record, "S");
+    if (appended) keys_.Added(key, recno);
 }
 
-void RemoveUntouchedRecords(tables::Table& workTable) {
-    for (workTable.First(); !workTable.Eof();) {
-        if (workTable.AsString("REG_MOD") == "N")
-            workTable.Delete(); // moves on to the next record
+void RemoveUntouchedRecords(tables::TableBuilder& workTable) {
+    const tables::FieldSlot regMod = workTable.Field("REG_MOD");
+    for (std::uint32_t r = 1; r <= workTable.RecordCount(); ++r) {
+        if (workTable.IsDeleted(r)) continue;
+        char* record = workTable.Record(r);
+        if (regMod.Equals(record, "N"))
+            workTable.Delete(r);
         else
-            workTable.Next();
-    }
-    for (workTable.First(); !workTable.Eof(); workTable.Next()) {
-        workTable.Edit();
-        workTable.SetString("REG_MOD", "N");
-        workTable.Post();
+            regMod.SetText(record, "N");
     }
 }
 

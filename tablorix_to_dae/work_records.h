@@ -1,48 +1,80 @@
-// Writing one class into the work tables, and the clean-up after the pass.
+// Writing the classes into the work tables, and the clean-up after the pass.
 // Fields the user completes in the codification window are written only while
 // blank, so a merging extraction keeps them; what the timetable decides is
 // written every time. REG_MOD "S" marks what this extraction touched.
+//
+// The tables are built in bulk (TableBuilder): a large timetable writes tens
+// of thousands of rows, each by fields found once.
 #pragma once
 
 #include "tablorix_to_dae/class_values.h"
 
-#include "tables/table.h"
+#include "tables/table_builder.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace tv::tablorix_to_dae {
 
 // The first live record of each key in PROF_DIA_SES order (equal keys in
-// record order), as FindKey on that tag finds it, kept in a hash map so that
-// a pass over a large timetable does not re-sort the index on every append.
+// record order), as FindKey on that tag finds it. The records there before
+// the pass are kept as their keys sort, for a binary search; classes arrive
+// in key order, so a key appended during the pass can only be asked for again
+// by the classes that directly follow: only the last appended key is kept
+// beside them.
 class FirstRecordByKey {
   public:
-    // Reads the keys of `table`'s live records.
-    explicit FirstRecordByKey(tables::Table& table);
+    // Reads the keys of the live records of `table`.
+    FirstRecordByKey(const tables::TableBuilder& table, const tables::FieldSlot& keyField);
     // 0 when no record has the key.
     std::uint32_t Find(std::string_view key) const;
     // Notes an appended record; a key already present keeps its first record.
     void Added(std::string_view key, std::uint32_t record);
 
   private:
-    // The key as a 13-character key field holds and compares it.
+    // The key as a 13-character key field holds and compares it: cut or
+    // padded with blanks.
     static std::string Stored(std::string_view key);
-    std::unordered_map<std::string, std::uint32_t> first_;
+    std::string earlierKeys_;                   // Stored keys, sorted, each once
+    std::vector<std::uint32_t> earlierRecords_; // the first record of each
+    std::string lastKey_;
+    std::uint32_t lastRecord_ = 0;
 };
 
-// The type-2 record of the class's key in CUADROH2, found or appended.
-void WriteClassRecord(tables::Table& cuadroh2, FirstRecordByKey& keys, const ClassValues& values);
+// CUADROH2 while the extraction writes it: one type-2 record per key.
+class ClassRecords {
+  public:
+    explicit ClassRecords(tables::TableBuilder& table);
+    // The record of the class's key, found or appended.
+    void Write(const ClassValues& values);
 
-// The type-3 record of the class's group in CUADROH3: the key's first record
-// when it belongs to the same group, otherwise a new one. Nothing for a class
-// without a group.
-void WriteGroupRecord(tables::Table& cuadroh3, FirstRecordByKey& keys, const ClassValues& values);
+  private:
+    tables::TableBuilder& table_;
+    tables::FieldSlot tipreg_, tipdoc_, abrevprof_, doc_, numsesion_, diasem_, tiptar_, horaini_, horafin_,
+        grupniv_, abrevasig_, codasig_, nomasig_, tipasig_, idioma_, aulaObs_, tipActiv_, profDiaSes_,
+        diaSes_, plan_, regMod_;
+    FirstRecordByKey keys_;
+};
+
+// CUADROH3 while the extraction writes it: one type-3 record per group of a class.
+class GroupRecords {
+  public:
+    explicit GroupRecords(tables::TableBuilder& table);
+    // The key's first record when it belongs to the same group, otherwise a
+    // new one. Nothing for a class without a group.
+    void Write(const ClassValues& values);
+
+  private:
+    tables::TableBuilder& table_;
+    tables::FieldSlot tipreg_, abrevgrup_, codgrupo_, tipdoc_, abrevprof_, doc_, numsesgrup_, diasem_,
+        numalum_, aliasdae_, profDiaSes_, regMod_;
+    FirstRecordByKey keys_;
+};
 
 // Deletes the records this extraction did not touch (REG_MOD "N") and puts
 // every remaining record back to "N".
-void RemoveUntouchedRecords(tables::Table& workTable);
+void RemoveUntouchedRecords(tables::TableBuilder& workTable);
 
 } // namespace tv::tablorix_to_dae

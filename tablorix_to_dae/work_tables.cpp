@@ -3,6 +3,8 @@
 #include "tables/text.h"
 #include "tablorix_to_dae/table_snapshot.h"
 
+#include <charconv>
+#include <iterator>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
@@ -78,11 +80,20 @@ bool WidenNumberOfPupils(const std::filesystem::path& ktemp) {
 }
 
 std::string ClassKey(std::string_view teacher, int day, int period) {
-    std::string key(teacher.substr(0, 10));
+    // Decimal digits as IntToStr writes them, without a string apiece: this
+    // runs twice for every class of a timetable.
+    char dayDigits[16];
+    char periodDigits[16];
+    const char* dayEnd = std::to_chars(std::begin(dayDigits), std::end(dayDigits), day).ptr;
+    const char* periodEnd = std::to_chars(std::begin(periodDigits), std::end(periodDigits), period).ptr;
+    const auto periodLength = static_cast<std::size_t>(periodEnd - periodDigits);
+    std::string key;
+    key.reserve(10 + sizeof dayDigits + periodLength + 1);
+    key.append(teacher.substr(0, 10));
     key.resize(10, ' ');
-    key += IntToStr(day);
-    const std::string digits = IntToStr(period);
-    key += digits.size() == 2 ? digits : "0" + digits;
+    key.append(dayDigits, static_cast<std::size_t>(dayEnd - dayDigits));
+    if (periodLength != 2) key += '0';
+    key.append(periodDigits, periodLength);
     return key;
 }
 

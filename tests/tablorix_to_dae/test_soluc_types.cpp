@@ -12,12 +12,13 @@ namespace {
 
 namespace t2d = tablorix_to_dae;
 
-std::vector<std::string> Describe(const std::vector<t2d::SolucClass>& classes) {
+std::vector<std::string> Describe(const t2d::SolucTimetable& timetable) {
     std::vector<std::string> lines;
-    for (const auto& c : classes)
-        lines.push_back(c.teacher + "|" + std::to_string(c.day) + "|" + std::to_string(c.period) + "|" +
-                        std::to_string(c.sessions) + "|" + c.subject + "|" + c.group + "|" + c.room + "|" +
-                        c.pupils + "|" + c.task);
+    for (const auto& c : timetable.classes)
+        lines.push_back(std::string(c.teacher) + "|" + std::to_string(c.day) + "|" +
+                        std::to_string(c.period) + "|" + std::to_string(c.sessions) + "|" +
+                        std::string(c.subject) + "|" + std::string(c.group) + "|" + std::string(c.room) +
+                        "|" + std::string(c.pupils) + "|" + std::string(c.task));
     return lines;
 }
 

@@ -163,6 +163,10 @@ TEST(ClassKeyTest, TeacherInTenDayAndTwoDigitPeriod) {
     EXPECT_EQ(t2d::ClassKey("ABC", 2, 11), "ABC       211");
     EXPECT_EQ(t2d::ClassKey("ABCDEFGHIJKL", 5, 1), "ABCDEFGHIJ501");
     EXPECT_EQ(t2d::ClassKey("Mu\xF1oz", 1, 0), "Mu\xF1oz     100");
+    // Longer texts than a key field holds: the field cuts them.
+    EXPECT_EQ(t2d::ClassKey("ABC", 12, 123), "ABC       120123");
+    EXPECT_EQ(t2d::ClassKey("ABC", -1, 5), "ABC       -105");
+    EXPECT_EQ(t2d::ClassKey("ABC", 2, -1), "ABC       2-1"); // two characters, as a period of two digits
 }
 
 } // namespace

@@ -1,0 +1,85 @@
+#include "tables/field_slot.h"
+
+#include "tables/text.h"
+#include "tables/value_parsing.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tv::tables {
+
+std::string FieldSlot::Text(const char* record) const {
+    return FieldText(*def, Bytes(record));
+}
+
+void FieldSlot::AppendText(std::string& out, const char* record) const {
+    if (def->type != 'C') {
+        out += Text(record);
+        return;
+    }
+    // Without trailing blanks and NULs; the NULs inside read as blanks.
+    const char* bytes = record + def->offset;
+    auto length = static_cast<std::size_t>(def->length);
+    while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
+        --length;
+    const std::size_t start = out.size();
+    out.append(bytes, length);
+    if (std::memchr(bytes, '\0', length))
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
+}
+
+std::int32_t FieldSlot::Integer(const char* record) const {
+    return FieldInteger(*def, Bytes(record));
+}
+
+bool FieldSlot::Equals(const char* record, std::string_view value) const {
+    if (def->type != 'C') return Text(record) == value;
+    std::string_view bytes = Bytes(record);
+    while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
+        bytes.remove_suffix(1);
+    if (bytes.size() != value.size()) return false;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if ((bytes[i] == '\0' ? ' ' : bytes[i]) != value[i]) return false;
+    return true;
+}
+
+bool FieldSlot::IsBlankText(const char* record) const {
+    const std::string_view bytes = Bytes(record);
+    // A character field reads back without trailing blanks and NULs, its NULs as blanks.
+    if (def->type == 'C')
+        return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || c == '\0'; });
+    return TrimBoth(Text(record)).empty();
+}
+
+void FieldSlot::SetText(char* record, std::string_view text) const {
+    if (def->type != 'C') return StoreText(*def, text, record + def->offset);
+    // Cut or padded with blanks, as EncodeText writes a character field; fields
+    // are a few bytes long, so a plain loop beats a call to memcpy and memset.
+    char* out = record + def->offset;
+    const auto width = static_cast<std::size_t>(def->length);
+    const std::size_t used = std::min(width, text.size());
+    for (std::size_t i = 0; i < used; ++i)
+        out[i] = text[i];
+    for (std::size_t i = used; i < width; ++i)
+        out[i] = ' ';
+}
+
+std::int32_t FieldInteger(const DbfField& def, std::string_view bytes) {
+    if (bytes.empty() || IsBlankField(def, bytes)) {
+        if (def.type == 'C') StrToInt("");
+        return 0;
+    }
+    switch (def.type) {
+    case 'C':
+        return StrToInt(FieldText(def, bytes));
+    case 'L':
+        return FieldBoolean(def, bytes) ? 1 : 0;
+    default: {
+        double value = 0;
+        if (!FieldNumber(def, bytes, value)) return StrToInt(FieldText(def, bytes));
+        return RoundHalfEven(value);
+    }
+    }
+}
+
+} // namespace tv::tables

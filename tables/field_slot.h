@@ -1,0 +1,38 @@
+// A field's place inside a record, found once by name, for the code that
+// reads or writes many rows without a cursor (TableBuilder, TableRows). The
+// values read and stored are those of the cursor's AsString, AsInteger and
+// SetString, byte for byte.
+#pragma once
+
+#include "tables/dbf_format.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tv::tables {
+
+struct FieldSlot {
+    const DbfField* def = nullptr;
+
+    std::string_view Bytes(const char* record) const {
+        return {record + def->offset, static_cast<std::size_t>(def->length)};
+    }
+    // As Table::AsString reads it.
+    std::string Text(const char* record) const;
+    // The same text, appended to `out` (without a string of its own for a character field).
+    void AppendText(std::string& out, const char* record) const;
+    // As Table::AsInteger reads it (throws ConversionError as it does).
+    std::int32_t Integer(const char* record) const;
+    // Table::AsString(...) == value, without building the text.
+    bool Equals(const char* record, std::string_view value) const;
+    // Blank, or nothing but blanks once read: TrimBoth(AsString(...)) is empty.
+    bool IsBlankText(const char* record) const;
+    // As Table::SetString stores it: a character field cut or padded with blanks.
+    void SetText(char* record, std::string_view text) const;
+};
+
+// The integer value of a field's bytes, as Table::AsInteger gives it.
+std::int32_t FieldInteger(const DbfField& def, std::string_view bytes);
+
+} // namespace tv::tables
