@@ -12,6 +12,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -53,8 +54,12 @@ class TAjustaDAE : public QDialog {
     void wwDBLookupCombodaeGRUPNIVExit();
     void BitBtn1Click();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void FormCreate();
+    void LayOut();
     void BuildHeader();
     void BuildGrids();
     void BuildLookupLists();
@@ -81,6 +86,9 @@ class TAjustaDAE : public QDialog {
     LookupList* levelList_ = nullptr;
 
     QLineEdit* centreFields_[3] = {};
+    QLabel* instructions_ = nullptr;
+    std::array<QLabel*, 2> classesHeading_{};
+    std::array<QLabel*, 2> groupsHeading_{};
     TableGrid* wwDBGridPROFT = nullptr;
     TableGrid* DBGridCUADROH2 = nullptr;
     TableGrid* wwDBGridCUADROH3 = nullptr;

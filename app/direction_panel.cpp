@@ -43,6 +43,8 @@ DirectionPanel::DirectionPanel(Kind kind, QWidget* parent) : QFrame(parent) {
     languageBox_->setCurrentText(QStringLiteral("EUSKERA"));
     languageBox_->setProperty("helpContext", kLanguageHelpContext);
     languageBox_->setGeometry(8, 68, 150, 23);
+    // Tab goes through the controls in their order on the panel: the language, then OK.
+    setTabOrder(languageBox_, okButton_);
 }
 
 } // namespace tv::app

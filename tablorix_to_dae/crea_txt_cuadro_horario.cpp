@@ -51,15 +51,16 @@ std::string TimetableFileContent(CodificationTables& tables) {
             content += kLineEnd;
         }
     }
+    tables.Link();
     return content;
 }
 
-bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
+TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
         context.prompt.Message(kFolderMissing);
         context.codificationStatus = kCodificationNotFinished;
-        return false;
+        return TimetableWrite::FolderMissing;
     }
     const std::string content = TimetableFileContent(tables);
     try {
@@ -69,9 +70,9 @@ bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     } catch (const tables::TableError& error) {
         context.prompt.Message(error.what());
         context.codificationStatus = kCodificationNotFinished;
-        return false;
+        return TimetableWrite::Failed;
     }
-    return true;
+    return TimetableWrite::Written;
 }
 
 } // namespace tv::tablorix_to_dae
