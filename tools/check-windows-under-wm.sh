@@ -26,7 +26,6 @@ chmod 700 "$work/run"
 cp examples/centro-ejemplo/DAE/* "$work/DAE/"
 "$cli" exportar --dae "$work/DAE" --ktemp "$work/KTEMP" --niveles examples/centro-ejemplo/niveles.csv >/dev/null 2>&1
 cp examples/centro-ejemplo/SOLUC.DBF "$work/KTEMP/"
-teacher=EFI
 document=12345678Z
 
 snapshot() { (cd "$work/KTEMP" && find . -type f -exec sha1sum {} + | sort); }
@@ -55,7 +54,7 @@ under_window_manager() {
 }
 
 echo "== Codificación: un clic en el nombre del profesor y su documento tecleado sin pausa"
-(cd "$work/DAE" && TEACHER=$teacher DOCUMENT=$document under_window_manager) <<'STEPS'
+(cd "$work/DAE" && DOCUMENT=$document under_window_manager) <<'STEPS'
 "$work/TransVeloraDAE" importar x &
 pid=$!
 main=$(window "Exportar e importar datos entre Tablorix y DAE") || fail "sin ventana principal con su título"
@@ -63,17 +62,22 @@ sleep 0.5
 xdotool mousemove --window "$main" 144 79 click 1 # OK under "Tablorix hacia DAE"
 check=$(window "Control de Plantilla Horaria") || fail "sin «Control de Plantilla Horaria» con su título"
 sleep 0.5
-xdotool key --window "$check" Return # "Aceptar", the default button
+xdotool mousemove --window "$check" 530 277 click 1 # "Aceptar"
 window "CODIFICACIÓN Datos DAE" >/dev/null || fail "sin «CODIFICACIÓN Datos DAE» con su título"
-row=$(cell wwDBGridPROFT --find 0 "$TEACHER")
-[ "$row" -gt 0 ] || fail "el profesor $TEACHER es el primero: el clic no mostraría nada"
+row=2 # in view, and not the teacher current as the window opens
+teacher=$(cell wwDBGridPROFT "$row" 0 --text)
+echo "$teacher" >"$work/teacher"
 click $(cell wwDBGridPROFT "$row" 1) # his name, a fixed column
-click $(cell wwDBGridPROFT "$row" 4) # his document
-xdotool type --delay 0 "$DOCUMENT"
-xdotool key Return
 sleep 0.5
 shown=$(cell DBGridCUADROH2 0 0 --text)
-[ "$shown" = "$TEACHER" ] || fail "la rejilla de TIPO 2 muestra a «$shown», no a $TEACHER"
+[ "$shown" = "$teacher" ] || fail "la rejilla de TIPO 2 muestra a «$shown», no a $teacher"
+click $(cell wwDBGridPROFT "$row" 4) # his document
+xdotool type --delay 0 "$DOCUMENT"
+xdotool key Return # stored, and on to the next teacher, whose records follow
+sleep 0.5
+next=$(cell wwDBGridPROFT $((row + 1)) 0 --text)
+shown=$(cell DBGridCUADROH2 0 0 --text)
+[ "$shown" = "$next" ] || fail "tras Intro la rejilla de TIPO 2 muestra a «$shown», no a $next"
 xdotool key --clearmodifiers alt+t # "&Terminar": other teachers lack a document
 window TransVeloraDAE >/dev/null
 sleep 0.5
@@ -82,7 +86,8 @@ sleep 1
 xdotool key --clearmodifiers Return # "!!ATENCIÓN!! El Proceso NO ha finalizado Correctamente"
 ended || fail "la ventana no se cerró al final"
 STEPS
-"$cli" tabla "$work/KTEMP/PROFT.DBF" --csv | grep -q "^\"\?$teacher\"\?[;,].*$document" || {
+teacher=$(cat "$work/teacher")
+"$cli" tabla "$work/KTEMP/PROFT.DBF" --csv | grep -E "(^|,)\"?$teacher\"?(,|$)" | grep -q "$document" || {
     echo "PROFT no guarda el documento de $teacher:"; "$cli" tabla "$work/KTEMP/PROFT.DBF" | head -20; exit 1; }
 echo "el documento $document de $teacher está en PROFT"
 
@@ -99,13 +104,14 @@ rm -rf "$work/ELEGIDA"
 sleep 2 # the folder list hears of it
 for ok in "445 79" "236 79"; do # OK of Tablorix -> DAE, then of DAE -> Tablorix
     xdotool mousemove --window "$main" $ok click 1
-    box=$(window TransVeloraDAE) || fail "sin aviso al pulsar OK ($ok)"
+    window TransVeloraDAE >/dev/null || fail "sin aviso al pulsar OK ($ok)"
     sleep 0.5
-    xdotool key --window "$box" Return
+    xdotool key --clearmodifiers Return
     sleep 0.5
 done
 kill -0 "$pid" 2>/dev/null || fail "la ventana se cerró"
-xdotool key --window "$main" --clearmodifiers alt+s
+xdotool windowactivate --sync "$main"
+xdotool key --clearmodifiers alt+s
 ended || fail "Alt+S no cerró la ventana"
 STEPS
 if [ "$(snapshot)" != "$before" ]; then
