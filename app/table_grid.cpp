@@ -95,6 +95,15 @@ void TableGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 void TableGrid::keyPressEvent(QKeyEvent* event) {
+    // A key that reaches the grid while the current cell's editor is open (the
+    // focus not yet in it) belongs to that editor: the view would spend it on
+    // a search.
+    QWidget* editor = indexWidget(currentIndex());
+    if (editor && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        editor->setFocus();
+        QCoreApplication::sendEvent(editor->focusProxy() ? editor->focusProxy() : editor, event);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && state() != EditingState) {
         MoveToNextColumn();

@@ -46,6 +46,7 @@ inline void Activate(QWidget* window) {
     window->activateWindow(); // no window manager on the offscreen platform does it
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::qWait(50); // the activation's own focus events come in, as before a person's next click
 }
 
 } // namespace tv::test

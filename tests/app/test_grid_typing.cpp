@@ -130,6 +130,14 @@ class CodificationScene : public Scene {
                      int(std::count(owners.begin(), owners.end(), teacher.toStdString())));
             for (int i = 0; i < classes->rowCount(); ++i)
                 QCOMPARE(classes->index(i, 0).data().toString(), teacher);
+            // "Horario semanal del profesor..." opens on him.
+            QTest::mouseClick(fixture_.window->findChild<QPushButton*>(QStringLiteral("BHorarioProfesor")),
+                              Qt::LeftButton);
+            auto* week = fixture_.window->findChild<QDialog*>(QStringLiteral("HorarioProfesor"));
+            QVERIFY(week && week->isVisible());
+            QCOMPARE(week->windowTitle(), QStringLiteral("Horario semanal de %1").arg(teacher));
+            week->close();
+            tv::test::Activate(fixture_.window.get()); // back to the codification, as the next click does
         }
         if (which_ == Classes) {
             // The type-3 grid shows the groups of the record clicked.
@@ -262,6 +270,7 @@ class GridTypingTest : public QObject {
         if (view->currentIndex().column() != column) ClickCell(view, row, column);
         QCOMPARE(view->currentIndex(), model->index(row, column));
         TypeFast(typed, pauseAfter);
+
         if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
             QCOMPARE(editor->text(), stored); // the cell holds no more than the field
         const std::uint32_t record = model->RecordAt(row);
