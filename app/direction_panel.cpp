@@ -34,7 +34,7 @@ DirectionPanel::DirectionPanel(Kind kind, QWidget* parent) : QFrame(parent) {
     okButton_->setGeometry(daeToTablorix ? 196 : 104, 66, 80, 27);
 
     if (!daeToTablorix) return;
-    StyledLabel(tr("Recoger Textos en:"), "red", this)->setGeometry(8, 52, 150, 14);
+    StyledLabel(tr("Recoger Textos en:"), "red", this)->setGeometry(8, 50, 180, 17);
     languageBox_ = new QComboBox(this);
     languageBox_->setObjectName(QStringLiteral("ComboBoxEuskCast"));
     languageBox_->setEditable(true);

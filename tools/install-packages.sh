@@ -11,5 +11,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     python3 python3-dbf \
     mingw-w64 wine wine64 \
     qt6-base-dev qt6-translations-l10n xvfb xauth xdotool \
-    openbox dbus-x11 at-spi2-core python3-pyatspi \
+    openbox dbus-x11 at-spi2-core python3-pyatspi fonts-wine \
     >/dev/null

@@ -13,6 +13,7 @@
 #include "window_fixture.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
@@ -45,6 +46,30 @@ void CheckNoLabelIsCut(QWidget* window) {
     QVERIFY(checked > 0);
 }
 
+// The application's font for as long as the object lives: "" keeps the
+// platform's (DejaVu Sans on Debian), "Tahoma" loads the font Windows gives
+// from Wine's copy (Debian fonts-wine).
+class FontScope {
+  public:
+    explicit FontScope(const QString& family) : saved_(QApplication::font()) {
+        if (family.isEmpty()) return;
+        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file));
+        if (!QFontDatabase::families().contains(family)) QSKIP("Tahoma is not installed (fonts-wine)");
+        QApplication::setFont(QFont(family));
+    }
+    ~FontScope() { QApplication::setFont(saved_); }
+
+  private:
+    QFont saved_;
+};
+
+void AddFonts() {
+    QTest::addColumn<QString>("font");
+    QTest::newRow("Debian's font") << QString();
+    QTest::newRow("Tahoma, as on Windows") << QStringLiteral("Tahoma");
+}
+
 } // namespace
 
 class WindowLayoutTest : public QObject {
@@ -53,7 +78,11 @@ class WindowLayoutTest : public QObject {
     void initTestCase() { tv::app::LookupDelegate::SetDropDownOnEntry(false); }
     void init() { MessageBoxes::ClearShown(); }
 
+    void noLabelOfTheMainWindowIsCut_data() { AddFonts(); }
+
     void noLabelOfTheMainWindowIsCut() {
+        QFETCH(QString, font);
+        const FontScope scope(font);
         WindowFixture fixture;
         auto& form = fixture.Open();
         CheckNoLabelIsCut(&form);
@@ -66,7 +95,11 @@ class WindowLayoutTest : public QObject {
         CheckNoLabelIsCut(&form);
     }
 
+    void noLabelOfTheTemplateCheckIsCut_data() { AddFonts(); }
+
     void noLabelOfTheTemplateCheckIsCut() {
+        QFETCH(QString, font);
+        const FontScope scope(font);
         QTemporaryDir ktemp;
         tv::app::GuiPrompt prompt(nullptr);
         tv::WorkflowValues state;
@@ -77,7 +110,11 @@ class WindowLayoutTest : public QObject {
         CheckNoLabelIsCut(&window);
     }
 
+    void noLabelOfTheCodificationIsCutWhateverItsSize_data() { AddFonts(); }
+
     void noLabelOfTheCodificationIsCutWhateverItsSize() {
+        QFETCH(QString, font);
+        const FontScope scope(font);
         tv::test::CodificationFixture fixture;
         CheckNoLabelIsCut(fixture.window.get());
         fixture.window->resize(1200, 760);
