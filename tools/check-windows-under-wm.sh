@@ -47,8 +47,17 @@ under_window_manager() {
         # The window whose caption is exactly $1.
         window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
         click() { xdotool mousemove "$1" "$2" click 1; }
+        # Clicks at X Y in the window whose caption is exactly $1, found again
+        # at each try: a window may still be getting its final X window.
+        click_in() {
+            for _ in $(seq 20); do
+                w=$(window "$1") && xdotool mousemove --window "$w" "$2" "$3" click 1 2>/dev/null && return 0
+                sleep 0.5
+            done
+            return 1
+        }
         cell() { /usr/bin/python3 "$tools/atspi-cell.py" "$@"; }
-        ended() { for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.2; done; return 1; }
+        ended() { for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.2; done; return 1; }
         fail() { echo "$1"; kill "$pid" 2>/dev/null || true; exit 1; }
         eval "$3"' _ "$work" "$tools" "$(cat)"
 }
@@ -57,12 +66,12 @@ echo "== Codificación: un clic en el nombre del profesor y su documento teclead
 (cd "$work/DAE" && DOCUMENT=$document under_window_manager) <<'STEPS'
 "$work/TransVeloraDAE" importar x &
 pid=$!
-main=$(window "Exportar e importar datos entre Tablorix y DAE") || fail "sin ventana principal con su título"
+window "Exportar e importar datos entre Tablorix y DAE" >/dev/null || fail "sin ventana principal con su título"
 sleep 0.5
-xdotool mousemove --window "$main" 144 79 click 1 # OK under "Tablorix hacia DAE"
-check=$(window "Control de Plantilla Horaria") || fail "sin «Control de Plantilla Horaria» con su título"
+click_in "Exportar e importar datos entre Tablorix y DAE" 144 79 # OK under "Tablorix hacia DAE"
+window "Control de Plantilla Horaria" >/dev/null || fail "sin «Control de Plantilla Horaria» con su título"
 sleep 0.5
-xdotool mousemove --window "$check" 530 277 click 1 # "Aceptar"
+click_in "Control de Plantilla Horaria" 530 277 # "Aceptar"
 window "CODIFICACIÓN Datos DAE" >/dev/null || fail "sin «CODIFICACIÓN Datos DAE» con su título"
 row=2 # in view, and not the teacher current as the window opens
 teacher=$(cell wwDBGridPROFT "$row" 0 --text)
@@ -79,10 +88,15 @@ next=$(cell wwDBGridPROFT $((row + 1)) 0 --text)
 shown=$(cell DBGridCUADROH2 0 0 --text)
 [ "$shown" = "$next" ] || fail "tras Intro la rejilla de TIPO 2 muestra a «$shown», no a $next"
 xdotool key --clearmodifiers alt+t # "&Terminar": other teachers lack a document
-window TransVeloraDAE >/dev/null
+question=$(window TransVeloraDAE) || fail "sin la pregunta sobre los documentos"
 sleep 0.5
 xdotool key --clearmodifiers Escape # No
-sleep 1
+# The next box has the same caption: it is the one that is not the question.
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^TransVeloraDAE\$" 2>/dev/null | grep -qvx "$question" && break
+    sleep 0.2
+done
+sleep 0.5
 xdotool key --clearmodifiers Return # "!!ATENCIÓN!! El Proceso NO ha finalizado Correctamente"
 ended || fail "la ventana no se cerró al final"
 STEPS
@@ -98,19 +112,20 @@ before=$(snapshot)
 (cd "$work/ELEGIDA" && under_window_manager) <<'STEPS'
 "$work/TransVeloraDAE" &
 pid=$!
-main=$(window "Exportar e importar datos entre Tablorix y DAE") || fail "sin ventana principal con su título"
+main="Exportar e importar datos entre Tablorix y DAE"
+window "$main" >/dev/null || fail "sin ventana principal con su título"
 sleep 1
 rm -rf "$work/ELEGIDA"
 sleep 2 # the folder list hears of it
 for ok in "445 79" "236 79"; do # OK of Tablorix -> DAE, then of DAE -> Tablorix
-    xdotool mousemove --window "$main" $ok click 1
+    click_in "$main" $ok
     window TransVeloraDAE >/dev/null || fail "sin aviso al pulsar OK ($ok)"
     sleep 0.5
     xdotool key --clearmodifiers Return
     sleep 0.5
 done
 kill -0 "$pid" 2>/dev/null || fail "la ventana se cerró"
-xdotool mousemove --window "$main" 530 324 click 1 # "&Salir"
+click_in "$main" 530 324 # "&Salir"
 ended || fail "«Salir» no cerró la ventana"
 STEPS
 if [ "$(snapshot)" != "$before" ]; then
