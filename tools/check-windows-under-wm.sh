@@ -44,8 +44,17 @@ under_window_manager() {
         openbox --sm-disable >/dev/null 2>&1 & helpers+=($!)
         trap "kill \${helpers[*]} 2>/dev/null || true" EXIT
         sleep 2 # openbox takes the screen
-        # The window whose caption is exactly $1.
-        window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+        # The window whose caption is exactly $1 (the search alone also finds
+        # it with text appended to the caption).
+        window() {
+            for _ in $(seq 150); do
+                for w in $(xdotool search --onlyvisible --name "^$1" 2>/dev/null); do
+                    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && { echo "$w"; return 0; }
+                done
+                sleep 0.2
+            done
+            return 1
+        }
         click() { xdotool mousemove "$1" "$2" click 1; }
         # Clicks at X Y in the window whose caption is exactly $1, found again
         # at each try: a window may still be getting its final X window.
