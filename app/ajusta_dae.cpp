@@ -17,12 +17,16 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace tv::app {
 namespace {
 
 constexpr int kHelpContext = 1;
+constexpr QSize kDesignSize(845, 498);
 
 QLabel* Label(const QString& text, QWidget* parent, const QRect& place) {
     auto* label = new QLabel(text, parent);
@@ -40,29 +44,36 @@ TableGrid* CodificationGrid(CursorTableModel* model, int fixedColumns, const cha
                                 .twoLineTitles = true},
                                parent);
     grid->setObjectName(QLatin1String(name));
+    grid->setAccessibleName(QLatin1String(name));
     grid->setProperty("helpContext", kHelpContext);
     return grid;
 }
 
 // A grid's title with its hint just after it, on one line.
-void GridHeading(const QString& title, const QString& hint, int y, QWidget* parent) {
+std::array<QLabel*, 2> GridHeading(const QString& title, const QString& hint, QWidget* parent) {
     QLabel* left = StyledLabel(title, "green", parent);
     left->adjustSize();
-    left->move(10, y);
     QLabel* right = StyledLabel(hint, "red", parent);
     right->adjustSize();
-    right->move(left->x() + left->width() + 12, y);
+    return {left, right};
+}
+
+void PlaceHeading(const std::array<QLabel*, 2>& heading, int y) {
+    heading[0]->move(10, y);
+    heading[1]->move(heading[0]->x() + heading[0]->width() + 12, y);
 }
 
 } // namespace
 
 TAjustaDAE::TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       context_(context) {
     setObjectName(QStringLiteral("AjustaDAE"));
     setWindowTitle(tr("CODIFICACIÓN Datos DAE"));
-    setFixedSize(845, 498);
+    // It opens at its design size, its smallest; larger, the grids show more.
+    setMinimumSize(kDesignSize);
+    resize(kDesignSize);
     setProperty("helpContext", kHelpContext);
     QFont small = font();
     small.setPixelSize(11);
@@ -73,7 +84,37 @@ TAjustaDAE::TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent)
     BuildLookupLists();
     BuildCheck();
     ConnectHandlers();
+    LayOut();
     wwDBGridPROFT->setFocus();
+}
+
+void TAjustaDAE::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayOut();
+}
+
+void TAjustaDAE::LayOut() {
+    if (!BitBtn1) return;
+    // What the window has beyond its design size: the width goes to every
+    // grid, the height to the three grids alike.
+    const int wider = std::max(0, width() - kDesignSize.width());
+    const int taller = std::max(0, height() - kDesignSize.height());
+    const int teachers = taller / 3;
+    const int classes = taller / 3;
+    const int groups = taller - teachers - classes;
+    instructions_->setGeometry(10, 20, 825 + wider, 28);
+    wwDBGridPROFT->setGeometry(10, 93, 825 + wider, 98 + teachers);
+    PlaceHeading(classesHeading_, 194 + teachers);
+    DBGridCUADROH2->setGeometry(10, 227 + teachers, 825 + wider, 128 + classes);
+    PlaceHeading(groupsHeading_, 358 + teachers + classes);
+    wwDBGridCUADROH3->setGeometry(10, 391 + teachers + classes, 440 + wider, 100 + groups);
+    extras_->move(462 + wider, 393 + teachers + classes);
+    BitBtn1->move(715 + wider, 460 + taller);
+    // The "DAE" heading stands in the gap above each grid's titles.
+    for (auto* heading : findChildren<DaeHeading*>()) {
+        auto* grid = findChild<TableGrid*>(heading->objectName().chopped(3));
+        heading->setGeometry(grid->x(), grid->y() - 16, grid->width(), 15);
+    }
 }
 
 TAjustaDAE::~TAjustaDAE() {
@@ -93,7 +134,7 @@ void TAjustaDAE::BuildHeader() {
                               Underline::Yes);
     title->setObjectName(QStringLiteral("LabelTitulo"));
     title->setGeometry(10, 4, 500, 16);
-    auto* instructions = Label(
+    auto* instructions = instructions_ = Label(
         tr("Deberán CODIFICAR los Datos del DAE necesarios, si no tienen contenido. El Tipo Documento y el "
            "DNI de los PROFESORES. Y si fuese necesario, la ACTIVIDAD en los Registros de TIPO 2, y el "
            "Núm.Alumnos en los Registros de TIPO 3."),
@@ -141,34 +182,24 @@ void TAjustaDAE::BuildGrids() {
 
     StyledLabel(tr("PROFESORES"), "green", this)->setGeometry(10, 76, 200, 16);
     wwDBGridPROFT = CodificationGrid(teachersModel_, TeachersModel::kFixedColumns, "wwDBGridPROFT", this);
-    wwDBGridPROFT->setGeometry(10, 93, 825, 98);
-
-    GridHeading(tr("REGISTROS de TIPO 2 - Asignaturas del Profesor."),
-                tr("Si la TAREA  NO es \"Lectiva\",  ACTIV. debe tener contenido. "), 194, this);
+    classesHeading_ = GridHeading(tr("REGISTROS de TIPO 2 - Asignaturas del Profesor."),
+                                  tr("Si la TAREA  NO es \"Lectiva\",  ACTIV. debe tener contenido. "), this);
     DBGridCUADROH2 = CodificationGrid(classesModel_, ClassesModel::kFixedColumns, "DBGridCUADROH2", this);
-    DBGridCUADROH2->setGeometry(10, 227, 825, 128);
-
-    GridHeading(tr("REGISTROS de TIPO 3 - Alumnos del Grupo."),
-                tr("El PLAN se rellenará automáticamente, después de seleccionar el NIVEL."), 358, this);
+    groupsHeading_ =
+        GridHeading(tr("REGISTROS de TIPO 3 - Alumnos del Grupo."),
+                    tr("El PLAN se rellenará automáticamente, después de seleccionar el NIVEL."), this);
     wwDBGridCUADROH3 = CodificationGrid(groupsModel_, GroupsModel::kFixedColumns, "wwDBGridCUADROH3", this);
-    wwDBGridCUADROH3->setGeometry(10, 391, 440, 100);
-
-    // The "DAE" heading stands in the gap above each grid's titles.
-    new DaeHeading(wwDBGridPROFT, TeachersModel::TipoDni, this);
-    new DaeHeading(DBGridCUADROH2, ClassesModel::CodAsig, this);
-    new DaeHeading(wwDBGridCUADROH3, GroupsModel::NumAlum, this);
-    for (auto* heading : findChildren<DaeHeading*>()) {
-        auto* grid = findChild<TableGrid*>(heading->objectName().chopped(3));
-        heading->setGeometry(grid->x(), grid->y() - 16, grid->width(), 15);
+    for (auto* heading : {new DaeHeading(wwDBGridPROFT, TeachersModel::TipoDni, this),
+                          new DaeHeading(DBGridCUADROH2, ClassesModel::CodAsig, this),
+                          new DaeHeading(wwDBGridCUADROH3, GroupsModel::NumAlum, this)})
         heading->lower();
-    }
 
     extras_ = new CodificationExtras(context_.ktemp, teachersModel_, this);
-    extras_->setGeometry(462, 393, 373, 60);
+    extras_->resize(373, 60);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), tr("&Terminar"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(715, 460, 120, 30);
+    BitBtn1->resize(120, 30);
 }
 
 void TAjustaDAE::BuildLookupLists() {

@@ -13,6 +13,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -60,8 +61,12 @@ class TAjustaDAE : public QDialog {
     void BComprobarClick();
     void GoToFinding(const tablorix_to_dae::Finding& finding);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void FormCreate();
+    void LayOut();
     void BuildHeader();
     void BuildGrids();
     void BuildLookupLists();
@@ -93,6 +98,9 @@ class TAjustaDAE : public QDialog {
     LookupList* levelList_ = nullptr;
 
     QLineEdit* centreFields_[3] = {};
+    QLabel* instructions_ = nullptr;
+    std::array<QLabel*, 2> classesHeading_{};
+    std::array<QLabel*, 2> groupsHeading_{};
     TableGrid* wwDBGridPROFT = nullptr;
     TableGrid* DBGridCUADROH2 = nullptr;
     TableGrid* wwDBGridCUADROH3 = nullptr;

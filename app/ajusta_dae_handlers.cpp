@@ -37,8 +37,16 @@ void TAjustaDAE::ConnectHandlers() {
             [this](const QModelIndex& topLeft) { wwDBGridPROFTFieldChanged(topLeft.column()); });
     connect(DBGridCUADROH2->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
-                if (current.row() != previous.row()) return DBGridCUADROH2RowChanged();
-                if (current.column() != previous.column()) DBGridCUADROH2ColEnter();
+                if (current.row() != previous.row())
+                    DBGridCUADROH2RowChanged();
+                else if (current.column() != previous.column())
+                    DBGridCUADROH2ColEnter();
+                else
+                    return;
+                // The user went into a cell with a list: a read-only one says why at once.
+                // A click on the fixed columns chooses the line and enters no list.
+                if (DBGridCUADROH2->hasFocus() && previous.column() >= DBGridCUADROH2->FixedColumns())
+                    ReadOnlyListEntered(current);
             });
     connect(DBGridCUADROH2, &TableGrid::editRefused, this, &TAjustaDAE::ReadOnlyListEntered);
     connect(classesLookups_, &LookupDelegate::listLeft, this, &TAjustaDAE::ListLeft);
@@ -48,6 +56,7 @@ void TAjustaDAE::ConnectHandlers() {
           static_cast<CursorTableModel*>(groupsModel_)}) {
         connect(model, &CursorTableModel::failed, this, &TAjustaDAE::ShowError);
         connect(model, &QAbstractItemModel::dataChanged, extras_, &CodificationExtras::Refresh);
+        connect(model, &CursorTableModel::posted, extras_, &CodificationExtras::Refresh);
     }
 }
 
@@ -135,10 +144,12 @@ void TAjustaDAE::BitBtn1Click() {
                                 context_.dirTxt, context_.daeFolder, context_.codificationStatus};
         const auto outcome = t2d::Terminar(here, tables_, [this] { return CheckBeforeWriting(); });
         context_.codificationStatus = here.codificationStatus;
-        if (outcome == t2d::TerminarOutcome::KeepEditing) {
-            // The window stays on the teacher who lacks a document.
+        if (outcome != t2d::TerminarOutcome::Closed) {
+            // The window stays: on the teacher who lacks a document, or, the
+            // file not written (its message shown), for another "&Terminar".
             teachersModel_->Reload();
             ReloadDetails();
+            extras_->Refresh();
             wwDBGridPROFT->setFocus();
             return;
         }

@@ -29,8 +29,8 @@ bool InstallSpanishTranslation(QCoreApplication& application) {
 int RunApplication(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallSpanishTranslation(application);
+    // The name only: a display name would be appended to every caption on Linux.
     QApplication::setApplicationName(ApplicationTitle());
-    QApplication::setApplicationDisplayName(ApplicationTitle());
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 
     // Qt has taken its own options out; what is left after the program's name is ours.

@@ -9,11 +9,32 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tv::app {
+
+QPoint BesideOnScreen(const QRect& owner, const QSize& size, const QRect& screen) {
+    // Room for the frame the window manager adds around the window.
+    const QSize framed = size + QSize(16, 40);
+    const auto within = [&](QPoint topLeft) {
+        QRect place(topLeft, framed);
+        place.moveLeft(std::max(screen.left(), std::min(place.left(), screen.right() - framed.width() + 1)));
+        place.moveTop(std::max(screen.top(), std::min(place.top(), screen.bottom() - framed.height() + 1)));
+        return place;
+    };
+    // To the right, else to the left, each moved up as far as the screen needs; else over the owner.
+    for (const QPoint wanted :
+         {owner.topRight() + QPoint(8, 0), QPoint(owner.left() - 8 - framed.width(), owner.top())}) {
+        const QRect place = within(wanted);
+        if (place.left() == wanted.x()) return place.topLeft();
+    }
+    return within(owner.topLeft() + QPoint(40, 40)).topLeft();
+}
 
 CodificationExtras::CodificationExtras(const std::filesystem::path& ktemp, TeachersModel* teachers,
                                        QWidget* parent)
@@ -83,7 +104,8 @@ void CodificationExtras::ShowWeek() {
         view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         layout->addWidget(view);
         weekWindow_->resize(520, 420);
-        weekWindow_->move(window()->geometry().topRight() + QPoint(8, 0));
+        weekWindow_->move(BesideOnScreen(window()->frameGeometry(), weekWindow_->size(),
+                                         window()->screen()->availableGeometry()));
     }
     Refresh();
     weekWindow_->show();

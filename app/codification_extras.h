@@ -3,6 +3,8 @@
 // only: they read the tables and change nothing.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <filesystem>
@@ -15,6 +17,10 @@ namespace tv::app {
 
 class TeacherWeekModel;
 class TeachersModel;
+
+// Where a window of `size` opens beside `owner`, wholly on `screen`: to its
+// right when there is room, else to its left, else over it.
+QPoint BesideOnScreen(const QRect& owner, const QSize& size, const QRect& screen);
 
 class CodificationExtras : public QWidget {
     Q_OBJECT

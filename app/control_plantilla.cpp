@@ -49,14 +49,15 @@ TControlPlantilla::TControlPlantilla(const std::filesystem::path& ktemp, QWidget
     auto* heading = StyledLabel(tr("PLANTILLA HORARIA DEL CENTRO"), "navy", this, Underline::Yes);
     heading->setObjectName(QStringLiteral("Label3"));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(402, 40, 188, 16);
+    heading->setWordWrap(true); // on two lines where the font is wider than the place
+    heading->setGeometry(400, 34, 190, 32);
     auto* advice =
         new QLabel(tr("Modifique, en caso necesario, las Horas de Inicio y Final de Clase, en la "
                       "presente rejilla. Deben ser iguales que la Plantilla Horaria de su Centro."),
                    this);
     advice->setObjectName(QStringLiteral("Label2"));
     advice->setWordWrap(true);
-    advice->setGeometry(408, 66, 180, 120);
+    advice->setGeometry(408, 72, 180, 120);
 
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("Aceptar"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));

@@ -121,6 +121,11 @@ int CursorTableModel::CurrentRow() const {
     return RowOfRecord(cursor_.RecNo());
 }
 
+std::uint32_t CursorTableModel::RecordAt(int row) const {
+    if (row < 0 || row >= rowCount()) return 0;
+    return rows_[static_cast<std::size_t>(row)].record;
+}
+
 void CursorTableModel::MoveToRow(int row) {
     if (row < 0 || row >= rowCount() || row == CurrentRow()) return;
     PostEdit();
@@ -161,6 +166,7 @@ void CursorTableModel::PostEdit() {
     const bool posted = Guarded([&] { cursor_.Post(); });
     if (posted && inserting) rows_.back().record = cursor_.RecNo();
     if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    if (posted) emit this->posted();
 }
 
 void CursorTableModel::CancelEdit() {
@@ -193,6 +199,13 @@ void CursorTableModel::DeleteCurrentRow() {
 
 int CursorTableModel::WidthInCharacters(int column) const {
     return columns_[static_cast<std::size_t>(column)].widthInCharacters;
+}
+
+int CursorTableModel::FieldLength(int column) const {
+    if (!cursor_.Active()) return 0;
+    for (const tables::FieldInfo& field : cursor_.Fields())
+        if (field.name == Field(column)) return field.type == 'C' ? field.length : 0;
+    return 0;
 }
 
 QString CursorTableModel::CurrentText(int column) const {

@@ -45,6 +45,8 @@ class CursorTableModel : public QAbstractTableModel {
     void Reload();
 
     int CurrentRow() const; // -1 when there is none
+    // The record shown in `row`: 0 for a new row not yet stored.
+    std::uint32_t RecordAt(int row) const;
     void MoveToRow(int row);
     void First();
     // Starts editing the current row unless it is being edited; on an empty
@@ -59,6 +61,8 @@ class CursorTableModel : public QAbstractTableModel {
     void RefreshCurrentRow();
 
     int WidthInCharacters(int column) const;
+    // How many characters the column's field holds (0 when not a character field).
+    int FieldLength(int column) const;
     QString CurrentText(int column) const;
     const std::string& Field(int column) const;
     int ColumnOf(std::string_view field) const; // -1 when not shown
@@ -66,6 +70,8 @@ class CursorTableModel : public QAbstractTableModel {
   signals:
     // The cursor moved by itself (a post, a delete, a reload).
     void cursorMoved(int row);
+    // The record being edited was stored.
+    void posted();
     // A table error met while the grid worked on the cursor; the window shows it.
     void failed(const QString& message);
 

@@ -34,7 +34,7 @@ DirectionPanel::DirectionPanel(Kind kind, QWidget* parent) : QFrame(parent) {
     okButton_->setGeometry(daeToTablorix ? 196 : 104, 66, 80, 27);
 
     if (!daeToTablorix) return;
-    StyledLabel(tr("Recoger Textos en:"), "red", this)->setGeometry(8, 52, 150, 14);
+    StyledLabel(tr("Recoger Textos en:"), "red", this)->setGeometry(8, 50, 180, 17);
     languageBox_ = new QComboBox(this);
     languageBox_->setObjectName(QStringLiteral("ComboBoxEuskCast"));
     languageBox_->setEditable(true);
@@ -43,6 +43,8 @@ DirectionPanel::DirectionPanel(Kind kind, QWidget* parent) : QFrame(parent) {
     languageBox_->setCurrentText(QStringLiteral("EUSKERA"));
     languageBox_->setProperty("helpContext", kLanguageHelpContext);
     languageBox_->setGeometry(8, 68, 150, 23);
+    // Tab goes through the controls in their order on the panel: the language, then OK.
+    setTabOrder(languageBox_, okButton_);
 }
 
 } // namespace tv::app

@@ -4,6 +4,8 @@
 #include "app/label_style.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QPushButton>
@@ -28,6 +30,16 @@ FolderPanel::FolderPanel(QWidget* parent) : QFrame(parent) {
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath(QDir::rootPath());
+    // Connected before the tree's own selection model, so that these run first.
+    connect(folders_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { rowsGoing_ = true; });
+    connect(folders_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        rowsGoing_ = false;
+        // The chosen folder went away: the tree shows no other folder as chosen.
+        if (!QFileInfo(currentPath_).isDir()) {
+            tree_->selectionModel()->clear();
+        }
+    });
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, &FolderPanel::FolderLoaded);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("Directorios"));
     tree_->setModel(folders_);
@@ -35,6 +47,8 @@ FolderPanel::FolderPanel(QWidget* parent) : QFrame(parent) {
     for (int column = 1; column < folders_->columnCount(); ++column)
         tree_->hideColumn(column);
     tree_->setGeometry(9, 50, 287, 110);
+    tree_->viewport()->installEventFilter(this);
+    tree_->installEventFilter(this);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderPanel::ShowPath);
 
     drives_ = new DriveBox(this);
@@ -62,7 +76,7 @@ void FolderPanel::SetCurrentDirectory(const QString& path) {
     if (!index.isValid()) return;
     tree_->setCurrentIndex(index);
     tree_->expand(index);
-    tree_->scrollTo(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     ShowPath();
 }
 
@@ -71,9 +85,24 @@ void FolderPanel::HideFolderChoice() {
     drives_->hide();
 }
 
+void FolderPanel::FolderLoaded(const QString& folder) {
+    if (!followLoading_ || !tree_->currentIndex().isValid()) return;
+    if (currentPath_.startsWith(folder))
+        tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+bool FolderPanel::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress || type == QEvent::Wheel)
+        followLoading_ = false;
+    return QFrame::eventFilter(watched, event);
+}
+
 void FolderPanel::ShowPath() {
-    // A folder removed meanwhile stays the current path until another is chosen.
-    if (tree_->currentIndex().isValid()) currentPath_ = folders_->filePath(tree_->currentIndex());
+    // The chosen folder changes only by the user's choice: a folder removed or
+    // renamed meanwhile stays the current path, and OK then says it is missing.
+    if (!rowsGoing_ && tree_->currentIndex().isValid())
+        currentPath_ = folders_->filePath(tree_->currentIndex());
     path_->setText(QDir::toNativeSeparators(currentPath_));
     drives_->ShowDriveOf(currentPath_);
 }

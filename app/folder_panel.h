@@ -26,8 +26,12 @@ class FolderPanel : public QFrame {
     QPushButton* HelpButton() const { return helpButton_; }
     QPushButton* CloseButton() const { return closeButton_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ShowPath();
+    void FolderLoaded(const QString& folder);
 
     QFileSystemModel* folders_ = nullptr;
     QTreeView* tree_ = nullptr;
@@ -36,6 +40,10 @@ class FolderPanel : public QFrame {
     QPushButton* helpButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QString currentPath_;
+    // Rows going away move the tree's current row to a neighbour: that is no choice of the user's.
+    bool rowsGoing_ = false;
+    // The tree scrolls to the current folder as its parents load, until the user takes it in hand.
+    bool followLoading_ = true;
 };
 
 } // namespace tv::app

@@ -142,15 +142,15 @@ void TMForm::FormClose() {
 }
 
 void TMForm::Button1Click() {
-    Help::ShowContents();
+    Help::ShowContents(this);
 }
 
 void TMForm::ShowHelpAtFocus() {
     for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
         const QVariant context = widget->property("helpContext");
-        if (context.isValid()) return Help::ShowContext(context.toInt());
+        if (context.isValid()) return Help::ShowContext(this, context.toInt());
     }
-    Help::ShowContext(kWindowHelpContext);
+    Help::ShowContext(this, kWindowHelpContext);
 }
 
 bool TMForm::FolderCheck(int launchedResult) {

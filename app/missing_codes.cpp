@@ -14,7 +14,8 @@ namespace tv::app {
 QStringList MissingCodes(const TeachersModel& teachers, const std::filesystem::path& ktemp) {
     QStringList missing;
     for (int row = 0; row < teachers.rowCount(); ++row)
-        if (teachers.index(row, TeachersModel::Dni).data().toString().trimmed().isEmpty())
+        if (tablorix_to_dae::DocumentMissing(
+                ToCp1252(teachers.index(row, TeachersModel::Dni).data().toString()).value_or(std::string())))
             missing << QCoreApplication::translate("MissingCodes", "Profesor %1: sin documento (DNI)")
                            .arg(teachers.index(row, TeachersModel::Abrev).data().toString());
 
@@ -23,8 +24,8 @@ QStringList MissingCodes(const TeachersModel& teachers, const std::filesystem::p
     classes.Open(ktemp, tablorix_to_dae::kCuadroH2, tables::OpenMode::ReadOnly);
     classes.SetIndexName("PROF_DIA_SES");
     for (classes.First(); !classes.Eof(); classes.Next()) {
-        const bool lective = tablorix_to_dae::LectiveRule(classes.AsString("CODASIG")).lective;
-        if (lective || !FromCp1252(classes.AsString("TIP_ACTIV")).trimmed().isEmpty()) continue;
+        if (!tablorix_to_dae::ClassCodeMissing(classes.AsString("CODASIG"), classes.AsString("TIP_ACTIV")))
+            continue;
         missing << QCoreApplication::translate("MissingCodes",
                                                "%1, día %2, sesión %3 (%4): sin Cód.ASIG ni ACTIV.")
                        .arg(FromCp1252(classes.AsString("ABREVPROF")), FromCp1252(classes.AsString("DIASEM")),

@@ -11,9 +11,10 @@ namespace tv::app {
 
 class TeachersModel;
 
-// One line a record, teachers first (as the grid shows them), then the
-// timetable lines in key order. Reads CUADROH2 through its own cursor, so an
-// edit not yet stored is not seen.
+// One line a record, teachers first (as the grid shows them, a document being
+// typed included, as "&Terminar" stores it before its check), then the
+// timetable lines in key order, by the core's rules. Reads CUADROH2 through
+// its own cursor, so a line counts as coded once it is stored.
 QStringList MissingCodes(const TeachersModel& teachers, const std::filesystem::path& ktemp);
 
 } // namespace tv::app

@@ -7,6 +7,9 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -55,15 +58,24 @@ void TableGrid::CommitEdit() {
 }
 
 void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // The fixed columns are never entered: the cell beside them is.
-    if (current.isValid() && current.column() < options_.fixedColumns &&
-        options_.fixedColumns < model_->columnCount()) {
+    {
+        // An editor closed by this change is no Enter: the grid does not move on by itself.
+        const QScopedValueRollback changing(changingCurrent_, true);
         QTableView::currentChanged(current, previous);
-        setCurrentIndex(current.siblingAtColumn(options_.fixedColumns));
-        return;
     }
-    QTableView::currentChanged(current, previous);
-    if (current.isValid() && current.row() != previous.row()) model_->MoveToRow(current.row());
+    if (!current.isValid()) return;
+    // The record of the row reached is current at once, the one left posted,
+    // wherever on the row the click landed.
+    if (current.row() != model_->CurrentRow()) model_->MoveToRow(current.row());
+    // The fixed columns are never entered: the column the user was in stays
+    // current, or the first after them, and no editor opens by itself there.
+    if (current.column() < options_.fixedColumns && options_.fixedColumns < model_->columnCount()) {
+        const int column = previous.isValid() && previous.column() >= options_.fixedColumns
+                               ? previous.column()
+                               : options_.fixedColumns;
+        const QScopedValueRollback leaving(leavingFixedColumn_, true);
+        setCurrentIndex(current.siblingAtColumn(column));
+    }
 }
 
 void TableGrid::focusInEvent(QFocusEvent* event) {
@@ -83,6 +95,15 @@ void TableGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 void TableGrid::keyPressEvent(QKeyEvent* event) {
+    // A key that reaches the grid while the current cell's editor is open (the
+    // focus not yet in it) belongs to that editor: the view would spend it on
+    // a search.
+    QWidget* editor = indexWidget(currentIndex());
+    if (editor && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        editor->setFocus();
+        QCoreApplication::sendEvent(editor->focusProxy() ? editor->focusProxy() : editor, event);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && state() != EditingState) {
         MoveToNextColumn();
@@ -98,15 +119,34 @@ void TableGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void TableGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    pressedOnCurrent_ = index.isValid() && index == currentIndex() ? index : QModelIndex();
+    QTableView::mousePressEvent(event);
+}
+
+void TableGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool onCurrent = event->button() == Qt::LeftButton && index.isValid() && index == pressedOnCurrent_;
+    QTableView::mouseReleaseEvent(event);
+    // A click on the current cell enters it, selected or not (after a click on
+    // the fixed columns it is current without being selected).
+    if (onCurrent && state() != EditingState && !indexWidget(index)) edit(index, EditKeyPressed, event);
+}
+
 void TableGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     QTableView::closeEditor(editor, hint);
     // Enter in an editor stores the text and goes on to the next column.
-    if (hint == QAbstractItemDelegate::SubmitModelCache) MoveToNextColumn();
+    if (hint == QAbstractItemDelegate::SubmitModelCache && !changingCurrent_) MoveToNextColumn();
 }
 
 bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    // The cell the grid shows as it opens is entered only once the user is in the grid.
-    if (trigger == CurrentChanged && !hasFocus()) return false;
+    // The cell the grid shows as it opens is entered only once the user is in
+    // the grid; a click on the fixed columns chooses a record, not a cell.
+    if (trigger == CurrentChanged && (!hasFocus() || leavingFixedColumn_)) return false;
+    // A click on the current cell opens its editor at once: the view would wait
+    // for a double click, and the keys typed meanwhile would be lost.
+    if (trigger == SelectedClicked) trigger = EditKeyPressed;
     // Passing over a read-only cell is no attempt to change it.
     const bool attempt = trigger == DoubleClicked || trigger == SelectedClicked ||
                          trigger == EditKeyPressed || trigger == AnyKeyPressed;
@@ -115,7 +155,16 @@ bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
         emit editRefused(index);
         return false;
     }
-    return QTableView::edit(index, trigger, event);
+    if (!QTableView::edit(index, trigger, event)) return false;
+    // A cell takes no more characters than its field holds.
+    auto* line = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (line && model_->FieldLength(index.column()) > 0) {
+        // Setting the length sets the text again: what was selected to be typed over stays selected.
+        const bool allSelected = line->hasSelectedText() && line->selectedText() == line->text();
+        line->setMaxLength(model_->FieldLength(index.column()));
+        if (allSelected) line->selectAll();
+    }
+    return true;
 }
 
 void TableGrid::BuildFrozenColumns() {
@@ -123,7 +172,9 @@ void TableGrid::BuildFrozenColumns() {
     frozen_->setObjectName(objectName() + QStringLiteral("Fijas"));
     frozen_->setModel(model_);
     frozen_->setSelectionModel(selectionModel());
-    frozen_->setFocusPolicy(Qt::NoFocus);
+    // A click on the fixed columns puts the keyboard in the grid.
+    frozen_->setFocusPolicy(Qt::ClickFocus);
+    frozen_->setFocusProxy(this);
     frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     frozen_->setAlternatingRowColors(options_.alternatingRows);
     frozen_->verticalHeader()->hide();

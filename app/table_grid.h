@@ -44,6 +44,8 @@ class TableGrid : public QTableView {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -61,6 +63,9 @@ class TableGrid : public QTableView {
     GridOptions options_;
     // The fixed columns, drawn again over the left of the grid so that they stay when it scrolls.
     QTableView* frozen_ = nullptr;
+    bool changingCurrent_ = false;
+    bool leavingFixedColumn_ = false;
+    QPersistentModelIndex pressedOnCurrent_;
 };
 
 } // namespace tv::app

@@ -75,11 +75,19 @@ void CopyDocumentToTeacherRecords(CodificationTables& tables) {
     ReturnTo(tables.groups, groupMark);
 }
 
+bool DocumentMissing(std::string_view document) {
+    return TrimControl(document).empty();
+}
+
+bool ClassCodeMissing(std::string_view subjectCode, std::string_view activity) {
+    return !LectiveRule(subjectCode).lective && TrimControl(activity).empty();
+}
+
 std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
     std::vector<std::string> missing;
     const tables::Bookmark mark = teachers.GetBookmark();
     for (teachers.First(); !teachers.Eof(); teachers.Next())
-        if (TrimControl(teachers.AsString("DNI")).empty()) missing.push_back(teachers.AsString("ABREV"));
+        if (DocumentMissing(teachers.AsString("DNI"))) missing.push_back(teachers.AsString("ABREV"));
     ReturnTo(teachers, mark);
     return missing;
 }
@@ -88,14 +96,18 @@ TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
                          const BeforeWriting& beforeWriting) {
     context.codificationStatus = kCodificationFinished;
     for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
-        if (!TrimControl(tables.teachers.AsString("DNI")).empty()) continue;
+        if (!DocumentMissing(tables.teachers.AsString("DNI"))) continue;
         if (context.prompt.Question(kTeacherWithoutDocumentQuestion)) return TerminarOutcome::KeepEditing;
         context.codificationStatus = kCodificationNotFinished;
         break;
     }
     if (context.codificationStatus == kCodificationFinished) {
         if (beforeWriting && !beforeWriting()) return TerminarOutcome::KeepEditing;
-        CreaTXTCuadroHorario(context, tables);
+        if (CreaTXTCuadroHorario(context, tables) == TimetableWrite::Failed) {
+            // Its message is shown; the user frees the file or the folder and tries again.
+            context.state.WorkflowState = 4;
+            return TerminarOutcome::WriteFailed;
+        }
     }
     context.state.WorkflowState = context.codificationStatus == kCodificationNotFinished ? 4 : 0;
     tables.Close();

@@ -48,12 +48,19 @@ void FillPlanFromLevel(tables::Table& classes, const tables::Table& chosenLevel)
 // to the records they stood on.
 void CopyDocumentToTeacherRecords(CodificationTables& tables);
 
+// What still lacks a code, by the rules "&Terminar" and the file apply: a
+// teacher's DNI empty after the wider trim; a type-2 line neither lective nor
+// with an activity (TIP_ACTIV empty after the wider trim).
+bool DocumentMissing(std::string_view document);
+bool ClassCodeMissing(std::string_view subjectCode, std::string_view activity);
+
 // The abbreviations of the teachers whose DNI is blank, in ABREV order. Going
 // through the teachers stores an edit in progress first.
 std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers);
 
 enum class TerminarOutcome {
     KeepEditing, // a teacher lacks a document and the user wants to correct it
+    WriteFailed, // fCUADROS.txt could not be written: the tables stay open for another try
     Closed,      // the tables are closed; WorkflowState says whether it finished
 };
 
@@ -66,7 +73,9 @@ using BeforeWriting = std::function<bool()>;
 // the window open on that teacher, No leaves the run unfinished); otherwise
 // writes fCUADROS.txt, when `beforeWriting` (if given) agrees. Sets
 // CodificationStatus and WorkflowState (4 when not finished, else 0) and
-// closes the tables unless the user keeps editing.
+// closes the tables unless the user keeps editing or the file could not be
+// written (the earlier file stays; the run counts as unfinished until a later
+// "&Terminar" writes it).
 TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
                          const BeforeWriting& beforeWriting = {});
 

@@ -10,16 +10,9 @@ void CodificationTables::Open(const std::filesystem::path& ktemp) {
     teachers.Open(ktemp, "PROFT", OpenMode::Exclusive);
     teachers.SetIndexName("ABREV");
     classes.Open(ktemp, kCuadroH2);
-    classes.SetIndexName("ABREVPROF");
-    classes.SetMasterSource(&teachers, "ABREV");
     groups.Open(ktemp, kCuadroH3);
-    groups.SetIndexName("PROF_DIA_SES");
-    groups.SetMasterSource(&classes, "PROF_DIA_SES");
-    groups.SetFiltered(true);
     teacherGroups.Open(ktemp, kCuadroH3);
-    teacherGroups.SetIndexName("ABREVPROF");
-    teacherGroups.SetMasterSource(&teachers, "ABREV");
-    teacherGroups.SetFiltered(true);
+    Link();
     documentTypes.Open(ktemp, "daeTIPDOC", OpenMode::ReadOnly);
     taskTypes.Open(ktemp, "daeTIPTAR", OpenMode::ReadOnly);
     levels.Open(ktemp, "daeNIVIMP", OpenMode::ReadOnly);
@@ -27,6 +20,17 @@ void CodificationTables::Open(const std::filesystem::path& ktemp) {
     languages.Open(ktemp, "daeIDIOMA", OpenMode::ReadOnly);
     activities.Open(ktemp, "daeOTRACT", OpenMode::ReadOnly);
     tablorixGroups.Open(ktemp, "GRUPOST", OpenMode::Exclusive);
+}
+
+void CodificationTables::Link() {
+    classes.SetIndexName("ABREVPROF");
+    classes.SetMasterSource(&teachers, "ABREV");
+    groups.SetIndexName("PROF_DIA_SES");
+    groups.SetMasterSource(&classes, "PROF_DIA_SES");
+    groups.SetFiltered(true);
+    teacherGroups.SetIndexName("ABREVPROF");
+    teacherGroups.SetMasterSource(&teachers, "ABREV");
+    teacherGroups.SetFiltered(true);
 }
 
 void CodificationTables::Close() {

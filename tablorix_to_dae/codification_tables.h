@@ -27,6 +27,9 @@ struct CodificationTables {
     // In the window's order; a table that cannot be opened throws and the
     // ones already open close with the object.
     void Open(const std::filesystem::path& ktemp);
+    // The orders and master/detail links of the window (Open sets them; the
+    // timetable file's walk takes them away and puts them back).
+    void Link();
     // Teachers and work tables (details first), the catalogues, GRUPOST, the centre last.
     void Close();
 };

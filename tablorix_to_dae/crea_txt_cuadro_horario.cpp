@@ -9,8 +9,8 @@
 #include "tables/path_text.h"
 #include "tables/table_error.h"
 #include "tables/table_files.h"
-#include "tables/unsaved_tables.h"
 #include "tables/table_rows.h"
+#include "tables/unsaved_tables.h"
 
 #include <cstdint>
 #include <span>
@@ -81,6 +81,7 @@ std::string TimetableFileContent(CodificationTables& tables) {
             ++g;
         }
     }
+    tables.Link();
     return content;
 }
 
@@ -91,12 +92,12 @@ void RefuseIfTimetableFileInUse(const std::filesystem::path& daeFolder) {
                                  "' est\xE1 en uso por otro programa; no se ha cambiado nada.");
 }
 
-bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
+TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
         context.prompt.Message(kFolderMissing);
         context.codificationStatus = kCodificationNotFinished;
-        return false;
+        return TimetableWrite::FolderMissing;
     }
     const std::string content = TimetableFileContent(tables);
     try {
@@ -112,9 +113,9 @@ bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     } catch (const tables::TableError& error) {
         context.prompt.Message(error.what());
         context.codificationStatus = kCodificationNotFinished;
-        return false;
+        return TimetableWrite::Failed;
     }
-    return true;
+    return TimetableWrite::Written;
 }
 
 } // namespace tv::tablorix_to_dae

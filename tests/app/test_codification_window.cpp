@@ -11,8 +11,9 @@
 #include "app/qt_text.h"
 #include "app/teacher_week_model.h"
 #include "app/teachers_model.h"
+#include "codification_fixture.h"
 #include "gui_test_main.h"
-#include "import_fixture.h"
+#include "person_input.h"
 #include "tablorix_to_dae/messages.h"
 
 #include <QLineEdit>
@@ -24,52 +25,9 @@ using tv::app::TeachersModel;
 using tv::test::ToStdPath;
 namespace t2d = tv::tablorix_to_dae;
 
+using tv::test::CodificationFixture;
+
 namespace {
-
-// The sample school extracted into fresh work tables (the command line stops
-// at the teachers without a document, the tables filled).
-struct CodificationFixture {
-    CodificationFixture() {
-        ktemp = root.filePath(QStringLiteral("KTEMP"));
-        dae = root.filePath(QStringLiteral("DAE"));
-        tv::test::CopyFolder(tv::test::kSampleDae, dae);
-        tv::test::ExportSample(ktemp);
-        tv::test::RunCli({"importar", "--dae", dae, "--ktemp", ktemp});
-        context = std::make_unique<t2d::ImportContext>(
-            t2d::ImportContext{prompt, state, ToStdPath(ktemp), ToStdPath(dae + "/"), ToStdPath(dae + "/")});
-        window = std::make_unique<tv::app::TAjustaDAE>(*context);
-        window->show();
-    }
-
-    // Makes the teacher `abbreviation` current, as a click in the grid does.
-    void ChooseTeacher(const QString& abbreviation) const {
-        auto* grid = window->TeachersGrid();
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            if (grid->model()->index(row, TeachersModel::Abrev).data().toString() == abbreviation)
-                return grid->setCurrentIndex(grid->model()->index(row, TeachersModel::TipoDni));
-        QFAIL("no such teacher");
-    }
-
-    // The current teacher's first line that is lective or not, made current at `column`.
-    QModelIndex ChooseClass(bool lective, int column) const {
-        auto* grid = window->ClassesGrid();
-        for (int row = 0; row < grid->model()->rowCount(); ++row) {
-            const QString code = grid->model()->index(row, ClassesModel::CodAsig).data().toString().trimmed();
-            if ((code.size() >= 5) != lective) continue;
-            grid->setCurrentIndex(grid->model()->index(row, column));
-            return grid->currentIndex();
-        }
-        return {};
-    }
-
-    QTemporaryDir root;
-    QString ktemp;
-    QString dae;
-    tv::app::GuiPrompt prompt{nullptr};
-    tv::WorkflowValues state;
-    std::unique_ptr<t2d::ImportContext> context;
-    std::unique_ptr<tv::app::TAjustaDAE> window;
-};
 
 // (ABREVPROF, TIPDOC, DOC) of every record of a work table, in stored order.
 QStringList Documents(const QString& ktemp, const char* table) {
@@ -283,6 +241,86 @@ class CodificationWindowTest : public QObject {
         QVERIFY(efi != teachers.end());
         QCOMPARE(documents[std::size_t(efi - teachers.begin())], std::string());
         QVERIFY(!QFile::exists(fixture.dae + "/fCUADROS.txt"));
+    }
+
+    void aReadOnlyListSaysWhyAsItIsEntered_data() { theLectiveRule_data(); }
+
+    void aReadOnlyListSaysWhyAsItIsEntered() {
+        QFETCH(QString, teacher);
+        QFETCH(bool, lective);
+        QFETCH(int, readOnlyColumn);
+        QFETCH(QString, message);
+        CodificationFixture fixture;
+        tv::test::Activate(fixture.window.get());
+        fixture.ChooseTeacher(teacher);
+        auto* grid = fixture.window->ClassesGrid();
+        int row = 0;
+        while (row < grid->model()->rowCount() &&
+               (grid->model()->index(row, ClassesModel::CodAsig).data().toString().trimmed().size() >= 5) !=
+                   lective)
+            ++row;
+        QVERIFY(row < grid->model()->rowCount());
+        tv::test::ClickCell(grid, row, ClassesModel::NomAsig); // the line, on a fixed column
+        QVERIFY(MessageBoxes::Shown().isEmpty());
+        tv::test::ClickCell(grid, row, readOnlyColumn); // into the list, nothing typed
+        QCOMPARE(MessageBoxes::ShownTexts(), QStringList{message});
+        QCOMPARE(MessageBoxes::Shown().first().kind, tv::app::BoxKind::Information);
+        QVERIFY(!grid->indexWidget(grid->currentIndex())); // no list opened
+    }
+
+    void terminarKeepsTheWindowOpenWhenTheFileCannotBeWritten() {
+        CodificationFixture fixture;
+        auto* teachers = fixture.window->TeachersGrid()->Model();
+        for (int row = 0; row < teachers->rowCount(); ++row)
+            teachers->setData(teachers->index(row, TeachersModel::Dni), QStringLiteral("D%1").arg(row));
+        QVERIFY(QDir(fixture.dae).mkdir(QStringLiteral("fCUADROS.txt"))); // a folder where the file goes
+        fixture.state.WorkflowState = 0;
+        QTest::mouseClick(fixture.window->TerminarButton(), Qt::LeftButton);
+        QCOMPARE(MessageBoxes::Shown().size(), 1); // why it could not be written
+        QVERIFY(MessageBoxes::ShownTexts().first().contains(QStringLiteral("fCUADROS.txt")));
+        QVERIFY(fixture.window->isVisible());
+        QCOMPARE(fixture.window->result(), 0);
+        QCOMPARE(fixture.state.WorkflowState, 4); // closed now, the run would not count as finished
+        // The grids work on: another teacher, his records.
+        fixture.ChooseTeacher(QStringLiteral("ABN"));
+        QCOMPARE(fixture.window->ClassesGrid()->model()->index(0, ClassesModel::AbrevProf).data().toString(),
+                 QStringLiteral("ABN"));
+
+        // The file's place freed, "&Terminar" again writes it and closes.
+        QVERIFY(QDir(fixture.dae).rmdir(QStringLiteral("fCUADROS.txt")));
+        QTest::mouseClick(fixture.window->TerminarButton(), Qt::LeftButton);
+        QCOMPARE(fixture.window->result(), int(QDialog::Accepted));
+        QCOMPARE(fixture.state.WorkflowState, 0);
+        QVERIFY(QFileInfo(fixture.dae + QStringLiteral("/fCUADROS.txt")).isFile());
+    }
+
+    void theCountOfRecordsWithoutACodeFollowsTheRulesOfTerminar() {
+        CodificationFixture fixture;
+        auto* extras = fixture.window->findChild<tv::app::CodificationExtras*>();
+        const int before = extras->MissingCount();
+        // A document of one non-breaking space is a document for "&Terminar", so for the count too.
+        fixture.ChooseTeacher(QStringLiteral("EFI"));
+        QVERIFY(extras->Missing().join('\n').contains(QStringLiteral("Profesor EFI")));
+        auto* teachers = fixture.window->TeachersGrid()->Model();
+        teachers->setData(fixture.window->TeachersGrid()->currentIndex().siblingAtColumn(TeachersModel::Dni),
+                          QStringLiteral("\u00A0"));
+        QCOMPARE(extras->MissingCount(), before - 1);
+
+        // A line lacking a code counts until its activity is stored.
+        fixture.ChooseTeacher(QStringLiteral("IJE"));
+        auto* grid = fixture.window->ClassesGrid();
+        auto* classes = grid->Model();
+        int row = 0;
+        while (row < classes->rowCount() &&
+               !(classes->index(row, ClassesModel::CodAsig).data().toString().trimmed().size() < 5 &&
+                 classes->index(row, ClassesModel::TipActiv).data().toString().trimmed().isEmpty()))
+            ++row;
+        if (row == classes->rowCount()) QSKIP("the sample has no line without a code for IJE");
+        grid->setCurrentIndex(classes->index(row, ClassesModel::TipActiv));
+        classes->setData(classes->index(row, ClassesModel::TipActiv), QStringLiteral("0101"));
+        QCOMPARE(extras->MissingCount(), before - 1); // typed, not yet stored
+        classes->PostEdit();
+        QCOMPARE(extras->MissingCount(), before - 2);
     }
 
     void theTeachersWeekIsShownBesideTheGrids() {

@@ -101,10 +101,17 @@ class MessageBoxesTest : public QObject {
         const QString chm = beside.filePath(QLatin1String(tv::app::kHelpFileName));
         QFile::remove(chm);
         QList<QPair<QUrl, int>> opened;
-        tv::app::Help::SetOpener([&](const QUrl& url, int context) { opened.append({url, context}); });
+        tv::app::Help::SetOpener([&](const QUrl& url, int context) {
+            opened.append({url, context});
+            return true;
+        });
+        const QString guide = beside.filePath(QStringLiteral("ayuda/guia-usuario.html"));
+        QDir().mkpath(QFileInfo(guide).path());
+        const bool guideWasThere = QFile::exists(guide);
+        if (!guideWasThere) QFile(guide).open(QIODevice::WriteOnly);
 
-        tv::app::Help::ShowContents();
-        tv::app::Help::ShowContext(tv::app::kLanguageHelpContext);
+        tv::app::Help::ShowContents(nullptr);
+        tv::app::Help::ShowContext(nullptr, tv::app::kLanguageHelpContext);
         QCOMPARE(opened.size(), 2);
         QCOMPARE(opened[0].first.toLocalFile(), beside.filePath(QStringLiteral("ayuda/guia-usuario.html")));
         QVERIFY(!opened[0].first.hasFragment());
@@ -113,10 +120,26 @@ class MessageBoxesTest : public QObject {
         QFile help(chm);
         QVERIFY(help.open(QIODevice::WriteOnly));
         help.close();
-        tv::app::Help::ShowContext(tv::app::kWindowHelpContext);
+        tv::app::Help::ShowContext(nullptr, tv::app::kWindowHelpContext);
         QFile::remove(chm);
         QCOMPARE(opened[2].first.toLocalFile(), chm);
         QCOMPARE(opened[2].second, tv::app::kWindowHelpContext);
+        QVERIFY(MessageBoxes::Shown().isEmpty());
+
+        // No viewer takes it, or the guide is missing: a box says so, in Spanish.
+        tv::app::Help::SetOpener([](const QUrl&, int) { return false; });
+        tv::app::Help::ShowContents(nullptr);
+        QStringList expected{
+            QStringLiteral(
+                "No se puede mostrar la ayuda: este equipo no tiene ningún programa para abrir %1.")
+                .arg(QDir::toNativeSeparators(guide))};
+        if (!guideWasThere) {
+            QFile::remove(guide);
+            tv::app::Help::ShowContents(nullptr);
+            expected << QStringLiteral("No se encuentra la ayuda: falta el archivo %1.")
+                            .arg(QDir::toNativeSeparators(guide));
+        }
+        QCOMPARE(MessageBoxes::ShownTexts(), expected);
         tv::app::Help::SetOpener({});
     }
 };

@@ -163,5 +163,42 @@ TEST_F(CodificationTest, ADocumentTypedButNotConfirmedCountsAndTheFileIsWritten)
     EXPECT_EQ(Rows(ktemp(), "PROFT", "ABREV")[1].at("DNI"), "D0002");
 }
 
+TEST_F(CodificationTest, AFileThatCannotBeWrittenLeavesTheTablesOpenForAnotherTry) {
+    GoToTeacher("XYZ");
+    tables.teachers.Edit();
+    tables.teachers.SetString("DNI", "D0002");
+    std::filesystem::create_directory(dae() / "fCUADROS.txt"); // a folder stands where the file goes
+    auto context = Context();
+    context.daeFolder = dae();
+    EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::WriteFailed);
+    ASSERT_EQ(prompt.Texts().size(), 1u);
+    EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
+    EXPECT_EQ(state.WorkflowState, 4); // closed now from the title bar, the run is not finished
+    ASSERT_TRUE(tables.teachers.Active());
+    // The cursors are linked as the window shows them again.
+    GoToTeacher("ABC");
+    int classes = 0;
+    for (tables.classes.First(); !tables.classes.Eof(); tables.classes.Next(), ++classes)
+        EXPECT_EQ(tables.classes.AsString("ABREVPROF"), "ABC");
+    EXPECT_EQ(classes, 2);
+
+    std::filesystem::remove(dae() / "fCUADROS.txt");
+    EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::Closed);
+    EXPECT_EQ(context.codificationStatus, t2d::kCodificationFinished);
+    EXPECT_EQ(state.WorkflowState, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dae() / "fCUADROS.txt"));
+}
+
+TEST(MissingCodeTest, TheWiderTrimDecides) {
+    // Blanks and control characters are nothing; a non-breaking space (0xA0) is something.
+    for (const auto& [document, missing] : std::vector<std::pair<std::string, bool>>{
+             {"", true}, {"   ", true}, {"\t \r", true}, {"\xA0", false}, {" X ", false}})
+        EXPECT_EQ(t2d::DocumentMissing(document), missing) << document;
+    EXPECT_TRUE(t2d::ClassCodeMissing("1234", " "));
+    EXPECT_FALSE(t2d::ClassCodeMissing("12345", ""));
+    EXPECT_FALSE(t2d::ClassCodeMissing("", "0101"));
+    EXPECT_FALSE(t2d::ClassCodeMissing("", "\xA0"));
+}
+
 } // namespace
 } // namespace tv::test

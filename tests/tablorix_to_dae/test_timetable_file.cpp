@@ -121,7 +121,7 @@ class TimetableFileTest : public TablorixFixture {
         t2d::CodificationTables tables;
         tables.Open(ktemp());
         context.daeFolder = dae();
-        return t2d::CreaTXTCuadroHorario(context, tables);
+        return t2d::CreaTXTCuadroHorario(context, tables) == t2d::TimetableWrite::Written;
     }
 
     std::string File() { return ReadText(dae() / "fCUADROS.txt"); }
