@@ -71,6 +71,7 @@ TAjustaDAE::TAjustaDAE(tablorix_to_dae::ImportContext& context, QWidget* parent)
     BuildHeader();
     BuildGrids();
     BuildLookupLists();
+    BuildCheck();
     ConnectHandlers();
     wwDBGridPROFT->setFocus();
 }

@@ -9,6 +9,7 @@
 #include "tablorix_to_dae/codification_rules.h"
 #include "tablorix_to_dae/codification_tables.h"
 #include "tablorix_to_dae/import_context.h"
+#include "tablorix_to_dae/timetable_finding.h"
 
 #include <QDialog>
 
@@ -24,6 +25,7 @@ namespace tv::app {
 
 class ClassesModel;
 class CodificationExtras;
+class FindingsDialog;
 class GroupsModel;
 class LookupDelegate;
 class LookupList;
@@ -42,6 +44,8 @@ class TAjustaDAE : public QDialog {
     TableGrid* ClassesGrid() const { return DBGridCUADROH2; }
     TableGrid* GroupsGrid() const { return wwDBGridCUADROH3; }
     QPushButton* TerminarButton() const { return BitBtn1; }
+    QPushButton* ComprobarButton() const { return BComprobar; }
+    FindingsDialog* Findings() const { return findings_; } // null until a check showed findings
 
     // ----- handlers ---------------------------------------------------------
     void wwDBGridPROFTColExit();
@@ -52,6 +56,9 @@ class TAjustaDAE : public QDialog {
     void wwDBLookupCombodaeASIGNATExit();
     void wwDBLookupCombodaeGRUPNIVExit();
     void BitBtn1Click();
+    // The check of the timetable file (ajusta_dae_check.cpp).
+    void BComprobarClick();
+    void GoToFinding(const tablorix_to_dae::Finding& finding);
 
   private:
     void FormCreate();
@@ -64,6 +71,11 @@ class TAjustaDAE : public QDialog {
     void ReloadDetails();
     void ListLeft(const QModelIndex& index);
     void ShowError(const QString& message);
+    void BuildCheck();
+    void PostGridEdits();
+    void ShowFindings(std::vector<tablorix_to_dae::Finding> findings);
+    // Asked by "&Terminar" before writing: true to write.
+    bool CheckBeforeWriting();
 
     tablorix_to_dae::ImportContext& context_;
     GuiPrompt prompt_{this}; // the question of "&Terminar" over this window
@@ -86,6 +98,8 @@ class TAjustaDAE : public QDialog {
     TableGrid* wwDBGridCUADROH3 = nullptr;
     CodificationExtras* extras_ = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    QPushButton* BComprobar = nullptr;
+    FindingsDialog* findings_ = nullptr;
 };
 
 } // namespace tv::app

@@ -133,7 +133,7 @@ void TAjustaDAE::BitBtn1Click() {
         groupsModel_->PostEdit();
         t2d::ImportContext here{prompt_,         context_.state,     context_.ktemp,
                                 context_.dirTxt, context_.daeFolder, context_.codificationStatus};
-        const auto outcome = t2d::Terminar(here, tables_);
+        const auto outcome = t2d::Terminar(here, tables_, [this] { return CheckBeforeWriting(); });
         context_.codificationStatus = here.codificationStatus;
         if (outcome == t2d::TerminarOutcome::KeepEditing) {
             // The window stays on the teacher who lacks a document.

@@ -14,8 +14,9 @@ namespace tv::app {
 bool InstallSpanishTranslation(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
     const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    // The Windows program carries the file in its resources: one file to ship.
     const QStringList folders = {
-        QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+        QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
     for (const QString& folder : folders) {
         if (translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"), folder))

@@ -6,8 +6,9 @@ class QCoreApplication;
 
 namespace tv::app {
 
-// Loads Qt's own Spanish translation (Sí, No, Aceptar, Cancelar) from Qt's
-// translations folder or from "translations" beside the executable.
+// Loads Qt's own Spanish translation (Sí, No, Aceptar, Cancelar) from the
+// program's resources, Qt's translations folder or "translations" beside the
+// executable.
 bool InstallSpanishTranslation(QCoreApplication& application);
 
 int RunApplication(int argc, char** argv);

@@ -1,6 +1,7 @@
 #include "app/message_boxes.h"
 
 #include "app/application_info.h"
+#include "app/screen_text.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -36,14 +37,16 @@ QMessageBox::Icon IconOf(BoxKind kind) {
 }
 
 QMessageBox::StandardButton Show(QWidget* parent, BoxKind kind, const QString& caption, const QString& text,
-                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback) {
+                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback,
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     Script& script = TheScript();
     if (script.on) {
-        script.shown.append({kind, caption, text});
+        script.shown.append({kind, caption, text, defaultButton});
         if (buttons == QMessageBox::Ok) return QMessageBox::Ok;
         return script.answers.isEmpty() ? fallback : script.answers.takeFirst();
     }
-    QMessageBox box(IconOf(kind), caption, text, buttons, parent);
+    QMessageBox box(IconOf(kind), caption, WithScreenLineEnds(text), buttons, parent);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     // A box opened during a long step shows the ordinary pointer, not the wait cursor.
     const bool waiting = QApplication::overrideCursor() != nullptr;
     if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -65,6 +68,11 @@ void MessageBoxes::Information(QWidget* parent, const QString& text) {
 bool MessageBoxes::Question(QWidget* parent, const QString& text) {
     return Show(parent, BoxKind::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool MessageBoxes::QuestionDefaultNo(QWidget* parent, const QString& text) {
+    return Show(parent, BoxKind::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool MessageBoxes::Warning(QWidget* parent, const QString& caption, const QString& text) {

@@ -20,13 +20,16 @@ struct ShownBox {
     BoxKind kind = BoxKind::Plain;
     QString caption;
     QString text;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; // as the box chose it
 };
 
 class MessageBoxes {
   public:
     static void Plain(QWidget* parent, const QString& text);
     static void Information(QWidget* parent, const QString& text);
-    static bool Question(QWidget* parent, const QString& text);                        // true for Yes
+    static bool Question(QWidget* parent, const QString& text); // true for Yes
+    // A question whose safe answer is No: No is the default button.
+    static bool QuestionDefaultNo(QWidget* parent, const QString& text);               // true for Yes
     static bool Warning(QWidget* parent, const QString& caption, const QString& text); // true for OK
     static void Error(QWidget* parent, const QString& text);
 

@@ -16,6 +16,7 @@
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/cp1252.h"
 #include "tables/ktemp.h"
+#include "tables/unsaved_tables.h"
 #include "tables/workflow_values.h"
 
 #include <memory>
@@ -75,6 +76,12 @@ int RunExportar(const ExportarOptions& options) {
     dae_to_tablorix::ExportContext context{prompt,      state,    tables::KtempFolder(),
                                            options.dae, language, options.privateCentre};
     const ExportSummary summary(context.ktemp);
+    // What the run wrote is listed only once every table is known to be on disk.
+    const auto finish = [&summary](int exitCode) {
+        tables::ThrowIfUnsavedTable();
+        summary.Print();
+        return exitCode;
+    };
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
@@ -85,24 +92,20 @@ int RunExportar(const ExportarOptions& options) {
     state.TransformResult = 1;
 
     if (!dae_to_tablorix::RecogeDatosDAE(context)) {
-        summary.Print();
-        return ExitCodeFor(state);
+        return finish(ExitCodeFor(state));
     }
     // A template code that is not offered stops the run before anything is saved.
     const std::string chosenTemplate = ChooseTemplate(context.ktemp, templateCode);
     dae_to_tablorix::AcceptCentreData(context, version);
     if (!dae_to_tablorix::DatosNivel(context)) {
-        summary.Print();
-        return ExitCodeFor(state);
+        return finish(ExitCodeFor(state));
     }
     ApplyLevelAbbreviations(context.ktemp, levels);
     if (!dae_to_tablorix::FinalRecogida(context)) {
-        summary.Print();
-        return kExitRepeatedAbbreviation;
+        return finish(kExitRepeatedAbbreviation);
     }
     dae_to_tablorix::TransferRun(context, chosenTemplate);
-    summary.Print();
-    return ExitCodeFor(state);
+    return finish(ExitCodeFor(state));
 }
 
 } // namespace

@@ -5,13 +5,16 @@
 // as it stands (after the documents of --documentos are typed in).
 #include "cli/commands.h"
 #include "cli/documents_csv.h"
+#include "cli/importar_check.h"
 #include "cli/importar_prompt.h"
 #include "cli/terminal.h"
 
 #include "tables/cp1252.h"
 #include "tables/file_names.h"
 #include "tables/ktemp.h"
+#include "tables/path_text.h"
 #include "tables/text.h"
+#include "tables/unsaved_tables.h"
 #include "tablorix_to_dae/codification_rules.h"
 #include "tablorix_to_dae/crea_txt_cuadro_horario.h"
 #include "tablorix_to_dae/import_centre.h"
@@ -36,6 +39,7 @@ struct ImportarOptions {
     bool codificationOnly = false;
     std::string centre;
     std::string documentsCsv;
+    CheckOptions check;
 };
 
 constexpr int kExitDone = 0;
@@ -95,9 +99,11 @@ int RunImportar(const ImportarOptions& options) {
     const bool centreMissing = !tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF");
     if (centreMissing && !centre)
         throw std::runtime_error("No existe la tabla del centro (daeCENTRO.DBF) en " +
-                                 Utf8ToCp1252(context.ktemp.string()) +
+                                 tables::PathText(context.ktemp) +
                                  ": indique sus datos con --centro CODCENTRO,ANOACAD,VERSION");
 
+    // Refused before the template or any work table changes.
+    t2d::RefuseIfTimetableFileInUse(context.dirTxt);
     t2d::PlantillaCentro(context);
     if (t2d::AskForCentreDataIfMissing(context)) {
         t2d::StoreCentreData(context.ktemp, centre->code, centre->year, centre->version);
@@ -106,18 +112,33 @@ int RunImportar(const ImportarOptions& options) {
 
     bool written = false;
     std::vector<std::string> withoutDocument;
+    ImportarCheck check(options.check);
     t2d::Importar2(context, [&](t2d::ImportContext& codification) {
         t2d::CodificationTables tables;
         tables.Open(codification.ktemp);
         TypeTeacherDocuments(tables, documents);
         withoutDocument = t2d::TeachersWithoutDocument(tables.teachers);
-        t2d::Terminar(codification, tables);
+        if (options.check.checkOnly) return check.Run(tables, codification.ktemp);
+        const auto outcome = t2d::Terminar(codification, tables, [&] {
+            check.Run(tables, codification.ktemp);
+            return check.AllowsWriting();
+        });
+        if (outcome == t2d::TerminarOutcome::KeepEditing) { // refused by the check
+            codification.codificationStatus = t2d::kCodificationNotFinished;
+            codification.state.WorkflowState = 4;
+        }
         written = codification.codificationStatus == t2d::kCodificationFinished;
     });
 
+    tables::ThrowIfUnsavedTable();
+    if (options.check.checkOnly) return check.CheckOnlyExitCode();
+    if (check.Ran() && !check.AllowsWriting()) {
+        PrintError(ImportarCheck::RefusalMessage());
+        return kExitBlockingFindings;
+    }
     if (written) {
         PrintLine("fCUADROS.txt escrito en " +
-                  Utf8ToCp1252(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile).string()));
+                  tables::PathText(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile)));
         return kExitDone;
     }
     if (prompt.AskedAboutDocuments()) {
@@ -147,6 +168,7 @@ Command AddImportarCommand(CLI::App& app) {
                         "Datos del centro si falta daeCENTRO: CODCENTRO,ANOACAD,VERSION");
     command->add_option("--documentos", options->documentsCsv,
                         "Documentos de profesores para la codificación: líneas ABREV;TIPODNI;DNI en UTF-8");
+    AddCheckOptions(*command, options->check);
     return {command, [options] { return RunImportar(*options); }};
 }
 

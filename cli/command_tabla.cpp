@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 
+#include "tables/path_text.h"
 #include "tables/table.h"
 
 #include <string>
@@ -30,20 +31,24 @@ void PrintTable(tables::Table& table, bool csv) {
     const auto fields = table.Fields();
     std::string line;
     if (csv) {
-        for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + CsvField(fields[i].name);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            line += (i ? "," : "") + CsvField(fields[i].name);
         PrintLine(line + '\r');
     } else {
-        PrintLine(table.FilePath().filename().string() + ": " + std::to_string(fields.size()) + " campos, " +
-                  std::to_string(table.RecordCount()) + " registros");
-        for (const auto& field : fields) PrintLine("  " + field.name + " " + FieldType(field));
+        PrintLine(tables::FileNameText(table.FilePath()) + ": " + std::to_string(fields.size()) +
+                  " campos, " + std::to_string(table.RecordCount()) + " registros");
+        for (const auto& field : fields)
+            PrintLine("  " + field.name + " " + FieldType(field));
         PrintLine("");
     }
     for (table.First(); !table.Eof(); table.Next()) {
         line.clear();
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const std::string value = table.AsString(static_cast<int>(i));
-            if (csv) line += (i ? "," : "") + CsvField(value);
-            else line += (i ? " | " : "") + value;
+            if (csv)
+                line += (i ? "," : "") + CsvField(value);
+            else
+                line += (i ? " | " : "") + value;
         }
         PrintLine(csv ? line + '\r' : line);
     }
@@ -56,7 +61,8 @@ Command AddTablaCommand(CLI::App& app) {
     auto file = std::make_shared<std::string>();
     auto csv = std::make_shared<bool>(false);
     options->add_option("FILE.DBF", *file, "La tabla (.DBF)")->required();
-    options->add_flag("--csv", *csv, "Salida CSV (RFC 4180): cabecera con los nombres y una línea por registro");
+    options->add_flag("--csv", *csv,
+                      "Salida CSV (RFC 4180): cabecera con los nombres y una línea por registro");
     return {options, [file, csv] {
                 const std::filesystem::path path(*file);
                 tables::Table table;

@@ -1,7 +1,8 @@
 #include "cli/export_summary.h"
 
+#include "tables/path_text.h"
+
 #include "cli/terminal.h"
-#include "tables/cp1252.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
 
@@ -36,10 +37,7 @@ ExportSummary::ExportSummary(std::filesystem::path ktemp) : ktemp_(std::move(kte
 }
 
 void ExportSummary::Print() const {
-    std::string folder;
-    char32_t bad = 0;
-    if (!TryUtf8ToCp1252(ktemp_.string(), folder, bad)) folder = "KTEMP";
-    PrintLine("Tablas escritas en " + folder + ":");
+    PrintLine("Tablas escritas en " + tables::PathText(ktemp_) + ":");
     for (const auto table : kTables) {
         const auto now = LastWrite(ktemp_, table);
         if (!now) continue;

@@ -20,8 +20,8 @@ std::vector<LevelAbbreviations> ReadLevelsCsv(const std::filesystem::path& file)
         LevelAbbreviations level{TrimBoth(line.fields[0]), line.fields[1], line.fields[2]};
         for (const std::string& abbreviation : {level.castilian, level.basque})
             if (TrimTrailing(abbreviation).size() > kAbbreviationWidth)
-                throw std::runtime_error(line.where + "la abreviatura '" + abbreviation +
-                                         "' tiene m\xE1s de 5 caracteres");
+                throw std::runtime_error(line.where + "la abreviatura " + QuotedForMessage(abbreviation) +
+                                         " tiene m\xE1s de 5 caracteres");
         levels.push_back(std::move(level));
     }
     return levels;
@@ -34,7 +34,8 @@ void ApplyLevelAbbreviations(const std::filesystem::path& ktemp,
     // Every code is checked before anything changes.
     for (const auto& level : levels)
         if (!table.Locate("COD", {level.code}))
-            throw std::runtime_error("--niveles: el nivel '" + level.code + "' no est\xE1 en daeNIVIMP");
+            throw std::runtime_error("--niveles: el nivel " + QuotedForMessage(level.code) +
+                                     " no est\xE1 en daeNIVIMP");
     for (const auto& level : levels) {
         table.Locate("COD", {level.code});
         table.Edit();

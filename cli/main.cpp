@@ -4,6 +4,7 @@
 #include "cli/terminal.h"
 
 #include "tables/memory_policy.h"
+#include "tables/unsaved_tables.h"
 
 #include <exception>
 #include <vector>
@@ -27,8 +28,16 @@ int main(int argc, char** argv) {
         return app.exit(error);
     }
     try {
-        for (const auto& command : commands)
-            if (command.options->parsed()) return command.run();
+        for (const auto& command : commands) {
+            if (!command.options->parsed()) continue;
+            const int exitCode = command.run();
+            // A table whose write failed where no one could be told: never a success.
+            if (auto unsaved = tv::tables::TakeUnsavedTableError()) {
+                tv::cli::PrintError(*unsaved);
+                return 2;
+            }
+            return exitCode;
+        }
     } catch (const std::exception& error) {
         tv::cli::PrintError(error.what());
         return 2;

@@ -1,6 +1,7 @@
 #include "cli/semicolon_file.h"
 
 #include "tables/cp1252.h"
+#include "tables/path_text.h"
 #include "tables/text.h"
 
 #include <fstream>
@@ -26,7 +27,7 @@ std::vector<std::string> SplitFields(const std::string& line) {
 std::vector<SemicolonLine> ReadSemicolonFile(const std::filesystem::path& file, const std::string& option,
                                              std::size_t fieldCount, const std::string& layout) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error(option + ": no se puede abrir " + Utf8ToCp1252(file.string()));
+    if (!in) throw std::runtime_error(option + ": no se puede abrir " + tables::PathText(file));
     std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
 
@@ -41,14 +42,17 @@ std::vector<SemicolonLine> ReadSemicolonFile(const std::filesystem::path& file, 
         if (TrimBoth(line).empty()) continue;
 
         SemicolonLine parsed;
-        parsed.where = option + " " + Utf8ToCp1252(file.filename().string()) + ", l\xED" "nea " +
+        parsed.where = option + " " + tables::FileNameText(file) +
+                       ", l\xED"
+                       "nea " +
                        std::to_string(lineNumber) + ": ";
         const auto fields = SplitFields(line);
         if (fields.size() != fieldCount)
-            throw std::runtime_error(parsed.where + "se esperaban " + std::to_string(fieldCount) + " campos (" +
-                                     layout + ")");
+            throw std::runtime_error(parsed.where + "se esperaban " + std::to_string(fieldCount) +
+                                     " campos (" + layout + ")");
         try {
-            for (const std::string& field : fields) parsed.fields.push_back(Utf8ToCp1252(field));
+            for (const std::string& field : fields)
+                parsed.fields.push_back(Utf8ToCp1252(field));
         } catch (const EncodingError& error) {
             throw std::runtime_error(parsed.where + error.what());
         }

@@ -1,5 +1,6 @@
 #include "dae_to_tablorix/record_line.h"
 
+#include "tables/path_text.h"
 #include "tables/text.h"
 
 #include <cstring>
@@ -11,7 +12,7 @@ namespace tv::dae_to_tablorix {
 
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("No se puede abrir el archivo " + file.string());
+    if (!in) throw std::runtime_error("No se puede abrir el archivo " + tables::PathText(file));
     // DAE files are one line of megabytes: read in large blocks up to the first LF.
     std::string line;
     std::vector<char> block(1 << 16);
@@ -23,7 +24,7 @@ std::string ReadFirstLine(const std::filesystem::path& file) {
         }
         line.append(block.data(), count);
     }
-    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + file.string());
+    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + tables::PathText(file));
     // A lone CR also ends the line.
     if (const auto cr = line.find('\r'); cr != std::string::npos) line.resize(cr);
     return line;

@@ -7,10 +7,10 @@ namespace tv {
 namespace {
 
 // Code points of bytes 0x80..0x9F; the undefined ones keep their C1 value.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CodePointOf(unsigned char byte) {
     return (byte >= 0x80 && byte <= 0x9F) ? kHigh[byte - 0x80] : byte;
@@ -79,7 +79,8 @@ bool NextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp) {
 std::string Cp1252ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
-    for (char c : cp1252) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (char c : cp1252)
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -103,6 +104,23 @@ bool TryUtf8ToCp1252(std::string_view utf8, std::string& out, char32_t& bad) {
     return true;
 }
 
+std::string Utf8ToCp1252ForDisplay(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = 0;
+        unsigned char byte = 0;
+        if (!NextCodePoint(utf8, pos, cp)) {
+            ++pos;
+            out += '?';
+        } else {
+            out += ByteOf(cp, byte) ? static_cast<char>(byte) : '?';
+        }
+    }
+    return out;
+}
+
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     char32_t bad = 0;
@@ -110,7 +128,9 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     if (bad == 0xFFFFFFFF) throw EncodingError("El texto no es UTF-8 v\xE1lido.");
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad));
-    throw EncodingError(std::string("El car\xE1" "cter ") + code + " no existe en Windows-1252.");
+    throw EncodingError(std::string("El car\xE1"
+                                    "cter ") +
+                        code + " no existe en Windows-1252.");
 }
 
 } // namespace tv

@@ -13,7 +13,7 @@
 namespace tv {
 
 class EncodingError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -26,5 +26,9 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // The same without throwing: false, with the offending code point (or
 // 0xFFFFFFFF for invalid UTF-8) in `bad`.
 bool TryUtf8ToCp1252(std::string_view utf8, std::string& out, char32_t& bad);
+
+// For messages only: what cannot be shown (a byte that is not UTF-8, a
+// character outside Windows-1252) becomes '?', so a name is never refused.
+std::string Utf8ToCp1252ForDisplay(std::string_view utf8);
 
 } // namespace tv

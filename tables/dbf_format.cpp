@@ -1,6 +1,7 @@
 #include "tables/dbf_format.h"
 
 #include "tables/table_error.h"
+#include "tables/text.h"
 
 #include <algorithm>
 #include <bit>
@@ -18,7 +19,7 @@ namespace {
 constexpr std::size_t kMainHeaderSize = 32;   // levels 3 and 4
 constexpr std::size_t kLevel7HeaderSize = 68; // adds the language driver name
 constexpr std::uint8_t kTerminator = 0x0D;    // ends the descriptor array
-constexpr std::size_t kMdxFlagAt = 28;
+constexpr std::size_t kMdxFlagAt = kProductionMdxFlagAt;
 constexpr std::size_t kLanguageDriverAt = 29;
 constexpr std::size_t kDriverNameAt = 32;
 constexpr std::size_t kDriverNameSize = 32;
@@ -108,12 +109,7 @@ void WriteDate(std::uint8_t* p, const FileDate& date) {
 // Messages (Windows-1252 text)
 
 std::string Quoted(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '\'';
-    quoted += text;
-    quoted += '\'';
-    return quoted;
+    return QuotedForMessage(text);
 }
 
 std::string HexByte(std::uint8_t value) {
@@ -440,7 +436,7 @@ void WriteFixed(const DbfField& def, const DecimalText& d, char* out) {
         FailField(def, "no admite el n\xFAmero " + text + ": no cabe en " + std::to_string(def.length) +
                            " posiciones con " + std::to_string(def.decimals) + " decimales.");
     std::memset(out, ' ', width - text.size());
-    std::memcpy(out + (width - text.size()), text.data(), text.size());
+    if (!text.empty()) std::memcpy(out + (width - text.size()), text.data(), text.size());
 }
 
 // ---------------------------------------------------------------------------
@@ -615,7 +611,8 @@ void RequireLength(const DbfField& def, int length) {
 void WriteLeftAligned(const DbfField& def, std::string_view text, char* out) {
     const auto width = static_cast<std::size_t>(def.length);
     const std::size_t used = std::min(width, text.size());
-    std::memcpy(out, text.data(), used);
+    // An empty view may carry a null pointer, which memcpy must never see.
+    if (used > 0) std::memcpy(out, text.data(), used);
     std::memset(out + used, ' ', width - used);
 }
 
@@ -664,7 +661,7 @@ void EncodeBlockNumber(const DbfField& def, std::string_view text, char* out) {
     const auto width = static_cast<std::size_t>(def.length);
     if (!AllDigits(text) || text.size() > width) FailValue(def, text, "un n\xFAmero de bloque");
     std::memset(out, ' ', width - text.size());
-    std::memcpy(out + (width - text.size()), text.data(), text.size());
+    if (!text.empty()) std::memcpy(out + (width - text.size()), text.data(), text.size());
 }
 
 } // namespace

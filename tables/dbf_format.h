@@ -13,25 +13,25 @@
 namespace tv::tables {
 
 struct DbfField {
-    std::string name;   // as stored (level 7 keeps mixed case)
-    char type = 'C';    // C N F L D M B G I O @ +
+    std::string name; // as stored (level 7 keeps mixed case)
+    char type = 'C';  // C N F L D M B G I O @ +
     int length = 0;
     int decimals = 0;
-    int offset = 0;     // byte offset inside the record; the deletion flag is byte 0
-    bool hasTag = false;          // descriptor's production-index flag
+    int offset = 0;                      // byte offset inside the record; the deletion flag is byte 0
+    bool hasTag = false;                 // descriptor's production-index flag
     std::uint32_t nextAutoIncrement = 0; // '+' fields, level 7
 };
 
 struct DbfHeader {
-    std::uint8_t version = 0x04;  // 0x03 0x83 0x8B 0x04 0x8C (others refused)
-    int level = 7;                // 3, 4 (IV/5) or 7
+    std::uint8_t version = 0x04; // 0x03 0x83 0x8B 0x04 0x8C (others refused)
+    int level = 7;               // 3, 4 (IV/5) or 7
     FileDate updated;
     std::uint32_t recordCount = 0;
     std::uint16_t headerLength = 0;
     std::uint16_t recordLength = 0;
-    bool productionMdx = false;   // byte 28
-    std::uint8_t languageDriver = 0;   // byte 29
-    std::string languageDriverName;    // level 7, bytes 32..63
+    bool productionMdx = false;      // byte 28
+    std::uint8_t languageDriver = 0; // byte 29
+    std::string languageDriverName;  // level 7, bytes 32..63
     std::vector<DbfField> fields;
 };
 
@@ -43,6 +43,9 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fi
 // A complete level-7 header (version 0x04, language driver DBWINUS0, 48-byte
 // descriptors, no property block), for a table we create.
 std::vector<std::uint8_t> BuildLevel7Header(const DbfHeader& header);
+
+// Byte 28 of the header: set when the table has a production .MDX.
+inline constexpr std::size_t kProductionMdxFlagAt = 28;
 
 // Updates date, record count, MDX flag and the descriptors' tag flags of an
 // existing header image in place, keeping every other byte (any level).
@@ -61,10 +64,10 @@ bool FieldNumber(const DbfField& def, std::string_view field, double& value);
 bool FieldBoolean(const DbfField& def, std::string_view field);
 
 // Encoders write exactly def.length bytes into `out`.
-void EncodeText(const DbfField& def, std::string_view text, char* out);       // C: cut/pad with blanks
-void EncodeNumber(const DbfField& def, double value, char* out);              // N F I + O
-void EncodeBoolean(const DbfField& def, bool value, char* out);               // L: 'T' / 'F'
-void EncodeBlank(const DbfField& def, char* out);                             // blank / null of the type
+void EncodeText(const DbfField& def, std::string_view text, char* out); // C: cut/pad with blanks
+void EncodeNumber(const DbfField& def, double value, char* out);        // N F I + O
+void EncodeBoolean(const DbfField& def, bool value, char* out);         // L: 'T' / 'F'
+void EncodeBlank(const DbfField& def, char* out);                       // blank / null of the type
 
 // Shortest decimal text that reads back as the same double ("2", "0.1", "-7.25").
 std::string ShortestDecimal(double value);

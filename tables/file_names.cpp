@@ -1,5 +1,8 @@
 #include "tables/file_names.h"
 
+#include "tables/atomic_file.h"
+#include "tables/table_files.h"
+
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -10,7 +13,8 @@ namespace {
 
 bool SameAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -35,7 +39,10 @@ bool FileExistsNoCase(const std::filesystem::path& folder, std::string_view name
 bool DeleteFileNoCase(const std::filesystem::path& folder, std::string_view name) {
     std::error_code ec;
     const auto path = ResolveFileName(folder, name);
-    return std::filesystem::is_regular_file(path, ec) && std::filesystem::remove(path, ec);
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    RefuseIfInUseElsewhere(path);
+    RemoveFileDurably(path);
+    return true;
 }
 
 } // namespace tv::tables

@@ -13,7 +13,8 @@ std::filesystem::path ResolveFileName(const std::filesystem::path& folder, std::
 
 bool FileExistsNoCase(const std::filesystem::path& folder, std::string_view name);
 
-// Removes the file if present (any case); true when one was removed.
+// Removes the file if present (any case); true when one was removed. Throws
+// TableError, changing nothing, when another program holds it or it cannot go.
 bool DeleteFileNoCase(const std::filesystem::path& folder, std::string_view name);
 
 } // namespace tv::tables

@@ -1,5 +1,7 @@
 #include "tables/ktemp.h"
 
+#include "tables/path_text.h"
+#include "tables/system_error_text.h"
 #include "tables/table_error.h"
 
 #include <cstdlib>
@@ -26,7 +28,9 @@ std::filesystem::path DefaultFolder() {
 
 } // namespace
 
-void SetKtempOverride(const std::filesystem::path& folder) { Override() = folder; }
+void SetKtempOverride(const std::filesystem::path& folder) {
+    Override() = folder;
+}
 
 std::filesystem::path KtempFolder() {
     const std::filesystem::path folder = Override().empty() ? DefaultFolder() : Override();
@@ -34,7 +38,8 @@ std::filesystem::path KtempFolder() {
     if (!std::filesystem::is_directory(folder, ec)) {
         std::filesystem::create_directories(folder, ec);
         if (ec)
-            throw TableError("No se puede crear la carpeta de trabajo '" + folder.string() + "': " + ec.message());
+            throw TableError("No se puede crear la carpeta de trabajo '" + PathText(folder) +
+                             "': " + SystemErrorText(ec) + ".");
     }
     return folder;
 }

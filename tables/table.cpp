@@ -1,15 +1,18 @@
 #include "tables/table.h"
 
 #include "tables/atomic_file.h"
+#include "tables/conversion_error.h"
 #include "tables/dbf_format.h"
 #include "tables/field_slot.h"
 #include "tables/file_names.h"
 #include "tables/index_key.h"
 #include "tables/mdx_file.h"
-#include "tables/table_data.h"
+#include "tables/path_text.h"
 #include "tables/table_creation.h"
+#include "tables/table_data.h"
+#include "tables/table_files.h"
 #include "tables/text.h"
-#include "tables/conversion_error.h"
+#include "tables/unsaved_tables.h"
 #include "tables/value_parsing.h"
 
 #include <algorithm>
@@ -43,8 +46,9 @@ struct Table::Impl {
     std::string masterField;
     std::vector<Impl*> details;
 
-    // ----- helpers -------------------------------------------------------------------------------------------
-    std::string Name() const { return path.filename().string(); }
+    // ----- helpers
+    // -------------------------------------------------------------------------------------------
+    std::string Name() const { return FileNameText(path); }
 
     void CheckActive() const {
         if (!data) throw TableError("La tabla no est\xE1 abierta.");
@@ -92,11 +96,13 @@ struct Table::Impl {
         return buffer.data() + def.offset;
     }
 
-    // ----- visibility and order ------------------------------------------------------------------------------
+    // ----- visibility and order
+    // ------------------------------------------------------------------------------
     bool PassesFilter(std::uint32_t recno) const {
         if (!filtered || filterField < 0) return true;
         const DbfField& def = data->Fields()[static_cast<std::size_t>(filterField)];
-        return FieldText(def, {data->Record(recno) + def.offset, static_cast<std::size_t>(def.length)}) == filterValue;
+        return FieldText(def, {data->Record(recno) + def.offset, static_cast<std::size_t>(def.length)}) ==
+               filterValue;
     }
 
     bool Visible(std::uint32_t recno) const { return !data->IsDeleted(recno) && PassesFilter(recno); }
@@ -116,8 +122,10 @@ struct Table::Impl {
             EncodeText(def, value, bytes.data());
         } else {
             double number = 0;
-            if (value.empty() || !ParseNumber(value, number)) EncodeBlank(def, bytes.data());
-            else EncodeNumber(def, number, bytes.data());
+            if (value.empty() || !ParseNumber(value, number))
+                EncodeBlank(def, bytes.data());
+            else
+                EncodeNumber(def, number, bytes.data());
         }
         return MakeIndexKey(def.type, bytes);
     }
@@ -169,7 +177,8 @@ struct Table::Impl {
     }
 
     void NotifyDetails() {
-        for (Impl* detail : details) detail->OnMasterMoved();
+        for (Impl* detail : details)
+            detail->OnMasterMoved();
     }
 
     void OnMasterMoved() {
@@ -199,7 +208,8 @@ struct Table::Impl {
 
     void BlankBuffer() {
         buffer.assign(data->RecordLength(), ' ');
-        for (const DbfField& def : data->Fields()) EncodeBlank(def, buffer.data() + def.offset);
+        for (const DbfField& def : data->Fields())
+            EncodeBlank(def, buffer.data() + def.offset);
     }
 
     void ParseFilter(std::string_view text) {
@@ -208,13 +218,13 @@ struct Table::Impl {
         const std::string trimmed = TrimBoth(text);
         if (trimmed.empty()) return;
         const auto equals = trimmed.find('=');
-        const std::string value = equals == std::string::npos ? std::string() : TrimBoth(trimmed.substr(equals + 1));
+        const std::string value =
+            equals == std::string::npos ? std::string() : TrimBoth(trimmed.substr(equals + 1));
         if (equals == std::string::npos || value.size() < 2 || value.front() != '\'' || value.back() != '\'')
             throw TableError("Filtro no v\xE1lido en la tabla '" + Name() + "': " + trimmed);
         const std::string field = TrimBoth(trimmed.substr(0, equals));
         filterField = data->FieldNumber(field);
-        if (filterField < 0)
-            throw TableError("La tabla '" + Name() + "' no tiene el campo '" + field + "'.");
+        if (filterField < 0) throw TableError("La tabla '" + Name() + "' no tiene el campo '" + field + "'.");
         // Inner quotes are doubled.
         for (std::size_t i = 1; i + 1 < value.size(); ++i) {
             filterValue += value[i];
@@ -232,19 +242,23 @@ struct Table::Impl {
 
     void DetachRelations() {
         DetachFromMaster();
-        for (Impl* detail : details) detail->master = nullptr;
+        for (Impl* detail : details)
+            detail->master = nullptr;
         details.clear();
     }
 };
 
-// ----- life cycle ----------------------------------------------------------------------------------------------
+// ----- life cycle
+// ----------------------------------------------------------------------------------------------
 
 Table::Table() : impl_(std::make_unique<Impl>()) {}
 Table::~Table() {
     try {
         Close();
-    } catch (...) {
-        // A destructor cannot report; Close() called explicitly does.
+    } catch (const std::exception& error) {
+        // A destructor cannot throw: the failure is kept for the run to find
+        // before it reports success. Steps close their tables explicitly.
+        RecordUnsavedTable(error.what());
     }
 }
 Table::Table(Table&&) noexcept = default;
@@ -262,14 +276,22 @@ Table& Table::operator=(Table&& other) noexcept {
 void Table::Create(const std::filesystem::path& folder, std::string_view name, const TableDecl& decl) {
     const std::string base = TableBaseName(name);
     ValidateDecl(base, decl);
+    // The files keep the names they have (any case); new ones are upper case.
     const std::filesystem::path dbf = ResolveFileName(folder, base + ".DBF");
-    if (TableData::IsOpen(dbf)) throw TableError("La tabla '" + base + "' est\xE1 abierta; no se puede crear de nuevo.");
-    DeleteFileNoCase(folder, base + ".DBF");
-    DeleteFileNoCase(folder, base + ".MDX");
+    const std::filesystem::path mdx = ResolveFileName(folder, dbf.stem().string() + ".MDX");
+    if (TableData::IsOpen(dbf))
+        throw TableError("La tabla '" + base + "' est\xE1 abierta; no se puede crear de nuevo.");
+    RefuseIfInUseElsewhere(dbf);
+    RefuseIfInUseElsewhere(mdx);
 
-    DbfHeader header = DeclaredHeader(decl);
-    WriteFileAtomically(folder / (base + ".DBF"), EmptyTableImage(header));
-    if (!decl.indexes.empty()) WriteFileAtomically(folder / (base + ".MDX"), EmptyIndexImage(base, header, decl));
+    // The new files replace the old ones: a failure or a kill half way never
+    // leaves the table missing.
+    const DbfHeader header = DeclaredHeader(decl);
+    TableImage files{BuildLevel7Header(header), {}, std::nullopt};
+    if (!decl.indexes.empty()) files.index = EmptyIndexImage(base, header, decl);
+    CommitTableFiles(dbf, mdx, std::move(files));
+    // An index of the table as it was would not belong to the new one.
+    if (decl.indexes.empty()) RemoveFileDurably(mdx);
 }
 
 void Table::Open(const std::filesystem::path& folder, std::string_view name, OpenMode mode) {
@@ -302,9 +324,15 @@ void Table::Close() {
     data->RemoveUser();
 }
 
-bool Table::Active() const { return impl_ && impl_->data != nullptr; }
-TableState Table::State() const { return impl_->state; }
-const std::filesystem::path& Table::FilePath() const { return impl_->path; }
+bool Table::Active() const {
+    return impl_ && impl_->data != nullptr;
+}
+TableState Table::State() const {
+    return impl_->state;
+}
+const std::filesystem::path& Table::FilePath() const {
+    return impl_->path;
+}
 
 std::shared_ptr<TableData> Table::Data() const { return impl_->data; }
 
@@ -318,7 +346,8 @@ void Table::Reindex() {
     impl_->data->Reindex();
 }
 
-// ----- fields -------------------------------------------------------------------------------------------------
+// ----- fields
+// -------------------------------------------------------------------------------------------------
 
 const std::vector<FieldInfo>& Table::Fields() const {
     impl_->CheckActive();
@@ -330,7 +359,9 @@ int Table::FieldIndex(std::string_view name) const {
     return impl_->data->FieldNumber(name);
 }
 
-std::string Table::AsString(std::string_view field) const { return impl_->Text(impl_->FieldDef(field)); }
+std::string Table::AsString(std::string_view field) const {
+    return impl_->Text(impl_->FieldDef(field));
+}
 
 std::string Table::AsString(int fieldIndex) const {
     impl_->CheckActive();
@@ -351,7 +382,8 @@ double Table::AsFloat(std::string_view field) const {
     if (bytes.empty() || IsBlankField(def, bytes)) return 0;
     double value = 0;
     if (def.type == 'L') return FieldBoolean(def, bytes) ? 1 : 0;
-    if (def.type == 'C' ? ParseNumber(FieldText(def, bytes), value) : FieldNumber(def, bytes, value)) return value;
+    if (def.type == 'C' ? ParseNumber(FieldText(def, bytes), value) : FieldNumber(def, bytes, value))
+        return value;
     throw ConversionError("'" + FieldText(def, bytes) + "' is not a valid floating point value");
 }
 
@@ -378,26 +410,36 @@ void Table::SetString(std::string_view field, std::string_view value) {
 void Table::SetInteger(std::string_view field, long long value) {
     const DbfField& def = impl_->FieldDef(field);
     char* out = impl_->WritableField(def);
-    if (def.type == 'C') EncodeText(def, IntToStr(value), out);
-    else if (def.type == 'L') EncodeBoolean(def, value != 0, out);
-    else EncodeNumber(def, static_cast<double>(value), out);
+    if (def.type == 'C')
+        EncodeText(def, IntToStr(value), out);
+    else if (def.type == 'L')
+        EncodeBoolean(def, value != 0, out);
+    else
+        EncodeNumber(def, static_cast<double>(value), out);
 }
 
 void Table::SetFloat(std::string_view field, double value) {
     const DbfField& def = impl_->FieldDef(field);
     char* out = impl_->WritableField(def);
-    if (def.type == 'C') EncodeText(def, ShortestDecimal(value), out);
-    else if (def.type == 'I' || def.type == '+') EncodeNumber(def, RoundHalfEven(value), out);
-    else if (def.type == 'L') EncodeBoolean(def, value != 0, out);
-    else EncodeNumber(def, value, out);
+    if (def.type == 'C')
+        EncodeText(def, ShortestDecimal(value), out);
+    else if (def.type == 'I' || def.type == '+')
+        EncodeNumber(def, RoundHalfEven(value), out);
+    else if (def.type == 'L')
+        EncodeBoolean(def, value != 0, out);
+    else
+        EncodeNumber(def, value, out);
 }
 
 void Table::SetBoolean(std::string_view field, bool value) {
     const DbfField& def = impl_->FieldDef(field);
     char* out = impl_->WritableField(def);
-    if (def.type == 'C') EncodeText(def, value ? "T" : "F", out);
-    else if (def.type == 'L') EncodeBoolean(def, value, out);
-    else EncodeNumber(def, value ? 1 : 0, out);
+    if (def.type == 'C')
+        EncodeText(def, value ? "T" : "F", out);
+    else if (def.type == 'L')
+        EncodeBoolean(def, value, out);
+    else
+        EncodeNumber(def, value ? 1 : 0, out);
 }
 
 void Table::Clear(std::string_view field) {
@@ -405,7 +447,8 @@ void Table::Clear(std::string_view field) {
     EncodeBlank(def, impl_->WritableField(def));
 }
 
-// ----- cursor -------------------------------------------------------------------------------------------------
+// ----- cursor
+// -------------------------------------------------------------------------------------------------
 
 void Table::First() {
     impl_->CheckBrowseMode();
@@ -429,8 +472,10 @@ void Table::Next() {
     Impl& t = *impl_;
     std::uint32_t found = 0;
     if (t.current == 0) return;
-    if (t.Seek(t.PositionOf(t.current) + 1, true, found)) t.MoveTo(found);
-    else t.eof = true;
+    if (t.Seek(t.PositionOf(t.current) + 1, true, found))
+        t.MoveTo(found);
+    else
+        t.eof = true;
 }
 
 void Table::Prior() {
@@ -439,17 +484,25 @@ void Table::Prior() {
     std::uint32_t found = 0;
     if (t.current == 0) return;
     const std::size_t position = t.PositionOf(t.current);
-    if (position > 0 && t.Seek(position - 1, false, found)) t.MoveTo(found);
-    else t.bof = true;
+    if (position > 0 && t.Seek(position - 1, false, found))
+        t.MoveTo(found);
+    else
+        t.bof = true;
 }
 
-bool Table::Eof() const { return impl_->eof; }
-bool Table::Bof() const { return impl_->bof; }
+bool Table::Eof() const {
+    return impl_->eof;
+}
+bool Table::Bof() const {
+    return impl_->bof;
+}
 bool Table::IsEmpty() const {
     std::uint32_t found = 0;
     return !impl_->data || !impl_->Seek(0, true, found);
 }
-std::uint32_t Table::RecNo() const { return impl_->current; }
+std::uint32_t Table::RecNo() const {
+    return impl_->current;
+}
 
 void Table::SetIndexName(std::string_view tag) {
     impl_->CheckBrowseMode();
@@ -459,9 +512,12 @@ void Table::SetIndexName(std::string_view tag) {
     t.GoFirst();
 }
 
-const std::string& Table::IndexName() const { return impl_->indexName; }
+const std::string& Table::IndexName() const {
+    return impl_->indexName;
+}
 
-// ----- editing ------------------------------------------------------------------------------------------------
+// ----- editing
+// ------------------------------------------------------------------------------------------------
 
 void Table::Edit() {
     Impl& t = *impl_;
@@ -493,10 +549,14 @@ void Table::AppendRecord(const std::vector<FieldValue>& values) {
         std::visit(
             [&](const auto& v) {
                 using V = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<V, std::string>) SetString(name, v);
-                else if constexpr (std::is_same_v<V, long long>) SetInteger(name, v);
-                else if constexpr (std::is_same_v<V, double>) SetFloat(name, v);
-                else if constexpr (std::is_same_v<V, bool>) SetBoolean(name, v);
+                if constexpr (std::is_same_v<V, std::string>)
+                    SetString(name, v);
+                else if constexpr (std::is_same_v<V, long long>)
+                    SetInteger(name, v);
+                else if constexpr (std::is_same_v<V, double>)
+                    SetFloat(name, v);
+                else if constexpr (std::is_same_v<V, bool>)
+                    SetBoolean(name, v);
             },
             values[i]);
     }
@@ -521,7 +581,10 @@ void Table::Delete() {
     if (t.state == TableState::Insert) return Cancel();
     if (t.mode == OpenMode::ReadOnly)
         throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
-    if (t.current == 0) throw TableError("La tabla '" + t.Name() + "' est\xE1 vac\xED" "a; no hay registro que borrar.");
+    if (t.current == 0)
+        throw TableError("La tabla '" + t.Name() +
+                         "' est\xE1 vac\xED"
+                         "a; no hay registro que borrar.");
     t.state = TableState::Browse;
     const std::uint32_t deleted = t.current;
     const std::size_t position = t.PositionOf(deleted);
@@ -548,7 +611,8 @@ int Table::RecordCount() const {
     return count;
 }
 
-// ----- searches -----------------------------------------------------------------------------------------------
+// ----- searches
+// -----------------------------------------------------------------------------------------------
 
 bool Table::FindKey(std::string_view value) {
     impl_->CheckBrowseMode();
@@ -567,7 +631,9 @@ bool Table::FindKey(std::string_view value) {
     return false;
 }
 
-bool Table::FindKey(long long value) { return FindKey(IntToStr(value)); }
+bool Table::FindKey(long long value) {
+    return FindKey(IntToStr(value));
+}
 
 bool Table::Locate(std::string_view fields, const std::vector<std::string>& values) {
     impl_->CheckBrowseMode();
@@ -587,8 +653,8 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
         const char* record = t.data->Record(recno);
         bool match = true;
         for (std::size_t i = 0; match && i < defs.size(); ++i)
-            match = FieldEquals(*defs[i], {record + defs[i]->offset, static_cast<std::size_t>(defs[i]->length)},
-                                values[i]);
+            match = FieldEquals(
+                *defs[i], {record + defs[i]->offset, static_cast<std::size_t>(defs[i]->length)}, values[i]);
         if (match) {
             t.MoveTo(recno);
             return true;
@@ -597,7 +663,8 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
     return false;
 }
 
-// ----- master / detail, filter, bookmarks -----------------------------------------------------------------------
+// ----- master / detail, filter, bookmarks
+// -----------------------------------------------------------------------
 
 void Table::SetMasterSource(Table* master, std::string_view masterField) {
     impl_->CheckBrowseMode();
@@ -612,7 +679,9 @@ void Table::SetMasterSource(Table* master, std::string_view masterField) {
     t.GoFirst();
 }
 
-void Table::MasterChanged() { impl_->OnMasterMoved(); }
+void Table::MasterChanged() {
+    impl_->OnMasterMoved();
+}
 
 void Table::SetFilter(std::string_view filter) {
     impl_->CheckBrowseMode();
@@ -621,7 +690,9 @@ void Table::SetFilter(std::string_view filter) {
     impl_->GoFirst();
 }
 
-const std::string& Table::Filter() const { return impl_->filter; }
+const std::string& Table::Filter() const {
+    return impl_->filter;
+}
 
 void Table::SetFiltered(bool on) {
     impl_->CheckBrowseMode();
@@ -629,9 +700,13 @@ void Table::SetFiltered(bool on) {
     impl_->GoFirst();
 }
 
-bool Table::Filtered() const { return impl_->filtered; }
+bool Table::Filtered() const {
+    return impl_->filtered;
+}
 
-Bookmark Table::GetBookmark() const { return Bookmark{impl_->current}; }
+Bookmark Table::GetBookmark() const {
+    return Bookmark{impl_->current};
+}
 
 void Table::GotoBookmark(const Bookmark& mark) {
     impl_->CheckBrowseMode();

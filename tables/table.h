@@ -54,7 +54,7 @@ struct Bookmark {
 };
 
 class Table {
-public:
+  public:
     Table();
     ~Table();
     Table(const Table&) = delete;
@@ -62,8 +62,10 @@ public:
     Table(Table&&) noexcept;
     Table& operator=(Table&&) noexcept;
 
-    // Deletes NAME.DBF and NAME.MDX in `folder` where present, then writes an empty
-    // level-7 table (with a production .MDX when indexes are declared).
+    // Replaces NAME.DBF and NAME.MDX in `folder` (where present) with an empty
+    // level-7 table, with a production .MDX when indexes are declared, else
+    // none. Refused, before anything changes, when this process has the table
+    // open or another program holds it.
     static void Create(const std::filesystem::path& folder, std::string_view name, const TableDecl& decl);
 
     // `name` is a table name with or without ".DBF", matched without regard to case.
@@ -140,7 +142,7 @@ public:
     // The rows this cursor has open, for TableRows; null when closed.
     std::shared_ptr<TableData> Data() const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -53,13 +53,15 @@ void ValidateDecl(std::string_view table, const TableDecl& decl) {
     if (decl.fields.empty()) fail("no tiene campos.");
     std::set<std::string> names;
     for (const FieldDecl& f : decl.fields) {
-        if (f.name.empty() || f.name.size() > kMaxFieldName) fail("nombre de campo no v\xE1lido '" + f.name + "'.");
+        if (f.name.empty() || f.name.size() > kMaxFieldName)
+            fail("nombre de campo no v\xE1lido '" + f.name + "'.");
         if (!names.insert(AnsiUpperCase(f.name)).second) fail("campo repetido '" + f.name + "'.");
         if (f.kind == FieldKind::String && (f.width < 1 || f.width > 254))
             fail("anchura no v\xE1lida del campo '" + f.name + "'.");
     }
     for (const std::string& index : decl.indexes)
-        if (!names.count(AnsiUpperCase(index))) fail("\xEDndice sobre un campo que no existe '" + index + "'.");
+        if (!names.count(AnsiUpperCase(index)))
+            fail("\xEDndice sobre un campo que no existe '" + index + "'.");
 }
 
 DbfHeader DeclaredHeader(const TableDecl& decl) {
@@ -83,13 +85,8 @@ DbfHeader DeclaredHeader(const TableDecl& decl) {
     return header;
 }
 
-std::vector<std::uint8_t> EmptyTableImage(const DbfHeader& header) {
-    std::vector<std::uint8_t> image = BuildLevel7Header(header);
-    image.push_back(0x1A);
-    return image;
-}
-
-std::vector<std::uint8_t> EmptyIndexImage(std::string_view table, const DbfHeader& header, const TableDecl& decl) {
+std::vector<std::uint8_t> EmptyIndexImage(std::string_view table, const DbfHeader& header,
+                                          const TableDecl& decl) {
     MdxBuild build;
     build.version = 3;
     build.tableName = std::string(table);

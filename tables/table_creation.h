@@ -1,5 +1,5 @@
 // The pieces of creating a table anew: its name, its declared fields as a
-// level-7 header, and the bytes of the empty .DBF and .MDX.
+// level-7 header, and the bytes of the empty .MDX.
 #pragma once
 
 #include "tables/dbf_format.h"
@@ -22,7 +22,7 @@ void ValidateDecl(std::string_view table, const TableDecl& decl);
 // string -> C(width), integer -> I, float -> O, boolean -> L; tag flags set.
 DbfHeader DeclaredHeader(const TableDecl& decl);
 
-std::vector<std::uint8_t> EmptyTableImage(const DbfHeader& header);
-std::vector<std::uint8_t> EmptyIndexImage(std::string_view table, const DbfHeader& header, const TableDecl& decl);
+std::vector<std::uint8_t> EmptyIndexImage(std::string_view table, const DbfHeader& header,
+                                          const TableDecl& decl);
 
 } // namespace tv::tables

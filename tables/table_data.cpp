@@ -1,9 +1,10 @@
 #include "tables/table_data.h"
 
-#include "tables/atomic_file.h"
 #include "tables/file_names.h"
 #include "tables/index_key.h"
+#include "tables/path_text.h"
 #include "tables/table_error.h"
+#include "tables/table_files.h"
 #include "tables/text.h"
 
 #include <algorithm>
@@ -14,7 +15,9 @@
 namespace tv::tables {
 namespace {
 
-std::string DisplayName(const std::filesystem::path& path) { return path.filename().string(); }
+std::string DisplayName(const std::filesystem::path& path) {
+    return FileNameText(path);
+}
 
 // Open tables of this process by file, so that cursors on one file share rows.
 std::map<std::string, std::weak_ptr<TableData>>& Registry() {
@@ -123,19 +126,46 @@ void TableData::Load() {
 
 void TableData::LoadMdx() {
     hasMdx_ = false;
-    if (!header_.productionMdx) return;
     mdxPath_ = MdxPathFor(dbfPath_);
     std::error_code ec;
     // A flag without its file: read the rows anyway; the flag goes when we write.
     if (!std::filesystem::is_regular_file(mdxPath_, ec)) return;
-    const std::vector<std::uint8_t> file = ReadWholeFile(mdxPath_);
-    mdx_ = ReadMdx(file, DisplayName(mdxPath_));
+    if (!header_.productionMdx) {
+        AdoptUncommittedMdx();
+        return;
+    }
+    UseMdx(ReadMdx(ReadWholeFile(mdxPath_), DisplayName(mdxPath_)));
+}
+
+void TableData::UseMdx(MdxInfo mdx) {
+    mdx_ = std::move(mdx);
     hasMdx_ = true;
     for (const MdxTag& tag : mdx_.tags) {
         const int field = tag.hasForFilter || tag.descending || tag.unique ? -1 : FieldNumber(tag.expression);
         // The tag's order is built from the rows when first used.
         tagFields_.push_back(field);
     }
+}
+
+// An .MDX beside a .DBF whose flag is clear is what a write stopped before
+// its commit mark leaves (see table_files.h). The index itself is never
+// trusted: its tags are taken when each names a field the descriptors mark
+// as indexed, the orders are built from the rows, and the next write commits
+// the pair. Any other .MDX there is not this table's and is left alone.
+void TableData::AdoptUncommittedMdx() {
+    MdxInfo mdx;
+    try {
+        mdx = ReadMdx(ReadWholeFile(mdxPath_), DisplayName(mdxPath_));
+    } catch (const TableError&) {
+        return;
+    }
+    if (mdx.tags.empty()) return;
+    for (const MdxTag& tag : mdx.tags) {
+        const int field = tag.hasForFilter || tag.descending || tag.unique ? -1 : FieldNumber(tag.expression);
+        if (field < 0 || !header_.fields[field].hasTag) return;
+    }
+    UseMdx(std::move(mdx));
+    if (access_ != Access::ReadOnly) dirty_ = true;
 }
 
 int TableData::FieldNumber(std::string_view name) const {
@@ -156,8 +186,8 @@ bool TableData::HasTag(std::string_view fieldName) const {
 RecordOrder& TableData::Index(std::string_view fieldName) {
     const int field = FieldNumber(fieldName);
     if (field < 0)
-        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' no tiene el campo '" + std::string(fieldName) +
-                         "'.");
+        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' no tiene el campo '" +
+                         std::string(fieldName) + "'.");
     for (auto& index : indexes_)
         if (index->FieldNumber() == field) return *index;
     // Built from the rows by one sort, and kept current from then on.
@@ -170,8 +200,8 @@ RecordOrder& TableData::Index(std::string_view fieldName) {
 void TableData::CheckWritable() const {
     for (std::size_t i = 0; i < tagFields_.size(); ++i)
         if (tagFields_[i] < 0)
-            throw TableError("La tabla '" + DisplayName(dbfPath_) + "' tiene un \xEDndice ('" + mdx_.tags[i].name +
-                             "') que este programa no puede mantener; no se modifica.");
+            throw TableError("La tabla '" + DisplayName(dbfPath_) + "' tiene un \xEDndice ('" +
+                             mdx_.tags[i].name + "') que este programa no puede mantener; no se modifica.");
 }
 
 std::uint32_t TableData::AppendRecord(const char* bytes) {
@@ -226,8 +256,10 @@ void TableData::ShareAccess() {
 void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
     CheckWritable();
     const bool wasDeleted = IsDeleted(recno);
-    std::copy(bytes, bytes + recordLength_, records_.begin() + static_cast<std::ptrdiff_t>((recno - 1) * recordLength_));
-    for (auto& index : indexes_) index->Update(recno, Record(recno));
+    std::copy(bytes, bytes + recordLength_,
+              records_.begin() + static_cast<std::ptrdiff_t>((recno - 1) * recordLength_));
+    for (auto& index : indexes_)
+        index->Update(recno, Record(recno));
     if (wasDeleted != IsDeleted(recno)) liveCount_ += wasDeleted ? 1 : -1;
     dirty_ = true;
 }
@@ -265,42 +297,46 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
     return BuildMdx(build);
 }
 
-void TableData::WriteFiles(bool mdxOnly) {
-    if (!mdxOnly) {
-        header_.updated = Today();
-        header_.recordCount = RecordCount();
-        header_.productionMdx = hasMdx_;
-        PatchDbfHeader(headerBytes_, header_);
-        static constexpr std::uint8_t kEndOfFile = 0x1A;
-        const std::span<const std::uint8_t> records(reinterpret_cast<const std::uint8_t*>(records_.data()),
-                                                    records_.size());
-        // Windows will not replace a file that a handle of ours holds open:
-        // let go of the lock while the new file takes the old one's place.
-        lock_.Release();
-        const auto relock = [this] {
-            if (users_ > 0)
-                lock_.Acquire(dbfPath_, access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
-        };
-        try {
-            WriteFileAtomically(dbfPath_, {headerBytes_, records, {&kEndOfFile, 1}});
-        } catch (...) {
-            relock();
-            throw;
-        }
+void TableData::WriteFiles() {
+    header_.updated = Today();
+    header_.recordCount = RecordCount();
+    header_.productionMdx = hasMdx_;
+    PatchDbfHeader(headerBytes_, header_);
+    TableImage image{headerBytes_,
+                     {reinterpret_cast<const std::uint8_t*>(records_.data()), records_.size()},
+                     std::nullopt};
+    if (hasMdx_) image.index = BuildMdxImage();
+    // Windows will not replace a file that a handle of ours holds open:
+    // let go of the lock while the new files take the old ones' place.
+    lock_.Release();
+    const auto relock = [this] {
+        if (users_ > 0)
+            lock_.Acquire(dbfPath_,
+                          access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
+    };
+    try {
+        CommitTableFiles(dbfPath_, mdxPath_, std::move(image));
+    } catch (...) {
         relock();
+        throw;
     }
-    if (hasMdx_) WriteFileAtomically(mdxPath_, BuildMdxImage());
+    relock();
 }
 
 void TableData::Flush() {
     if (!dirty_) return;
-    WriteFiles(false);
+    WriteFiles();
     dirty_ = false;
 }
 
 void TableData::Reindex() {
     CheckWritable();
-    if (hasMdx_) WriteFiles(true);
+    if (!hasMdx_) return;
+    if (dirty_) {
+        Flush();
+        return;
+    }
+    CommitIndexFile(dbfPath_, mdxPath_, BuildMdxImage());
 }
 
 } // namespace tv::tables

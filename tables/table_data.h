@@ -21,7 +21,7 @@ namespace tv::tables {
 // One ascending order over a field: record numbers sorted by (key, record).
 // Keys have one length per order and sit in one flat array by record number.
 class RecordOrder {
-public:
+  public:
     RecordOrder(const DbfField& field, int fieldNumber);
 
     const DbfField& Field() const { return field_; }
@@ -49,7 +49,7 @@ public:
     // The keys by record number - 1, each KeyLength() bytes.
     const char* Keys() const { return keys_.data(); }
 
-private:
+  private:
     bool Less(std::uint32_t a, std::uint32_t b) const;
     void Settle();
     void MakeKey(const char* record, char* key) const;
@@ -64,7 +64,7 @@ private:
 };
 
 class TableData {
-public:
+  public:
     enum class Access { Shared, Exclusive, ReadOnly };
 
     // Opens (or joins) the table at `dbfPath`. Throws TableError.
@@ -114,14 +114,16 @@ public:
     // Returns true when this was the last cursor (the data is then flushed and forgotten).
     bool RemoveUser();
 
-private:
+  private:
     TableData(std::filesystem::path dbfPath, Access access);
     void Load();
     void LoadMdx();
+    void UseMdx(MdxInfo mdx);
+    void AdoptUncommittedMdx();
     void CheckWritable() const;
     void NumberAutoIncrementFields(std::uint32_t recno);
     std::vector<std::uint8_t> BuildMdxImage();
-    void WriteFiles(bool mdxOnly);
+    void WriteFiles();
 
     std::filesystem::path dbfPath_;
     std::filesystem::path mdxPath_;

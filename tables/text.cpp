@@ -11,21 +11,24 @@ namespace {
 
 constexpr std::array<unsigned char, 256> MakeUpperTable() {
     std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 32);
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 32);
     for (int c = 0xE0; c <= 0xFE; ++c)
         if (c != 0xF7) table[c] = static_cast<unsigned char>(c - 32); // à..þ except ÷
-    table[0x9A] = 0x8A; // š
-    table[0x9C] = 0x8C; // œ
-    table[0x9E] = 0x8E; // ž
-    table[0xFF] = 0x9F; // ÿ
+    table[0x9A] = 0x8A;                                               // š
+    table[0x9C] = 0x8C;                                               // œ
+    table[0x9E] = 0x8E;                                               // ž
+    table[0xFF] = 0x9F;                                               // ÿ
     return table;
 }
 
 constexpr std::array<unsigned char, 256> MakeLowerTable() {
     constexpr auto upper = MakeUpperTable();
     std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c);
     for (int c = 0; c < 256; ++c)
         if (upper[c] != c) table[upper[c]] = static_cast<unsigned char>(c);
     return table;
@@ -36,7 +39,8 @@ constexpr auto kLower = MakeLowerTable();
 
 std::string MapBytes(std::string_view text, const std::array<unsigned char, 256>& table) {
     std::string result(text);
-    for (char& c : result) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+    for (char& c : result)
+        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
     return result;
 }
 
@@ -52,7 +56,9 @@ std::string TrimTrailing(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string TrimBoth(std::string_view text) { return TrimLeading(TrimTrailing(text)); }
+std::string TrimBoth(std::string_view text) {
+    return TrimLeading(TrimTrailing(text));
+}
 
 std::string WordInitials(std::string_view text) {
     std::string initials;
@@ -64,18 +70,25 @@ std::string WordInitials(std::string_view text) {
 std::string TrimControl(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20) ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20)
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 
-std::string AnsiUpperCase(std::string_view text) { return MapBytes(text, kUpper); }
-std::string AnsiLowerCase(std::string_view text) { return MapBytes(text, kLower); }
+std::string AnsiUpperCase(std::string_view text) {
+    return MapBytes(text, kUpper);
+}
+std::string AnsiLowerCase(std::string_view text) {
+    return MapBytes(text, kLower);
+}
 
 bool AnsiSameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (kUpper[static_cast<unsigned char>(a[i])] != kUpper[static_cast<unsigned char>(b[i])]) return false;
+        if (kUpper[static_cast<unsigned char>(a[i])] != kUpper[static_cast<unsigned char>(b[i])])
+            return false;
     return true;
 }
 
@@ -84,7 +97,9 @@ std::string_view Cut(std::string_view text, std::size_t position, std::size_t wi
     return text.substr(position - 1, width);
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}
 
 bool TryStrToInt(std::string_view text, int& value) {
     // Leading blanks are allowed, as the run-time library's conversion allows them.
@@ -104,13 +119,20 @@ bool TryStrToInt(std::string_view text, int& value) {
 
 int StrToInt(std::string_view text) {
     int value = 0;
-    if (!TryStrToInt(text, value)) throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    if (!TryStrToInt(text, value))
+        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
     return value;
 }
 
 int StrToIntDef(std::string_view text, int fallback) {
     int value = 0;
     return TryStrToInt(text, value) ? value : fallback;
+}
+
+std::string QuotedForMessage(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) return "'" + std::string(text) + "'";
+    return "'" + std::string(text.substr(0, limit)) + "\x85' (" + std::to_string(text.size()) +
+           " caracteres)";
 }
 
 } // namespace tv

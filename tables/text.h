@@ -31,6 +31,10 @@ bool AnsiSameText(std::string_view a, std::string_view b);
 // empty when the position lies past the end.
 std::string_view Cut(std::string_view text, std::size_t position, std::size_t width);
 
+// `text` in single quotes for a message; past `limit` characters it is cut,
+// with "…" and its length, so a huge input never floods the message.
+std::string QuotedForMessage(std::string_view text, std::size_t limit = 60);
+
 // Decimal text of a whole number, as the files and tables hold it.
 std::string IntToStr(long long value);
 // A whole decimal number with optional sign and leading blanks; otherwise throws

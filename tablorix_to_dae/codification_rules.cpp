@@ -84,7 +84,8 @@ std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
     return missing;
 }
 
-TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables) {
+TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
+                         const BeforeWriting& beforeWriting) {
     context.codificationStatus = kCodificationFinished;
     for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
         if (!TrimControl(tables.teachers.AsString("DNI")).empty()) continue;
@@ -92,7 +93,10 @@ TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables) {
         context.codificationStatus = kCodificationNotFinished;
         break;
     }
-    if (context.codificationStatus == kCodificationFinished) CreaTXTCuadroHorario(context, tables);
+    if (context.codificationStatus == kCodificationFinished) {
+        if (beforeWriting && !beforeWriting()) return TerminarOutcome::KeepEditing;
+        CreaTXTCuadroHorario(context, tables);
+    }
     context.state.WorkflowState = context.codificationStatus == kCodificationNotFinished ? 4 : 0;
     tables.Close();
     return TerminarOutcome::Closed;

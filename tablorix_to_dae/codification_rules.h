@@ -6,6 +6,7 @@
 #include "tablorix_to_dae/codification_tables.h"
 #include "tablorix_to_dae/import_context.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,10 +57,17 @@ enum class TerminarOutcome {
     Closed,      // the tables are closed; WorkflowState says whether it finished
 };
 
+// Asked once every teacher has a document, just before the file is written
+// (the check of the timetable file): false keeps the user editing, nothing
+// written and nothing closed.
+using BeforeWriting = std::function<bool()>;
+
 // "&Terminar": asks about the first teacher without a document (Yes keeps
 // the window open on that teacher, No leaves the run unfinished); otherwise
-// writes fCUADROS.txt. Sets CodificationStatus and WorkflowState (4 when not
-// finished, else 0) and closes the tables unless the user keeps editing.
-TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables);
+// writes fCUADROS.txt, when `beforeWriting` (if given) agrees. Sets
+// CodificationStatus and WorkflowState (4 when not finished, else 0) and
+// closes the tables unless the user keeps editing.
+TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
+                         const BeforeWriting& beforeWriting = {});
 
 } // namespace tv::tablorix_to_dae

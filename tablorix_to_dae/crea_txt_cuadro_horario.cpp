@@ -6,8 +6,11 @@
 
 #include "tables/atomic_file.h"
 #include "tables/file_names.h"
+#include "tables/path_text.h"
 #include "tables/table_error.h"
+#include "tables/table_files.h"
 #include "tables/table_rows.h"
+#include "tables/unsaved_tables.h"
 
 #include <cstdint>
 #include <span>
@@ -81,6 +84,13 @@ std::string TimetableFileContent(CodificationTables& tables) {
     return content;
 }
 
+void RefuseIfTimetableFileInUse(const std::filesystem::path& daeFolder) {
+    const std::filesystem::path file = tables::ResolveFileName(daeFolder, kTimetableFile);
+    if (tables::HeldElsewhere(file))
+        throw tables::TableError("El archivo '" + tables::FileNameText(file) +
+                                 "' est\xE1 en uso por otro programa; no se ha cambiado nada.");
+}
+
 bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
@@ -90,9 +100,15 @@ bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     }
     const std::string content = TimetableFileContent(tables);
     try {
+        const std::filesystem::path file = tables::ResolveFileName(context.daeFolder, kTimetableFile);
+        RefuseIfTimetableFileInUse(context.daeFolder);
+        // The work tables the file comes from are on the disk before the
+        // file is replaced: a failure after it never loses the codes typed.
+        for (tables::Table* table : {&tables.teachers, &tables.classes, &tables.groups})
+            table->Flush();
+        tables::ThrowIfUnsavedTable();
         tables::WriteFileAtomically(
-            tables::ResolveFileName(context.daeFolder, kTimetableFile),
-            std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
+            file, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
     } catch (const tables::TableError& error) {
         context.prompt.Message(error.what());
         context.codificationStatus = kCodificationNotFinished;

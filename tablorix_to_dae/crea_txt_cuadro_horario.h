@@ -7,6 +7,7 @@
 #include "tablorix_to_dae/codification_tables.h"
 #include "tablorix_to_dae/import_context.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,11 +20,14 @@ inline constexpr std::string_view kTimetableFile = "fCUADROS.txt";
 // order; CUADROH3, detail of CUADROH2, is filtered on each key.
 std::string TimetableFileContent(CodificationTables& tables);
 
-// Writes the file in context.daeFolder. The new content goes to a temporary
-// file that replaces the earlier one only once complete, so a failed write
-// leaves the earlier file as it was. A missing folder ("No existe la carpeta")
-// or a failed write (its message) sets CodificationStatus to 4. True when
-// the file was written.
+// Throws TableError "… está en uso por otro programa …" when another program
+// holds fCUADROS.txt in `daeFolder`; asked before a run changes anything.
+void RefuseIfTimetableFileInUse(const std::filesystem::path& daeFolder);
+
+// Writes the file in context.daeFolder. The work tables are written to disk
+// first; the new content goes to a temporary file that replaces the earlier
+// one only once complete, so a failed write leaves the earlier file as it was. A missing folder ("No existe
+// la carpeta") or a failed write (its message) sets CodificationStatus to 4. True when the file was written.
 bool CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables);
 
 } // namespace tv::tablorix_to_dae

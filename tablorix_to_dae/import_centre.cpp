@@ -32,6 +32,7 @@ void StoreCentreData(const std::filesystem::path& ktemp, std::string_view code, 
     centre.SetString("ANOACAD", year);
     centre.SetString("VERSION", version);
     centre.Post();
+    centre.Close();
 }
 
 bool CentreDataComplete(ImportContext& context) {

@@ -1,5 +1,6 @@
 #include "tablorix_to_dae/importar2.h"
 
+#include "tablorix_to_dae/crea_txt_cuadro_horario.h"
 #include "tablorix_to_dae/extraction.h"
 #include "tablorix_to_dae/messages.h"
 #include "tablorix_to_dae/table_snapshot.h"
@@ -24,6 +25,8 @@ ImportPath ChooseImportPath(ImportContext& context) {
 }
 
 void Importar2(ImportContext& context, const OpenCodification& openCodification) {
+    // The file this run ends by replacing must be free before the work tables change.
+    RefuseIfTimetableFileInUse(context.dirTxt);
     const TableSnapshot before(context.ktemp, {std::string(kCuadroH2), std::string(kCuadroH3), "PROFT"});
     // The work tables just written stay in memory through the codification.
     WrittenWorkTables written;

@@ -1,6 +1,7 @@
 #include "tablorix_to_dae/plantilla_centro.h"
 
 #include "tables/file_names.h"
+#include "tables/table_files.h"
 
 namespace tv::tablorix_to_dae {
 
@@ -29,9 +30,9 @@ std::vector<TemplateRow> CentreTemplateRows(const std::filesystem::path& ktemp) 
 
 bool PlantillaCentro(const ImportContext& context) {
     const auto rows = CentreTemplateRows(context.ktemp);
-    tables::DeleteFileNoCase(context.ktemp, "PLANTILLA.DBF");
-    tables::DeleteFileNoCase(context.ktemp, "PLANTILLA.MDX");
-    if (tables::FileExistsNoCase(context.ktemp, "PLANTILLA.DBF")) return false;
+    // A template another program holds cannot be renewed: the check window
+    // shows it as it is. Otherwise the new one replaces it.
+    if (tables::HeldElsewhere(tables::ResolveFileName(context.ktemp, "PLANTILLA.DBF"))) return false;
 
     tables::Table::Create(context.ktemp, kTemplateTable, PlantillaDeclaration());
     tables::Table plantilla;

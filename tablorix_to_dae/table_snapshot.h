@@ -28,7 +28,12 @@ class TableSnapshot {
         std::filesystem::path path;
         std::filesystem::path kept; // empty when the file did not exist
     };
-    std::vector<File> files_;
+    struct Table {
+        File dbf;
+        File mdx;
+        bool hadIndexFlag = false; // the .DBF claimed its .MDX
+    };
+    std::vector<Table> tables_;
 };
 
 // Runs `step`; when it throws, restores the snapshot and rethrows. The step's

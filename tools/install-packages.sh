@@ -9,6 +9,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     cmake ninja-build g++ clang libclang-rt-14-dev \
     libgtest-dev libgmock-dev libcli11-dev \
     python3 python3-dbf \
-    mingw-w64 wine wine64 \
-    qt6-base-dev qt6-translations-l10n xvfb xauth xdotool \
+    mingw-w64 wine wine64 fonts-wine nsis zip dpkg-dev \
+    qt6-base-dev qt6-translations-l10n xvfb xauth xdotool openbox \
     >/dev/null

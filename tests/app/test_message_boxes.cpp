@@ -3,13 +3,16 @@
 #include "app/application_info.h"
 #include "app/gui_prompt.h"
 #include "app/help.h"
+#include "app/screen_text.h"
 #include "gui_test_main.h"
+#include "tablorix_to_dae/messages.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 
 using tv::app::BoxKind;
 using tv::app::MessageBoxes;
@@ -55,6 +58,42 @@ class MessageBoxesTest : public QObject {
         QCOMPARE(shown[1].text, QStringLiteral("¿Seguir?"));
         QCOMPARE(shown[3].kind, BoxKind::Warning);
         QCOMPARE(shown[3].caption, QStringLiteral("Recuperación"));
+    }
+
+    void lineEndsReachTheScreenAsLineFeeds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("onScreen");
+        QTest::newRow("lone CR") << QStringLiteral("uno\rdos") << QStringLiteral("uno\ndos");
+        QTest::newRow("CR LF") << QStringLiteral("uno\r\ndos") << QStringLiteral("uno\ndos");
+        QTest::newRow("LF") << QStringLiteral("uno\ndos") << QStringLiteral("uno\ndos");
+        QTest::newRow("CR CR, blank line kept")
+            << QStringLiteral("uno\r\rdos") << QStringLiteral("uno\n\ndos");
+        QTest::newRow("CR at the end") << QStringLiteral("uno\r") << QStringLiteral("uno\n");
+    }
+
+    void lineEndsReachTheScreenAsLineFeeds() {
+        QFETCH(QString, text);
+        QFETCH(QString, onScreen);
+        QCOMPARE(tv::app::WithScreenLineEnds(text), onScreen);
+    }
+
+    // A real box, not scripted: the extraction's question shows its four lines.
+    void aQuestionsLinesJoinedByCarriageReturnsShowAsLines() {
+        QString shownText;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shownText = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        MessageBoxes::SetScripted(false);
+        tv::app::GuiPrompt prompt(nullptr);
+        const bool yes = prompt.Question(tv::tablorix_to_dae::kKeepEarlierDataQuestion);
+        MessageBoxes::SetScripted(true);
+        QVERIFY(!yes);
+        QVERIFY(!shownText.contains(QLatin1Char('\r')));
+        QCOMPARE(shownText.split(QLatin1Char('\n')).size(), 4);
+        QVERIFY(shownText.startsWith(QStringLiteral("Si Conserva los Datos de la Exportación Anterior,\n")));
     }
 
     void helpOpensTheGuideWithoutTheHelpFileAndTheHelpFileWhenPresent() {

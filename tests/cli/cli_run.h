@@ -34,9 +34,10 @@ inline std::string ReadText(const std::filesystem::path& file) {
     return text.str();
 }
 
-inline CliResult RunCli(const std::vector<std::string>& arguments) {
+// `environment`: assignments put before the command, as "NAME=value".
+inline CliResult RunCli(const std::vector<std::string>& arguments, const std::string& environment = {}) {
     ScratchDir capture;
-    std::string command = Quoted(TV_CLI_PATH);
+    std::string command = environment + (environment.empty() ? "" : " ") + Quoted(TV_CLI_PATH);
     for (const auto& argument : arguments)
         command += " " + Quoted(argument);
     command += " >" + Quoted((capture / "out").string()) + " 2>" + Quoted((capture / "err").string()) +

@@ -185,7 +185,7 @@ TEST_P(MdxRebuild, GivesTheSameBytes) {
 }
 
 // Two level-7 files written by dBase itself and a level-4 file written by the
-// database engine the legacy program uses.
+// database engine Tablorix uses.
 INSTANTIATE_TEST_SUITE_P(Fixtures, MdxRebuild,
                          testing::Values("dbf/level7/engineer.MDX", "dbf/level7/qaid.MDX",
                                          "dbf/tdbf/tdbf_demo.mdx"));

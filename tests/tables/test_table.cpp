@@ -30,12 +30,13 @@ void AddTeacher(Table& t, const std::string& abrev, const std::string& name, lon
 
 std::vector<std::string> Column(Table& t, const std::string& field) {
     std::vector<std::string> values;
-    for (t.First(); !t.Eof(); t.Next()) values.push_back(t.AsString(field));
+    for (t.First(); !t.Eof(); t.Next())
+        values.push_back(t.AsString(field));
     return values;
 }
 
 class TableTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Table::Create(dir.path(), "PROFT", kTeachers);
         table.Open(dir.path(), "PROFT");
@@ -62,7 +63,8 @@ TEST_F(TableTest, WalksInRecordOrderOrByIndexWithTiesInRecordOrder) {
 TEST_F(TableTest, EndTestStaysOnTheLastRecord) {
     table.First();
     EXPECT_TRUE(table.Bof());
-    for (int i = 0; i < 3; ++i) table.Next();
+    for (int i = 0; i < 3; ++i)
+        table.Next();
     EXPECT_FALSE(table.Eof());
     table.Next();
     EXPECT_TRUE(table.Eof());
@@ -73,18 +75,21 @@ TEST_F(TableTest, EndTestStaysOnTheLastRecord) {
 TEST_F(TableTest, FieldReadsAndWritesFollowTheirTypes) {
     table.Append();
     table.SetString("ABREV", "  LARGO-DE-MAS  "); // cut to 10
-    table.SetString("NOMBRE", "Ib\xE1\xF1" "ez   ");
+    table.SetString("NOMBRE", "Ib\xE1\xF1"
+                              "ez   ");
     table.SetFloat("PESO", 2.0);
     table.SetString("HORAS", " 7");
     table.SetBoolean("ACTIVO", true);
     table.Post();
     EXPECT_EQ(table.AsString("ABREV"), "  LARGO-DE");
-    EXPECT_EQ(table.AsString("NOMBRE"), "Ib\xE1\xF1" "ez");
+    EXPECT_EQ(table.AsString("NOMBRE"), "Ib\xE1\xF1"
+                                        "ez");
     EXPECT_EQ(table.AsString("PESO"), "2");
     EXPECT_EQ(table.AsInteger("HORAS"), 7);
     EXPECT_EQ(table.AsString("ACTIVO"), "True");
 
-    const std::pair<double, int> rounding[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {0.5, 0}, {1.5, 2}};
+    const std::pair<double, int> rounding[] = {{2.5, 2},    {3.5, 4}, {-2.5, -2},
+                                               {2.4999, 2}, {0.5, 0}, {1.5, 2}};
     for (const auto& [value, rounded] : rounding) {
         table.Edit();
         table.SetFloat("PESO", value);
@@ -173,13 +178,14 @@ TEST_F(TableTest, FindKeyAndLocateFindTheFirstExactMatch) {
     table.SetIndexName("");
     EXPECT_TRUE(table.Locate("ABREV;HORAS", {"ABC", "12"}));
     EXPECT_EQ(table.AsString("NOMBRE"), "Abaitua");
-    EXPECT_FALSE(table.Locate("ABREV", {"abc"}));  // case counts
-    EXPECT_FALSE(table.Locate("ABREV", {"ABC "})); // no partial or padded match
+    EXPECT_FALSE(table.Locate("ABREV", {"abc"}));   // case counts
+    EXPECT_FALSE(table.Locate("ABREV", {"ABC "}));  // no partial or padded match
     EXPECT_EQ(table.AsString("NOMBRE"), "Abaitua"); // a failed search does not move
 }
 
 TEST_F(TableTest, DetailFollowsItsMaster) {
-    Table::Create(dir.path(), "CUADRO", {{{"PROF", FieldKind::String, 10}, {"HORA", FieldKind::Integer}}, {"PROF"}});
+    Table::Create(dir.path(), "CUADRO",
+                  {{{"PROF", FieldKind::String, 10}, {"HORA", FieldKind::Integer}}, {"PROF"}});
     Table detail;
     detail.Open(dir.path(), "CUADRO");
     for (const auto& [prof, hour] : std::vector<std::pair<std::string, long long>>{
@@ -206,7 +212,8 @@ TEST_F(TableTest, DetailFollowsItsMaster) {
 }
 
 TEST_F(TableTest, UnlinkingAMasterKeepsTheTablesOwnDetails) {
-    Table::Create(dir.path(), "HORAS", {{{"HORA", FieldKind::Integer}, {"AULA", FieldKind::String, 4}}, {"HORA"}});
+    Table::Create(dir.path(), "HORAS",
+                  {{{"HORA", FieldKind::Integer}, {"AULA", FieldKind::String, 4}}, {"HORA"}});
     Table grandchild;
     grandchild.Open(dir.path(), "HORAS");
     grandchild.AppendRecord({18LL, std::string("A1")});
@@ -306,7 +313,9 @@ TEST_F(TableTest, ChangesReachTheFilesWhenClosedAndCreateStartsAnew) {
     Table::Create(dir.path(), "proft", kTeachers);
     table.Open(dir.path(), "PROFT");
     EXPECT_TRUE(table.IsEmpty());
-    EXPECT_TRUE(std::filesystem::exists(dir / "proft.MDX")); // base names stay together
+    // The files are replaced under the names they have, the index beside its table.
+    EXPECT_TRUE(std::filesystem::exists(dir / "PROFT.MDX"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "proft.DBF"));
 }
 
 TEST(TableNamesTest, ResolveWithoutRegardToCase) {
@@ -333,7 +342,8 @@ TEST(TableDeclTest, RefusesImpossibleDeclarations) {
         {{{"A", FieldKind::String, 1}}, {"B"}},
         {{{std::string(32, 'X'), FieldKind::Integer}}, {}},
     };
-    for (const auto& decl : bad) EXPECT_THROW(Table::Create(dir.path(), "T", decl), TableError);
+    for (const auto& decl : bad)
+        EXPECT_THROW(Table::Create(dir.path(), "T", decl), TableError);
 }
 
 } // namespace

@@ -1,0 +1,136 @@
+#include "tablorix_to_dae/timetable_check.h"
+
+#include "tablorix_to_dae/timetable_check_parts.h"
+#include "tablorix_to_dae/timetable_checker.h"
+#include "tablorix_to_dae/work_tables.h"
+
+#include "tables/text.h"
+
+namespace tv::tablorix_to_dae {
+namespace check {
+
+std::string Quote(std::string_view text) {
+    return "\xAB" + std::string(text) + "\xBB";
+}
+
+std::string DayName(std::string_view day) {
+    static constexpr std::string_view kDays[] = {"lunes",
+                                                 "martes",
+                                                 "mi\xE9rcoles",
+                                                 "jueves",
+                                                 "viernes",
+                                                 "s\xE1"
+                                                 "bado",
+                                                 "domingo"};
+    int number = 0;
+    if (TryStrToInt(TrimBoth(day), number) && number >= 1 && number <= 7)
+        return std::string(kDays[number - 1]);
+    return "d\xED"
+           "a " +
+           std::string(day);
+}
+
+namespace {
+
+std::string PeriodName(std::string_view period) {
+    int number = 0;
+    return "sesi\xF3n " + (TryStrToInt(TrimBoth(period), number) ? IntToStr(number) : std::string(period));
+}
+
+} // namespace
+
+std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
+                       std::string_view subject) {
+    std::string place = "Profesor " + std::string(teacher) + ", " + DayName(day) + ", " + PeriodName(period);
+    if (!TrimControl(subject).empty()) place += " (" + std::string(subject) + ")";
+    return place;
+}
+
+std::string ClassPlace(const CheckClass& c) {
+    return ClassPlace(c.teacher, c.day, c.period, c.subject);
+}
+
+std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
+                       std::string_view period) {
+    return "Grupo " + std::string(group) + " con " + std::string(teacher) + ", " + DayName(day) + ", " +
+           PeriodName(period);
+}
+
+std::string GroupPlace(const CheckGroup& g) {
+    return GroupPlace(g.group, g.teacher, g.day, g.period);
+}
+
+std::vector<Finding> Findings::Take(Severity severity) {
+    std::vector<Finding> listed = std::move(severity == Severity::Blocking ? blocking_ : warnings_);
+    for (std::size_t kind = 0; kind < counts_.size(); ++kind) {
+        const auto k = static_cast<FindingKind>(kind);
+        if (SeverityOf(k) == severity && counts_[kind] > kListedPerKind)
+            listed.push_back(MoreOfKind(k, counts_[kind] - kListedPerKind));
+    }
+    return listed;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto kept = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
+    while (!text.empty() && !kept(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && !kept(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<int> Number(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+std::optional<int> Minutes(std::string_view time) {
+    const auto digit = [&](std::size_t i) { return time[i] >= '0' && time[i] <= '9'; };
+    if (time.size() != 5 || time[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return std::nullopt;
+    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
+    const int minutes = (time[3] - '0') * 10 + (time[4] - '0');
+    if (hours > 24 || minutes > 59 || (hours == 24 && minutes > 0)) return std::nullopt;
+    return hours * 60 + minutes;
+}
+
+std::string RecordAbbreviation(std::string_view abbreviation) {
+    return TrimTrailing(abbreviation.substr(0, std::min<std::size_t>(abbreviation.size(), 10)));
+}
+
+Finding TableFinding(FindingKind kind, std::string text, std::string table, std::uint32_t record,
+                     std::string teacher) {
+    return {SeverityOf(kind), kind, std::move(text), std::move(table), record, std::move(teacher), {}, {}, 0};
+}
+
+Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text) {
+    return {
+        SeverityOf(kind), kind, std::move(text), std::string(kCuadroH2), c.record, c.teacher, c.key, {}, 0};
+}
+
+Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text) {
+    return {SeverityOf(kind), kind,      std::move(text), std::string(kCuadroH3),
+            g.record,         g.teacher, g.key,           g.group};
+}
+
+} // namespace check
+
+std::vector<Finding> CheckTimetable(const TimetableCheckInput& input) {
+    TimetableChecker checker(input.centre, input.teachers, input.catalogues);
+    for (const CheckClass& c : input.classes)
+        checker.AddClass(c);
+    for (const CheckGroup& g : input.groups)
+        checker.AddGroup(g);
+    return checker.Finish();
+}
+
+} // namespace tv::tablorix_to_dae

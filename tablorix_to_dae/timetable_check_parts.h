@@ -1,0 +1,75 @@
+// Inside the timetable check: the words that name a teacher, a class or a
+// group for the user, the times of a class, and the checks of one record.
+#pragma once
+
+#include "tablorix_to_dae/timetable_check_input.h"
+#include "tablorix_to_dae/timetable_finding.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tv::tablorix_to_dae::check {
+
+// The findings as they come, blocking ones apart so that they lead the
+// report, and at most kListedPerKind of each kind: beyond them a finding is
+// only counted, its text never made.
+class Findings {
+  public:
+    // `make` gives the finding, of `kind`.
+    template <class Make> void Add(FindingKind kind, Make&& make) {
+        if (++counts_[static_cast<std::size_t>(kind)] > kListedPerKind) return;
+        Finding finding = make();
+        (finding.severity == Severity::Blocking ? blocking_ : warnings_).push_back(std::move(finding));
+    }
+    // The listed findings of `severity`, each kind listed in part closed by
+    // the line that counts the rest.
+    std::vector<Finding> Take(Severity severity);
+
+  private:
+    std::vector<Finding> blocking_;
+    std::vector<Finding> warnings_;
+    std::array<std::size_t, static_cast<std::size_t>(FindingKind::ActivityNotInCatalogue) + 1> counts_{};
+};
+
+// "«text»" in Windows-1252.
+std::string Quote(std::string_view text);
+// "lunes" for day 1 ... "domingo" for 7; "día N" otherwise.
+std::string DayName(std::string_view day);
+// "Profesor ABC, lunes, sesión 3 (MAT)".
+std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
+                       std::string_view subject);
+std::string ClassPlace(const CheckClass& c);
+// "Grupo 1A con ABC, lunes, sesión 3".
+std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
+                       std::string_view period);
+std::string GroupPlace(const CheckGroup& g);
+// The text without blanks and control characters at both ends (the wider
+// trim), as a view: the checks of every record make no copies for it.
+std::string_view Trimmed(std::string_view text);
+// A whole number written in decimal digits, blanks around it aside.
+std::optional<int> Number(std::string_view text);
+// Minutes since midnight of an "hh:mm" time (hours 00 to 24); nullopt otherwise.
+std::optional<int> Minutes(std::string_view time);
+// A teacher abbreviation as the work records hold it: cut to 10, no trailing blanks.
+std::string RecordAbbreviation(std::string_view abbreviation);
+
+// A finding about the centre (no teacher) or about a teacher's PROFT record.
+Finding TableFinding(FindingKind kind, std::string text, std::string table, std::uint32_t record,
+                     std::string teacher = {});
+Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text);
+Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text);
+
+// The checks that one record decides alone: blocking ones
+// (timetable_check_blocking.cpp) and warnings (timetable_check_warnings.cpp).
+void CheckCentreRecord(const CheckCentre& centre, Findings& findings);
+void CheckClassBlocking(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings);
+void CheckClassWarnings(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings);
+void CheckGroupBlocking(const CheckGroup& g, Findings& findings);
+void CheckGroupWarnings(const CheckGroup& g, Findings& findings);
+// PROFT alone: one document for two teachers.
+void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& findings);
+
+} // namespace tv::tablorix_to_dae::check

@@ -1,0 +1,248 @@
+#include "tablorix_to_dae/timetable_checker.h"
+
+#include "tablorix_to_dae/work_tables.h"
+
+#include "tables/text.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace tv::tablorix_to_dae {
+namespace {
+
+std::string Clock(int minutes) {
+    const auto two = [](int n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
+    return two(minutes / 60) + ":" + two(minutes % 60);
+}
+
+} // namespace
+
+TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckTeacher> teachers,
+                                   CheckCatalogues catalogues)
+    : teachers_(std::move(teachers)), catalogues_(std::move(catalogues)) {
+    check::CheckCentreRecord(centre, teacherFindings_);
+    for (const CheckTeacher& t : teachers_)
+        TeacherId(check::RecordAbbreviation(t.abbreviation));
+}
+
+int TimetableChecker::Id(std::unordered_map<std::string, int>& ids, std::vector<std::string>& names,
+                         const std::string& name) {
+    const auto [it, added] = ids.try_emplace(name, static_cast<int>(names.size()));
+    if (added) names.push_back(name);
+    return it->second;
+}
+
+int TimetableChecker::TeacherId(const std::string& abbreviation) {
+    // The records come teacher by teacher.
+    if (lastTeacher_ >= 0 && teacherNames_[static_cast<std::size_t>(lastTeacher_)] == abbreviation)
+        return lastTeacher_;
+    lastTeacher_ = Id(teacherIds_, teacherNames_, abbreviation);
+    missingDocuments_.resize(teacherNames_.size());
+    teaching_.resize(teacherNames_.size(), false);
+    return lastTeacher_;
+}
+
+void TimetableChecker::NoteDocument(int teacher, const std::string& type, const std::string& number) {
+    const bool noType = check::Trimmed(type).empty();
+    const bool noNumber = check::Trimmed(number).empty();
+    if (!noType && !noNumber) return;
+    MissingDocument& missing = missingDocuments_[static_cast<std::size_t>(teacher)];
+    if (!missing.type && !missing.number) missingOrder_.push_back(teacher);
+    missing.type |= noType;
+    missing.number |= noNumber;
+}
+
+void TimetableChecker::AddClass(const CheckClass& c) {
+    check::CheckClassBlocking(catalogues_, c, findings_);
+    check::CheckClassWarnings(catalogues_, c, findings_);
+    const int teacher = TeacherId(c.teacher);
+    NoteDocument(teacher, c.documentType, c.document);
+    teaching_[static_cast<std::size_t>(teacher)] = true;
+
+    Lesson lesson{c.record, teacher, -1, -1, -1, c.key, c.subject};
+    lesson.day = check::Number(c.day).value_or(-1);
+    const auto start = check::Minutes(c.start);
+    const auto end = check::Minutes(c.end);
+    if (start && end && *start <= *end) {
+        lesson.start = *start;
+        lesson.end = *end;
+    }
+    lessons_.push_back(std::move(lesson));
+}
+
+std::optional<std::size_t> TimetableChecker::LessonOf(const std::string& key) {
+    while (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key < key)
+        ++nextLesson_;
+    if (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key == key) return nextLesson_;
+    if (lessonByKey_.empty())
+        for (std::size_t i = 0; i < lessons_.size(); ++i)
+            lessonByKey_.try_emplace(lessons_[i].key, i);
+    const auto found = lessonByKey_.find(key);
+    if (found == lessonByKey_.end()) return std::nullopt;
+    return found->second;
+}
+
+void TimetableChecker::AddGroup(const CheckGroup& g) {
+    check::CheckGroupBlocking(g, findings_);
+    check::CheckGroupWarnings(g, findings_);
+    if (check::Trimmed(g.group).empty()) return;
+    if (const auto lesson = LessonOf(g.key))
+        groupLessons_.push_back({g.record, Id(groupIds_, groupNames_, g.group), *lesson});
+}
+
+// One finding per teacher whose lines lack a document type or number: the
+// file carries the TIPDOC and DOC of each type-2 record (the type-3 lines
+// carry none), which the teachers grid copies to all of the teacher's records.
+void TimetableChecker::CheckDocuments() {
+    std::unordered_map<std::string, const CheckTeacher*> inProft;
+    for (const CheckTeacher& t : teachers_)
+        inProft.try_emplace(check::RecordAbbreviation(t.abbreviation), &t);
+    for (const int id : missingOrder_) {
+        const std::string& abbreviation = teacherNames_[static_cast<std::size_t>(id)];
+        const MissingDocument& m = missingDocuments_[static_cast<std::size_t>(id)];
+        const auto found = inProft.find(abbreviation);
+        const CheckTeacher* teacher = found == inProft.end() ? nullptr : found->second;
+        std::string text = "Profesor " + abbreviation;
+        if (teacher && !TrimControl(teacher->name).empty()) text += " (" + teacher->name + ")";
+        text += m.type && m.number ? ": faltan el tipo de documento y el documento (DNI)."
+                : m.type           ? ": falta el tipo de documento."
+                                   : ": falta el documento (DNI).";
+        teacherFindings_.Add(FindingKind::TeacherWithoutDocument, [&] {
+            return check::TableFinding(FindingKind::TeacherWithoutDocument, text, "PROFT",
+                                       teacher ? teacher->record : 0, abbreviation);
+        });
+    }
+}
+
+void TimetableChecker::CheckTeachersWithoutClasses() {
+    for (const CheckTeacher& t : teachers_) {
+        const std::string abbreviation = check::RecordAbbreviation(t.abbreviation);
+        if (teaching_[static_cast<std::size_t>(teacherIds_.at(abbreviation))]) continue;
+        std::string who = "Profesor " + abbreviation;
+        if (!TrimControl(t.name).empty()) who += " (" + t.name + ")";
+        teacherFindings_.Add(FindingKind::TeacherWithoutClasses, [&] {
+            return check::TableFinding(FindingKind::TeacherWithoutClasses,
+                                       who + ": no tiene ninguna clase en el horario.", "PROFT", t.record,
+                                       abbreviation);
+        });
+    }
+}
+
+namespace {
+
+// One class of a teacher or a group, as the sweep over a day needs it.
+struct Slot {
+    int owner = 0; // teacher or group id
+    int day = 0;
+    int start = 0;
+    int end = 0;
+    std::size_t index = 0; // into the lessons or the group lessons
+
+    bool operator<(const Slot& other) const {
+        return std::tie(owner, day, start, index) <
+               std::tie(other.owner, other.day, other.start, other.index);
+    }
+};
+
+} // namespace
+
+// Each teacher's classes of each day in order of start: a class that starts
+// before the latest end so far overlaps.
+void TimetableChecker::CheckTeacherOverlaps() {
+    std::vector<Slot> slots;
+    slots.reserve(lessons_.size());
+    for (std::size_t i = 0; i < lessons_.size(); ++i)
+        if (lessons_[i].start >= 0)
+            slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i});
+    // The classes came in key order, which is mostly this one already.
+    if (!std::is_sorted(slots.begin(), slots.end())) std::sort(slots.begin(), slots.end());
+    const Slot* latest = nullptr; // of the current teacher and day
+    for (const Slot& slot : slots) {
+        if (latest && (latest->owner != slot.owner || latest->day != slot.day)) latest = nullptr;
+        if (latest && slot.start < latest->end) {
+            findings_.Add(FindingKind::TeacherOverlap, [&] {
+                const Lesson& l = lessons_[slot.index];
+                const Lesson& earlier = lessons_[latest->index];
+                const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
+                return Finding{Severity::Warning,
+                               FindingKind::TeacherOverlap,
+                               check::ClassPlace(teacher, l.DayText(), l.Period(), l.subject) + ", de " +
+                                   Clock(l.start) + "-" + Clock(l.end) +
+                                   ": se solapa con su clase de la sesi\xF3n " +
+                                   IntToStr(StrToIntDef(earlier.Period(), 0)) + " (" + Clock(earlier.start) +
+                                   "-" + Clock(earlier.end) + ").",
+                               std::string(kCuadroH2),
+                               l.record,
+                               teacher,
+                               l.key,
+                               {},
+                               0};
+            });
+        }
+        if (!latest || slot.end > latest->end) latest = &slot;
+    }
+}
+
+// Two classes of one group at once, unless the same class split between
+// teachers: the same subject from the same start to the same end.
+void TimetableChecker::CheckGroupOverlaps() {
+    std::vector<Slot> slots;
+    slots.reserve(groupLessons_.size());
+    for (std::size_t i = 0; i < groupLessons_.size(); ++i) {
+        const Lesson& l = lessons_[groupLessons_[i].lesson];
+        if (l.start >= 0 && l.start < l.end)
+            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i});
+    }
+    std::sort(slots.begin(), slots.end());
+    std::vector<const Slot*> open; // the group's classes of the day not ended yet
+    for (std::size_t n = 0; n < slots.size(); ++n) {
+        const Slot& slot = slots[n];
+        if (n == 0 || slot.owner != slots[n - 1].owner || slot.day != slots[n - 1].day) open.clear();
+        std::erase_if(open, [&](const Slot* o) { return o->end <= slot.start; });
+        const GroupLesson& g = groupLessons_[slot.index];
+        const Lesson& l = lessons_[g.lesson];
+        for (const Slot* o : open) {
+            const GroupLesson& otherGroup = groupLessons_[o->index];
+            const Lesson& other = lessons_[otherGroup.lesson];
+            const bool split = other.subject == l.subject && other.start == l.start && other.end == l.end;
+            if (split || otherGroup.lesson == g.lesson) continue;
+            findings_.Add(FindingKind::GroupOverlap, [&] {
+                const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
+                const std::string& group = groupNames_[static_cast<std::size_t>(g.group)];
+                return Finding{Severity::Warning,
+                               FindingKind::GroupOverlap,
+                               check::GroupPlace(group, teacher, l.DayText(), l.Period()) + " (" + l.subject +
+                                   ", " + Clock(l.start) + "-" + Clock(l.end) +
+                                   "): el grupo tiene a la vez " + other.subject + " con " +
+                                   teacherNames_[static_cast<std::size_t>(other.teacher)] + " (" +
+                                   Clock(other.start) + "-" + Clock(other.end) + ").",
+                               std::string(kCuadroH3),
+                               g.record,
+                               teacher,
+                               l.key,
+                               group,
+                               0};
+            });
+            break;
+        }
+        open.push_back(&slot);
+    }
+}
+
+std::vector<Finding> TimetableChecker::Finish() {
+    CheckDocuments();
+    CheckTeachersWithoutClasses();
+    check::CheckSharedDocuments(teachers_, teacherFindings_);
+    CheckTeacherOverlaps();
+    CheckGroupOverlaps();
+    std::vector<Finding> all;
+    for (check::Findings* part : {&teacherFindings_, &findings_})
+        for (Finding& f : part->Take(Severity::Blocking))
+            all.push_back(std::move(f));
+    for (check::Findings* part : {&teacherFindings_, &findings_})
+        for (Finding& f : part->Take(Severity::Warning))
+            all.push_back(std::move(f));
+    return all;
+}
+
+} // namespace tv::tablorix_to_dae

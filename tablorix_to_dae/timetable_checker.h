@@ -1,0 +1,86 @@
+// The check of the timetable file fed one record at a time, so that a large
+// timetable is checked as it is read: each record's own checks run at once,
+// and only what the checks across records need is kept (who teaches when,
+// which teachers lack a document). The classes come before the groups.
+#pragma once
+
+#include "tablorix_to_dae/timetable_check_input.h"
+#include "tablorix_to_dae/timetable_check_parts.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tv::tablorix_to_dae {
+
+class TimetableChecker {
+  public:
+    TimetableChecker(const CheckCentre& centre, std::vector<CheckTeacher> teachers,
+                     CheckCatalogues catalogues);
+
+    void AddClass(const CheckClass& c);
+    void AddGroup(const CheckGroup& g);
+    // Blocking findings first; within each severity, the centre, the
+    // teachers, then the records in the order they came.
+    std::vector<Finding> Finish();
+
+  private:
+    // A class as the checks across records need it.
+    struct Lesson {
+        std::uint32_t record = 0;
+        int teacher = 0; // into teacherNames_
+        int day = 0;     // DIASEM as a number, -1 when it is none
+        int start = -1;  // minutes; -1 when the time is not hh:mm
+        int end = -1;
+        std::string key, subject; // the day and the period are in the key
+        std::string_view DayText() const { return KeyPart(10, 1); }
+        std::string_view Period() const { return KeyPart(11, 2); }
+        std::string_view KeyPart(std::size_t from, std::size_t width) const {
+            return from < key.size() ? std::string_view(key).substr(from, width) : std::string_view();
+        }
+    };
+    struct GroupLesson {
+        std::uint32_t record = 0;
+        int group = 0; // into groupNames_
+        std::size_t lesson = 0;
+    };
+    struct MissingDocument {
+        bool type = false;
+        bool number = false;
+    };
+
+    int TeacherId(const std::string& abbreviation);
+    static int Id(std::unordered_map<std::string, int>& ids, std::vector<std::string>& names,
+                  const std::string& name);
+    void NoteDocument(int teacher, const std::string& type, const std::string& number);
+    // The lesson of a group's key: the records come in the same key order, so
+    // the search goes on from the last one found.
+    std::optional<std::size_t> LessonOf(const std::string& key);
+
+    void CheckDocuments();
+    void CheckTeachersWithoutClasses();
+    void CheckTeacherOverlaps();
+    void CheckGroupOverlaps();
+
+    std::vector<CheckTeacher> teachers_;
+    CheckCatalogues catalogues_;
+    check::Findings findings_;
+    check::Findings teacherFindings_; // of PROFT and of the documents, ahead of the records'
+
+    std::unordered_map<std::string, int> teacherIds_, groupIds_;
+    std::vector<std::string> teacherNames_, groupNames_;
+    int lastTeacher_ = -1;
+
+    std::vector<Lesson> lessons_;
+    std::vector<GroupLesson> groupLessons_;
+    std::size_t nextLesson_ = 0;
+    std::unordered_map<std::string, std::size_t> lessonByKey_; // built only when the order fails
+
+    std::vector<MissingDocument> missingDocuments_; // by teacher id
+    std::vector<int> missingOrder_;                 // teachers in the order their first gap came
+    std::vector<bool> teaching_;                    // by teacher id
+};
+
+} // namespace tv::tablorix_to_dae
