@@ -142,7 +142,7 @@ class Table {
     // The rows this cursor has open, for TableRows; null when closed.
     std::shared_ptr<TableData> Data() const;
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

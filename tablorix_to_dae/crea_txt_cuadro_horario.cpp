@@ -9,8 +9,8 @@
 #include "tables/path_text.h"
 #include "tables/table_error.h"
 #include "tables/table_files.h"
-#include "tables/table_rows.h"
 #include "tables/unsaved_tables.h"
+#include "tables/table_rows.h"
 
 #include <cstdint>
 #include <span>

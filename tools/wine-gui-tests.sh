@@ -12,7 +12,7 @@
 #      line writes, and leaves Transformado=1;
 #   4. the uninstaller leaves Tablorix's folder as it was before the install.
 #   tools/wine-gui-tests.sh INSTALLER LINUX-CLI
-# DEBUG=1 lists the windows open at each step.
+# TV_DEBUG=1 lists the windows open at each step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 installer=$(realpath "$1")
@@ -24,7 +24,7 @@ WineDesktop "$work"
 
 fail() { echo "Windows (Wine): $*"; exit 1; }
 windows_open() {
-    [ -n "${DEBUG:-}" ] || return 0
+    [ -n "${TV_DEBUG:-}" ] || return 0
     echo "-- $1" >&2
     for w in $(xdotool search --onlyvisible --name .); do xdotool getwindowname "$w" >&2; done
 }
@@ -57,7 +57,7 @@ main=$(WineWindow "$main_title")
 xdotool windowfocus --sync "$main"
 sleep 0.5
 xdotool key --clearmodifiers alt+s
-WineWaitEnd "$pid" "Alt+S no cerró la ventana" || fail "sin salida"
+WineWaitEnd "$pid" "Alt+S no cerró la ventana" || fail "el programa no terminó bien (código $?)"
 if ! cmp -s "$folder/Tablorix.ini" <(ini_with 0); then
     od -c "$folder/Tablorix.ini"
     fail "Tablorix.ini no es el esperado tras exportar y Alt+S"
@@ -73,7 +73,7 @@ cp -r examples/centro-ejemplo/DAE "$drive/DAE"
 ln -sfn "$drive" "$WINEPREFIX/dosdevices/k:"
 linux="$work/linux"
 "$cli" exportar --dae examples/centro-ejemplo/DAE --ktemp "$linux" \
-    --niveles examples/centro-ejemplo/niveles.csv >/dev/null
+    --niveles examples/centro-ejemplo/niveles.csv >/dev/null 2>&1
 cp "$linux"/daeNIVIMP2.* "$drive/KTEMP/"
 (cd "$drive/DAE" && exec wine "$program" exportar x) &
 pid=$!
@@ -98,7 +98,7 @@ windows_open "fin"
 xdotool windowfocus --sync "$finished"
 sleep 0.5
 xdotool key --clearmodifiers Return
-WineWaitEnd "$pid" "la ventana no se cerró al final de la transformación" || fail "sin salida"
+WineWaitEnd "$pid" "la ventana no se cerró al final de la transformación" || fail "el programa no terminó bien (código $?)"
 for table in ASIGNOMT PROFT AULAT GRUPOST ASIGT DIASHORAST daeCENTRO; do
     [ -f "$drive/KTEMP/$table.DBF" ] || fail "no se escribió K:\\KTEMP\\$table.DBF"
     if ! cmp -s <("$cli" tabla "$drive/KTEMP/$table.DBF" --csv) <("$cli" tabla "$linux/$table.DBF" --csv); then
