@@ -7,8 +7,6 @@
 //   bench_exportar [--runs N]    (7 runs unless told)
 #include "bench/command_timing.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -31,9 +29,7 @@ using tv::bench::Summary;
 int main(int argc, char** argv) {
     const int runs = tv::bench::RunsFromArguments(argc, argv);
 
-    const fs::path work = fs::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));
-    fs::create_directories(work);
-    try {
+    return tv::bench::InScratchFolder("tv-bench-", [&](const fs::path& work) {
         std::printf("%-6s %9s %7s %12s %9s %9s %8s %13s\n", "scale", "teachers", "groups", "assignments",
                     "CPU ms", "wall ms", "peak MB", "CPU us/line");
         for (const double scale : {0.5, 1.0, 2.0}) {
@@ -58,11 +54,5 @@ int main(int argc, char** argv) {
                         1000.0 * times.Cpu() / assignments);
             std::fflush(stdout);
         }
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        fs::remove_all(work);
-        return 1;
-    }
-    fs::remove_all(work);
-    return 0;
+    });
 }

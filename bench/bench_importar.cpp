@@ -11,8 +11,6 @@
 //   bench_importar [--runs N]    (7 runs unless told)
 #include "bench/command_timing.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,10 +33,8 @@ using tv::bench::Summary;
 int main(int argc, char** argv) {
     const int runs = tv::bench::RunsFromArguments(argc, argv);
 
-    const fs::path work = fs::temp_directory_path() / ("tv-bench-importar-" + std::to_string(::getpid()));
-    fs::create_directories(work);
     const std::string cli = TV_CLI_PATH;
-    try {
+    return tv::bench::InScratchFolder("tv-bench-importar-", [&](const fs::path& work) {
         std::printf("%-6s %9s %10s %-10s %9s %9s %8s %12s\n", "scale", "teachers", "SOLUC rows", "path",
                     "CPU ms", "wall ms", "peak MB", "CPU us/row");
         for (const double scale : {0.5, 1.0, 2.0}) {
@@ -67,11 +63,5 @@ int main(int argc, char** argv) {
                             1000.0 * summary->Cpu() / rows);
             std::fflush(stdout);
         }
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        fs::remove_all(work);
-        return 1;
-    }
-    fs::remove_all(work);
-    return 0;
+    });
 }

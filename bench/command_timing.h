@@ -11,7 +11,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -84,6 +87,24 @@ struct Summary {
 inline int RunsFromArguments(int argc, char** argv, int fallback = 7) {
     if (argc == 3 && std::string(argv[1]) == "--runs") return std::max(1, std::atoi(argv[2]));
     return fallback;
+}
+
+// Runs `body` on a fresh scratch folder named `prefix` and the process id under
+// the temporary folder, removed afterwards; the reason of a failure goes to
+// stderr. The benchmark's exit code: 0, or 1 when `body` threw.
+template <class Body> int InScratchFolder(const std::string& prefix, Body body) {
+    const std::filesystem::path work =
+        std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()));
+    std::filesystem::create_directories(work);
+    int code = 0;
+    try {
+        body(work);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        code = 1;
+    }
+    std::filesystem::remove_all(work);
+    return code;
 }
 
 } // namespace tv::bench

@@ -8,16 +8,7 @@
 #   tools/check-launched-importar.sh [path/to/TransVeloraDAE] [path/to/transveloradae-cli]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=$(realpath "${1:-build/default/app/TransVeloraDAE}")
-cli=$(realpath "${2:-build/default/cli/transveloradae-cli}")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$program" "$work/TransVeloraDAE"
-mkdir -p "$work/KTEMP" "$work/run" "$work/DAE"
-chmod 700 "$work/run"
-cp examples/centro-ejemplo/DAE/* "$work/DAE/"
-"$cli" exportar --dae "$work/DAE" --ktemp "$work/KTEMP" --niveles examples/centro-ejemplo/niveles.csv >/dev/null 2>&1
-cp examples/centro-ejemplo/SOLUC.DBF "$work/KTEMP/"
+source tools/sample-school-exported.sh "$@"
 
 cd "$work/DAE" # the folder list starts at the current folder
 TRANSVELORADAE_KTEMP="$work/KTEMP" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb \

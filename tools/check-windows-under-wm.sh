@@ -15,17 +15,8 @@
 #   tools/check-windows-under-wm.sh [path/to/TransVeloraDAE] [path/to/transveloradae-cli]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=$(realpath "${1:-build/default/app/TransVeloraDAE}")
-cli=$(realpath "${2:-build/default/cli/transveloradae-cli}")
+source tools/sample-school-exported.sh "$@"
 tools=$(pwd)/tools
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$program" "$work/TransVeloraDAE"
-mkdir -p "$work/KTEMP" "$work/run" "$work/DAE"
-chmod 700 "$work/run"
-cp examples/centro-ejemplo/DAE/* "$work/DAE/"
-"$cli" exportar --dae "$work/DAE" --ktemp "$work/KTEMP" --niveles examples/centro-ejemplo/niveles.csv >/dev/null 2>&1
-cp examples/centro-ejemplo/SOLUC.DBF "$work/KTEMP/"
 document=12345678Z
 
 snapshot() { (cd "$work/KTEMP" && find . -type f -exec sha1sum {} + | sort); }

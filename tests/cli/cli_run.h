@@ -1,4 +1,5 @@
-// Runs the built transveloradae-cli and collects its exit code, stdout and stderr.
+// Runs the built transveloradae-cli and collects its exit code, stdout and
+// stderr; the folders and arguments several of its tests share.
 #pragma once
 
 #include "tests/test_support.h"
@@ -45,6 +46,20 @@ inline CliResult RunCli(const std::vector<std::string>& arguments, const std::st
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(capture / "out"),
             ReadText(capture / "err")};
+}
+
+// `to` made a fresh copy of the folder `from`.
+inline void CopyFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::filesystem::remove_all(to);
+    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
+}
+
+// An exportar from `root`/DAE into `root`/KTEMP, version 2526, with `niveles`.
+inline std::vector<std::string> ExportarArguments(const std::filesystem::path& root,
+                                                  const std::filesystem::path& niveles) {
+    return {
+        "exportar", "--dae",     (root / "DAE").string(), "--ktemp", (root / "KTEMP").string(), "--version",
+        "2526",     "--niveles", niveles.string()};
 }
 
 } // namespace tv::test

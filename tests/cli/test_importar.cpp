@@ -3,26 +3,17 @@
 // three paths, and the exit codes of the answers given as options.
 //
 // TV_UPDATE_GOLDEN=1 rewrites the reviewed file instead of comparing; review the diff.
-#include "tests/cli/cli_run.h"
+#include "tests/cli/sample_school_fixture.h"
 
 #include <cstdlib>
 
 namespace tv::test {
 namespace {
 
-const std::filesystem::path kSample = std::filesystem::path(TV_SOURCE_DIR) / "examples" / "centro-ejemplo";
 const std::filesystem::path kGolden = TestData("golden/importar-centro-ejemplo/fCUADROS.txt");
 
-class ImportarTest : public ::testing::Test {
+class ImportarTest : public SampleSchoolExportedTest {
   protected:
-    void SetUp() override {
-        std::filesystem::copy(kSample / "DAE", dae);
-        const CliResult run = RunCli({"exportar", "--dae", dae.string(), "--ktemp", ktemp.path().string(),
-                                      "--version", "2526", "--niveles", (kSample / "niveles.csv").string()});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        std::filesystem::copy_file(kSample / "SOLUC.DBF", ktemp / "SOLUC.DBF");
-    }
-
     CliResult Importar(std::vector<std::string> options = {}) {
         std::vector<std::string> arguments = {"importar", "--dae", dae.string(), "--ktemp",
                                               ktemp.path().string()};
@@ -46,10 +37,6 @@ class ImportarTest : public ::testing::Test {
         ASSERT_TRUE(std::filesystem::exists(kGolden));
         EXPECT_TRUE(written == ReadText(kGolden)) << "fCUADROS.txt differs from " << kGolden;
     }
-
-    ScratchDir ktemp;
-    ScratchDir work;
-    const std::filesystem::path dae = work / "DAE";
 };
 
 TEST_F(ImportarTest, TheSampleSchoolGivesTheReviewedTimetableOnEachPath) {

@@ -2,25 +2,15 @@
 // sample school: --comprobar and its exit codes, the report before writing,
 // blocking findings refusing the file unless --escribir-igualmente, and the
 // CSV of --informe.
-#include "tests/cli/cli_run.h"
+#include "tests/cli/sample_school_fixture.h"
 
 #include "tables/table.h"
 
 namespace tv::test {
 namespace {
 
-const std::filesystem::path kSample = std::filesystem::path(TV_SOURCE_DIR) / "examples" / "centro-ejemplo";
-
-class ImportarCheckTest : public ::testing::Test {
+class ImportarCheckTest : public SampleSchoolExportedTest {
   protected:
-    void SetUp() override {
-        std::filesystem::copy(kSample / "DAE", dae);
-        const CliResult run = RunCli({"exportar", "--dae", dae.string(), "--ktemp", ktemp.path().string(),
-                                      "--version", "2526", "--niveles", (kSample / "niveles.csv").string()});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        std::filesystem::copy_file(kSample / "SOLUC.DBF", ktemp / "SOLUC.DBF");
-    }
-
     CliResult Importar(std::vector<std::string> options = {}) {
         std::vector<std::string> arguments = {"importar",
                                               "--dae",
@@ -44,10 +34,6 @@ class ImportarCheckTest : public ::testing::Test {
     }
 
     std::filesystem::path File() const { return dae / "fCUADROS.txt"; }
-
-    ScratchDir ktemp;
-    ScratchDir work;
-    const std::filesystem::path dae = work / "DAE";
 };
 
 TEST_F(ImportarCheckTest, TheSampleSchoolHasNothingToReportOnceItsDocumentsAreTyped) {

@@ -21,11 +21,6 @@ namespace {
 constexpr int kInstants = 30;
 const std::string kEarlierTimetable = "1CH000001 2025 (un horario anterior)\r\n";
 
-void CopyFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::filesystem::remove_all(to);
-    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
-}
-
 void RunTool(const std::string& command) {
     ASSERT_EQ(std::system((command + " >/dev/null 2>&1").c_str()), 0) << command;
 }
@@ -72,15 +67,7 @@ class KillTest : public ::testing::Test {
     }
 
     static std::vector<std::string> Exportar(const std::filesystem::path& root) {
-        return {"exportar",
-                "--dae",
-                (root / "DAE").string(),
-                "--ktemp",
-                (root / "KTEMP").string(),
-                "--version",
-                "2526",
-                "--niveles",
-                (root / "DAE" / "niveles.csv").string()};
+        return ExportarArguments(root, root / "DAE" / "niveles.csv");
     }
     static std::vector<std::string> Importar(const std::filesystem::path& root) {
         return {"importar", "--dae", (root / "DAE").string(), "--ktemp", (root / "KTEMP").string(),

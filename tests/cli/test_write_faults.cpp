@@ -14,11 +14,6 @@ namespace {
 const std::filesystem::path kSample = std::filesystem::path(TV_SOURCE_DIR) / "examples" / "centro-ejemplo";
 const std::string kEarlierTimetable = "1CH014725 2025 (un horario anterior)\r\n";
 
-void CopyFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::filesystem::remove_all(to);
-    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
-}
-
 std::map<std::string, std::vector<std::uint8_t>> FolderBytes(const std::filesystem::path& folder) {
     std::map<std::string, std::vector<std::uint8_t>> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -45,15 +40,7 @@ class WriteFaultTest : public ::testing::Test {
     }
 
     static std::vector<std::string> ExportarArguments(const std::filesystem::path& root) {
-        return {"exportar",
-                "--dae",
-                (root / "DAE").string(),
-                "--ktemp",
-                (root / "KTEMP").string(),
-                "--version",
-                "2526",
-                "--niveles",
-                (kSample / "niveles.csv").string()};
+        return test::ExportarArguments(root, kSample / "niveles.csv");
     }
     static std::vector<std::string> ImportarArguments(const std::filesystem::path& root) {
         return {"importar",

@@ -2,6 +2,8 @@
 // table store into a scratch KTEMP, and the work tables read back as rows.
 #pragma once
 
+#include "tablorix_to_dae/extraction.h"
+#include "tablorix_to_dae/import_centre.h"
 #include "tablorix_to_dae/import_context.h"
 #include "tablorix_to_dae/plantilla_centro.h"
 #include "tablorix_to_dae/work_tables.h"
@@ -12,6 +14,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tv::test {
@@ -130,6 +133,19 @@ inline std::vector<Row> Rows(const std::filesystem::path& ktemp, std::string_vie
     return rows;
 }
 
+// A DAE catalogue table `name` with `fields`, holding `rows`.
+inline void WriteCatalogue(const std::filesystem::path& ktemp, const char* name,
+                           std::vector<tables::FieldDecl> fields,
+                           const std::vector<std::vector<tables::FieldValue>>& rows) {
+    tables::TableDecl decl;
+    decl.fields = std::move(fields);
+    tables::Table::Create(ktemp, name, decl);
+    tables::Table t;
+    t.Open(ktemp, name);
+    for (const auto& row : rows)
+        t.AppendRecord(row);
+}
+
 // A KTEMP with the worked case's teacher, group, subject and template
 // (periods 9 and 10), and the DAE folder beside it.
 class TablorixFixture : public ::testing::Test {
@@ -152,6 +168,16 @@ class TablorixFixture : public ::testing::Test {
 
     tablorix_to_dae::ImportContext Context() {
         return {prompt, state, ktemp(), dae(), {}, tablorix_to_dae::kCodificationFinished};
+    }
+
+    // The timetable extracted into the work tables, with the centre's data
+    // (014725, 2025, 2526) typed into a fresh daeCENTRO.
+    void ExtractWithCentreData() {
+        tablorix_to_dae::CreaCuadrosHorarios(ktemp());
+        tablorix_to_dae::ExtractTimetable(ktemp());
+        auto context = Context();
+        tablorix_to_dae::AskForCentreDataIfMissing(context);
+        tablorix_to_dae::StoreCentreData(ktemp(), "014725", "2025", "2526");
     }
 
     ScratchDir dir;

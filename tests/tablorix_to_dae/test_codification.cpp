@@ -12,18 +12,6 @@ namespace {
 
 namespace t2d = tablorix_to_dae;
 
-void WriteCatalogue(const std::filesystem::path& ktemp, const char* name,
-                    std::vector<tables::FieldDecl> fields,
-                    const std::vector<std::vector<tables::FieldValue>>& rows) {
-    tables::TableDecl decl;
-    decl.fields = std::move(fields);
-    tables::Table::Create(ktemp, name, decl);
-    tables::Table t;
-    t.Open(ktemp, name);
-    for (const auto& row : rows)
-        t.AppendRecord(row);
-}
-
 class CodificationTest : public TablorixFixture {
   protected:
     void SetUp() override {
@@ -35,11 +23,7 @@ class CodificationTest : public TablorixFixture {
                              {"ABC", 1, 2, 1, "MAT", "1A"},
                              {"ABC", 1, 2, 1, "MAT", "1B"},
                              {"XYZ", 1, 1, 1, "MAT", "1B"}});
-        t2d::CreaCuadrosHorarios(ktemp());
-        t2d::ExtractTimetable(ktemp());
-        auto context = Context();
-        t2d::AskForCentreDataIfMissing(context);
-        t2d::StoreCentreData(ktemp(), "014725", "2025", "2526");
+        ExtractWithCentreData();
         for (const char* name : {"daeTIPDOC", "daeTIPTAR", "daeIDIOMA", "daeOTRACT"})
             WriteCatalogue(ktemp(), name, {Text("COD", 4)}, {});
         WriteCatalogue(ktemp(), "daeNIVIMP", {Text("COD", 4), Text("PLAN", 4)},

@@ -355,18 +355,6 @@ TEST(TimetableCheckTest, TheReportIsACsvASpreadsheetOpens) {
     }
 }
 
-void WriteCatalogue(const std::filesystem::path& ktemp, const char* name,
-                    std::vector<tables::FieldDecl> fields,
-                    const std::vector<std::vector<tables::FieldValue>>& rows) {
-    tables::TableDecl decl;
-    decl.fields = std::move(fields);
-    tables::Table::Create(ktemp, name, decl);
-    tables::Table t;
-    t.Open(ktemp, name);
-    for (const auto& row : rows)
-        t.AppendRecord(row);
-}
-
 // The worked case's tables extracted for real and opened as the window opens them.
 class TimetableCheckTablesTest : public TablorixFixture {
   protected:
@@ -376,11 +364,7 @@ class TimetableCheckTablesTest : public TablorixFixture {
                       {{"ABC", "D0001", "0001"}, {"XYZ", "D0002", "0001"}, {"NADA", "D0003", "0001"}});
         WriteSoluc(ktemp(),
                    {{"ABC", 2, 9, 2, "MAT", "1A", "A12", "0"}, {"XYZ", 2, 10, 1, "MAT", "1A", "A12", "0"}});
-        t2d::CreaCuadrosHorarios(ktemp());
-        t2d::ExtractTimetable(ktemp());
-        auto context = Context();
-        t2d::AskForCentreDataIfMissing(context);
-        t2d::StoreCentreData(ktemp(), "014725", "2025", "2526");
+        ExtractWithCentreData();
         for (const char* name : {"daeTIPDOC", "daeTIPTAR", "daeIDIOMA", "daeNIVIMP"})
             WriteCatalogue(ktemp(), name, {Text("COD", 4)}, {});
         WriteCatalogue(ktemp(), "daeOTRACT", {Text("COD", 4)}, {{std::string("003")}});
