@@ -158,9 +158,10 @@ template <class Record> void FromKey(Record& r, std::string& period) {
 // `add`. The records come as the PROF_DIA_SES index orders them (the key's
 // bytes, equal keys in record order): the index's own order when it is that
 // one, else sorted here.
-template <class Record, class Add>
+template <class Record, class Reserve, class Add>
 void Stream(const std::filesystem::path& ktemp, std::string_view table,
-            std::initializer_list<FieldRead<Record>> reads, Record& record, std::string& period, Add add) {
+            std::initializer_list<FieldRead<Record>> reads, Record& record, std::string& period,
+            Reserve reserve, Add add) {
     const RowsOf t(ktemp, table);
     const tables::TableRows& rows = t.Rows();
     const auto fields = FieldsToRead(t, reads); // the key first
@@ -192,6 +193,7 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
         order.push_back(place);
     }
     if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
+    reserve(order.size());
     for (const Place& place : order) {
         const char* row = rows.Record(place.number);
         record.record = place.number;
@@ -209,34 +211,38 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
 void ReadClasses(const std::filesystem::path& ktemp, TimetableChecker& checker) {
     using C = CheckClass;
     CheckClass c;
-    Stream<C>(ktemp, kCuadroH2,
-              {{"PROF_DIA_SES", &C::key},
-               {"TIPDOC", &C::documentType},
-               {"DOC", &C::document},
-               {"TIPTAR", &C::task},
-               {"HORAINI", &C::start},
-               {"HORAFIN", &C::end},
-               {"AULA_OBS", &C::room, 8},
-               {"ABREVASIG", &C::subject},
-               {"CODASIG", &C::subjectCode},
-               {"TIPASIG", &C::subjectType, 1},
-               {"IDIOMA", &C::language, 2},
-               {"TIP_ACTIV", &C::activity},
-               {"GRUPNIV", &C::level, 4},
-               {"PLAN", &C::plan, 4}},
-              c, c.period, [&](const CheckClass& record) { checker.AddClass(record); });
+    Stream<C>(
+        ktemp, kCuadroH2,
+        {{"PROF_DIA_SES", &C::key},
+         {"TIPDOC", &C::documentType},
+         {"DOC", &C::document},
+         {"TIPTAR", &C::task},
+         {"HORAINI", &C::start},
+         {"HORAFIN", &C::end},
+         {"AULA_OBS", &C::room, 8},
+         {"ABREVASIG", &C::subject},
+         {"CODASIG", &C::subjectCode},
+         {"TIPASIG", &C::subjectType, 1},
+         {"IDIOMA", &C::language, 2},
+         {"TIP_ACTIV", &C::activity},
+         {"GRUPNIV", &C::level, 4},
+         {"PLAN", &C::plan, 4}},
+        c, c.period, [&](std::size_t count) { checker.Reserve(count, 0); },
+        [&](const CheckClass& record) { checker.AddClass(record); });
 }
 
 void ReadGroups(const std::filesystem::path& ktemp, TimetableChecker& checker) {
     using G = CheckGroup;
     CheckGroup g;
-    Stream<G>(ktemp, kCuadroH3,
-              {{"PROF_DIA_SES", &G::key},
-               {"ABREVGRUP", &G::group},
-               {"CODGRUPO", &G::code},
-               {"NUMALUM", &G::pupils},
-               {"ALIASDAE", &G::alias, 50}},
-              g, g.period, [&](const CheckGroup& record) { checker.AddGroup(record); });
+    Stream<G>(
+        ktemp, kCuadroH3,
+        {{"PROF_DIA_SES", &G::key},
+         {"ABREVGRUP", &G::group},
+         {"CODGRUPO", &G::code},
+         {"NUMALUM", &G::pupils},
+         {"ALIASDAE", &G::alias, 50}},
+        g, g.period, [&](std::size_t count) { checker.Reserve(0, count); },
+        [&](const CheckGroup& record) { checker.AddGroup(record); });
 }
 
 std::optional<std::set<int>> ReadTemplatePeriods(const std::filesystem::path& ktemp) {
