@@ -156,8 +156,8 @@ template <class Record> void FromKey(Record& r, std::string& period) {
 
 // Walks `table` in key order, each record read into `record` and handed to
 // `add`. The records come as the PROF_DIA_SES index orders them (the key's
-// bytes, equal keys in record order): the index's own order when it is that
-// one, else sorted here.
+// bytes, equal keys in record order): the records' own order or the index's
+// when it is that one, else sorted here.
 template <class Record, class Reserve, class Add>
 void Stream(const std::filesystem::path& ktemp, std::string_view table,
             std::initializer_list<FieldRead<Record>> reads, Record& record, std::string& period,
@@ -175,12 +175,11 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
             return byKey != 0 ? byKey < 0 : number < other.number;
         }
     };
-    const std::vector<std::uint32_t>& indexOrder = rows.Order("PROF_DIA_SES");
     std::vector<Place> order;
-    order.reserve(indexOrder.size());
+    order.reserve(rows.RecordCount());
     std::string key;
-    for (const std::uint32_t number : indexOrder) {
-        if (rows.IsDeleted(number)) continue;
+    const auto take = [&](std::uint32_t number) {
+        if (rows.IsDeleted(number)) return;
         Place place{};
         place.key.fill(' ');
         key.clear();
@@ -191,8 +190,18 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
         for (std::size_t i = 0; i < 8; ++i)
             place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
         order.push_back(place);
+    };
+    // The work tables are written in key order: the records in their own
+    // order are mostly that one already, and the index's order is then not
+    // needed.
+    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
+        take(number);
+    if (!std::is_sorted(order.begin(), order.end())) {
+        order.clear();
+        for (const std::uint32_t number : rows.Order("PROF_DIA_SES"))
+            take(number);
+        if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
     }
-    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
     reserve(order.size());
     for (const Place& place : order) {
         const char* row = rows.Record(place.number);
