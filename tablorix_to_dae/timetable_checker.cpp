@@ -52,6 +52,11 @@ void TimetableChecker::NoteDocument(int teacher, const std::string& type, const 
     missing.number |= noNumber;
 }
 
+void TimetableChecker::Reserve(std::size_t classes, std::size_t groups) {
+    lessons_.reserve(classes);
+    groupLessons_.reserve(groups);
+}
+
 void TimetableChecker::AddClass(const CheckClass& c) {
     check::CheckClassBlocking(catalogues_, c, findings_);
     check::CheckClassWarnings(catalogues_, c, findings_);

@@ -20,6 +20,8 @@ class TimetableChecker {
     TimetableChecker(const CheckCentre& centre, std::vector<CheckTeacher> teachers,
                      CheckCatalogues catalogues);
 
+    // Room for this many classes and groups, when their count is known ahead.
+    void Reserve(std::size_t classes, std::size_t groups);
     void AddClass(const CheckClass& c);
     void AddGroup(const CheckGroup& g);
     // Blocking findings first; within each severity, the centre, the
