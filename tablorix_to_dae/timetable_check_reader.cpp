@@ -150,7 +150,8 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
 template <class Record> void FromKey(Record& r, std::string& period) {
     const std::string_view key = r.key;
     r.teacher = TrimTrailing(key.substr(0, std::min<std::size_t>(key.size(), 10)));
-    r.day.assign(key.size() > 10 ? key.substr(10, 1) : std::string_view());
+    r.day.clear(); // one character: GCC 12 for Windows warns falsely on assign()
+    if (key.size() > 10) r.day.push_back(key[10]);
     period.assign(key.size() > 11 ? key.substr(11, 2) : std::string_view());
 }
 

@@ -70,15 +70,16 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
     for (const CheckTeacher& t : teachers) {
         const std::string document = AnsiUpperCase(TrimControl(t.document));
         if (document.empty()) continue;
-        const auto [first, added] = byDocument.try_emplace(document, &t);
+        const auto [entry, added] = byDocument.try_emplace(document, &t);
         if (added) continue;
+        const CheckTeacher* first = entry->second;
         const std::string abbreviation = RecordAbbreviation(t.abbreviation);
         std::string who = "Profesor " + abbreviation;
         if (!TrimControl(t.name).empty()) who += " (" + t.name + ")";
         findings.Add(FindingKind::SharedDocument, [&] {
             return TableFinding(FindingKind::SharedDocument,
                                 who + ": tiene el mismo documento " + Quote(TrimControl(t.document)) +
-                                    " que " + RecordAbbreviation(first->second->abbreviation) + ".",
+                                    " que " + RecordAbbreviation(first->abbreviation) + ".",
                                 "PROFT", t.record, abbreviation);
         });
     }
