@@ -58,8 +58,8 @@ void TimetableChecker::Reserve(std::size_t classes, std::size_t groups) {
 }
 
 void TimetableChecker::AddClass(const CheckClass& c) {
-    check::CheckClassBlocking(catalogues_, c, findings_);
-    check::CheckClassWarnings(catalogues_, c, findings_);
+    check::CheckClassBlocking(lookup_, c, findings_);
+    check::CheckClassWarnings(lookup_, c, findings_);
     const int teacher = TeacherId(c.teacher);
     NoteDocument(teacher, c.documentType, c.document);
     teaching_[static_cast<std::size_t>(teacher)] = true;
@@ -149,6 +149,35 @@ struct Slot {
     }
 };
 
+// The slots in their order, sorted by one integer each when the owner, the
+// day, the start and the place fit in it (the place keeps the order of equal
+// ones, as the slots came in order of index); by the fields otherwise.
+void SortSlots(std::vector<Slot>& slots) {
+    constexpr int kPlaceBits = 24, kStartBits = 12, kDayBits = 8, kOwnerBits = 20;
+    bool packable = slots.size() < (std::size_t{1} << kPlaceBits);
+    for (const Slot& s : slots)
+        packable = packable && s.owner >= 0 && s.owner < (1 << kOwnerBits) && s.day >= -1 &&
+                   s.day < (1 << kDayBits) - 1 && s.start >= 0 && s.start < (1 << kStartBits);
+    if (!packable) {
+        std::sort(slots.begin(), slots.end());
+        return;
+    }
+    std::vector<std::uint64_t> keys;
+    keys.reserve(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const Slot& s = slots[i];
+        keys.push_back(static_cast<std::uint64_t>(s.owner) << (kDayBits + kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.day + 1) << (kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.start) << kPlaceBits | i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<Slot> sorted;
+    sorted.reserve(slots.size());
+    for (const std::uint64_t key : keys)
+        sorted.push_back(slots[key & ((std::uint64_t{1} << kPlaceBits) - 1)]);
+    slots = std::move(sorted);
+}
+
 } // namespace
 
 // Each teacher's classes of each day in order of start: a class that starts
@@ -198,7 +227,7 @@ void TimetableChecker::CheckGroupOverlaps() {
         if (l.start >= 0 && l.start < l.end)
             slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i});
     }
-    std::sort(slots.begin(), slots.end());
+    SortSlots(slots);
     std::vector<const Slot*> open; // the group's classes of the day not ended yet
     for (std::size_t n = 0; n < slots.size(); ++n) {
         const Slot& slot = slots[n];
