@@ -141,7 +141,8 @@ struct Slot {
     int day = 0;
     int start = 0;
     int end = 0;
-    std::size_t index = 0; // into the lessons or the group lessons
+    std::size_t index = 0;  // into the lessons or the group lessons
+    std::size_t lesson = 0; // the lesson of a group's class
 
     bool operator<(const Slot& other) const {
         return std::tie(owner, day, start, index) <
@@ -187,7 +188,7 @@ void TimetableChecker::CheckTeacherOverlaps() {
     slots.reserve(lessons_.size());
     for (std::size_t i = 0; i < lessons_.size(); ++i)
         if (lessons_[i].start >= 0)
-            slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i});
+            slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i, i});
     // The classes came in key order, which is mostly this one already.
     if (!std::is_sorted(slots.begin(), slots.end())) std::sort(slots.begin(), slots.end());
     const Slot* latest = nullptr; // of the current teacher and day
@@ -225,7 +226,7 @@ void TimetableChecker::CheckGroupOverlaps() {
     for (std::size_t i = 0; i < groupLessons_.size(); ++i) {
         const Lesson& l = lessons_[groupLessons_[i].lesson];
         if (l.start >= 0 && l.start < l.end)
-            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i});
+            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i, groupLessons_[i].lesson});
     }
     SortSlots(slots);
     std::vector<const Slot*> open; // the group's classes of the day not ended yet
@@ -233,13 +234,16 @@ void TimetableChecker::CheckGroupOverlaps() {
         const Slot& slot = slots[n];
         if (n == 0 || slot.owner != slots[n - 1].owner || slot.day != slots[n - 1].day) open.clear();
         std::erase_if(open, [&](const Slot* o) { return o->end <= slot.start; });
-        const GroupLesson& g = groupLessons_[slot.index];
-        const Lesson& l = lessons_[g.lesson];
         for (const Slot* o : open) {
-            const GroupLesson& otherGroup = groupLessons_[o->index];
-            const Lesson& other = lessons_[otherGroup.lesson];
-            const bool split = other.subject == l.subject && other.start == l.start && other.end == l.end;
-            if (split || otherGroup.lesson == g.lesson) continue;
+            // The slots carry their lesson's times: the lessons are read only
+            // for the subject of a class at the same times, or for a finding.
+            if (o->lesson == slot.lesson) continue;
+            if (o->start == slot.start && o->end == slot.end &&
+                lessons_[o->lesson].subject == lessons_[slot.lesson].subject)
+                continue;
+            const GroupLesson& g = groupLessons_[slot.index];
+            const Lesson& l = lessons_[g.lesson];
+            const Lesson& other = lessons_[o->lesson];
             findings_.Add(FindingKind::GroupOverlap, [&] {
                 const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
                 const std::string& group = groupNames_[static_cast<std::size_t>(g.group)];
