@@ -66,6 +66,19 @@ std::string GroupPlace(const CheckGroup& g) {
     return GroupPlace(g.group, g.teacher, g.day, g.period);
 }
 
+namespace {
+
+std::optional<CodeSet> Lookup(const std::optional<std::unordered_set<std::string>>& codes) {
+    if (!codes) return std::nullopt;
+    return CodeSet(codes->begin(), codes->end());
+}
+
+} // namespace
+
+CatalogueLookup::CatalogueLookup(const CheckCatalogues& catalogues)
+    : catalogues(&catalogues), subjects(Lookup(catalogues.subjects)),
+      activities(Lookup(catalogues.activities)), tasksWithActivity(Lookup(catalogues.tasksWithActivity)) {}
+
 std::vector<Finding> Findings::Take(Severity severity) {
     std::vector<Finding> listed = std::move(severity == Severity::Blocking ? blocking_ : warnings_);
     for (std::size_t kind = 0; kind < counts_.size(); ++kind) {

@@ -50,10 +50,10 @@ void CheckTimes(const CheckClass& c, Findings& findings) {
 // (OTRACTIV "S" in daeTIPTAR) or an other activity's code put as the subject
 // (the "." rows of ASIGNOMT). A task without activity, such as a duty, may go
 // with its own code.
-void CheckCodes(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
+void CheckCodes(const CatalogueLookup& input, const CheckClass& c, Findings& findings) {
     if (!Trimmed(c.activity).empty()) return;
-    const std::string code(Trimmed(c.subjectCode));
-    const std::string task(Trimmed(c.task));
+    const std::string_view code = Trimmed(c.subjectCode);
+    const std::string_view task = Trimmed(c.task);
     std::string problem;
     if (input.tasksWithActivity && !input.tasksWithActivity->empty() &&
         input.tasksWithActivity->contains(task))
@@ -163,7 +163,7 @@ void CheckCentreRecord(const CheckCentre& centre, Findings& findings) {
     CheckCentreField(centre, FindingKind::AcademicYear, centre.year, 4, "el a\xF1o acad\xE9mico", findings);
 }
 
-void CheckClassBlocking(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings) {
+void CheckClassBlocking(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings) {
     CheckCodes(catalogues, c, findings);
     CheckTimes(c, findings);
     CheckClassWidths(c, findings);

@@ -6,9 +6,11 @@
 #include "tablorix_to_dae/timetable_finding.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace tv::tablorix_to_dae::check {
@@ -62,11 +64,27 @@ Finding TableFinding(FindingKind kind, std::string text, std::string table, std:
 Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text);
 Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text);
 
+// A catalogue of codes looked up by views of the records' fields.
+struct CodeHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view code) const noexcept {
+        return std::hash<std::string_view>{}(code);
+    }
+};
+using CodeSet = std::unordered_set<std::string, CodeHash, std::equal_to<>>;
+
+// The catalogues as the checks of each class look them up.
+struct CatalogueLookup {
+    explicit CatalogueLookup(const CheckCatalogues& catalogues);
+    const CheckCatalogues* catalogues; // the template's periods and days
+    std::optional<CodeSet> subjects, activities, tasksWithActivity;
+};
+
 // The checks that one record decides alone: blocking ones
 // (timetable_check_blocking.cpp) and warnings (timetable_check_warnings.cpp).
 void CheckCentreRecord(const CheckCentre& centre, Findings& findings);
-void CheckClassBlocking(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings);
-void CheckClassWarnings(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings);
+void CheckClassBlocking(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
 void CheckGroupBlocking(const CheckGroup& g, Findings& findings);
 void CheckGroupWarnings(const CheckGroup& g, Findings& findings);
 // PROFT alone: one document for two teachers.

@@ -29,9 +29,9 @@ void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& 
         });
 }
 
-void CheckCodesInCatalogues(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
-    const std::string activity(Trimmed(c.activity));
-    const std::string subject(Trimmed(c.subjectCode));
+void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, Findings& findings) {
+    const std::string_view activity = Trimmed(c.activity);
+    const std::string_view subject = Trimmed(c.subjectCode);
     if (!activity.empty()) {
         if (input.activities && !input.activities->contains(activity))
             findings.Add(FindingKind::ActivityNotInCatalogue, [&] {
@@ -85,8 +85,8 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
     }
 }
 
-void CheckClassWarnings(const CheckCatalogues& catalogues, const CheckClass& c, Findings& findings) {
-    CheckTemplate(catalogues, c, findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings) {
+    CheckTemplate(*catalogues.catalogues, c, findings);
     CheckCodesInCatalogues(catalogues, c, findings);
 }
 

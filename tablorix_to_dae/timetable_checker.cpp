@@ -58,8 +58,8 @@ void TimetableChecker::Reserve(std::size_t classes, std::size_t groups) {
 }
 
 void TimetableChecker::AddClass(const CheckClass& c) {
-    check::CheckClassBlocking(catalogues_, c, findings_);
-    check::CheckClassWarnings(catalogues_, c, findings_);
+    check::CheckClassBlocking(lookup_, c, findings_);
+    check::CheckClassWarnings(lookup_, c, findings_);
     const int teacher = TeacherId(c.teacher);
     NoteDocument(teacher, c.documentType, c.document);
     teaching_[static_cast<std::size_t>(teacher)] = true;
@@ -141,13 +141,43 @@ struct Slot {
     int day = 0;
     int start = 0;
     int end = 0;
-    std::size_t index = 0; // into the lessons or the group lessons
+    std::size_t index = 0;  // into the lessons or the group lessons
+    std::size_t lesson = 0; // the lesson of a group's class
 
     bool operator<(const Slot& other) const {
         return std::tie(owner, day, start, index) <
                std::tie(other.owner, other.day, other.start, other.index);
     }
 };
+
+// The slots in their order, sorted by one integer each when the owner, the
+// day, the start and the place fit in it (the place keeps the order of equal
+// ones, as the slots came in order of index); by the fields otherwise.
+void SortSlots(std::vector<Slot>& slots) {
+    constexpr int kPlaceBits = 24, kStartBits = 12, kDayBits = 8, kOwnerBits = 20;
+    bool packable = slots.size() < (std::size_t{1} << kPlaceBits);
+    for (const Slot& s : slots)
+        packable = packable && s.owner >= 0 && s.owner < (1 << kOwnerBits) && s.day >= -1 &&
+                   s.day < (1 << kDayBits) - 1 && s.start >= 0 && s.start < (1 << kStartBits);
+    if (!packable) {
+        std::sort(slots.begin(), slots.end());
+        return;
+    }
+    std::vector<std::uint64_t> keys;
+    keys.reserve(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const Slot& s = slots[i];
+        keys.push_back(static_cast<std::uint64_t>(s.owner) << (kDayBits + kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.day + 1) << (kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.start) << kPlaceBits | i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<Slot> sorted;
+    sorted.reserve(slots.size());
+    for (const std::uint64_t key : keys)
+        sorted.push_back(slots[key & ((std::uint64_t{1} << kPlaceBits) - 1)]);
+    slots = std::move(sorted);
+}
 
 } // namespace
 
@@ -158,7 +188,7 @@ void TimetableChecker::CheckTeacherOverlaps() {
     slots.reserve(lessons_.size());
     for (std::size_t i = 0; i < lessons_.size(); ++i)
         if (lessons_[i].start >= 0)
-            slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i});
+            slots.push_back({lessons_[i].teacher, lessons_[i].day, lessons_[i].start, lessons_[i].end, i, i});
     // The classes came in key order, which is mostly this one already.
     if (!std::is_sorted(slots.begin(), slots.end())) std::sort(slots.begin(), slots.end());
     const Slot* latest = nullptr; // of the current teacher and day
@@ -196,21 +226,24 @@ void TimetableChecker::CheckGroupOverlaps() {
     for (std::size_t i = 0; i < groupLessons_.size(); ++i) {
         const Lesson& l = lessons_[groupLessons_[i].lesson];
         if (l.start >= 0 && l.start < l.end)
-            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i});
+            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i, groupLessons_[i].lesson});
     }
-    std::sort(slots.begin(), slots.end());
+    SortSlots(slots);
     std::vector<const Slot*> open; // the group's classes of the day not ended yet
     for (std::size_t n = 0; n < slots.size(); ++n) {
         const Slot& slot = slots[n];
         if (n == 0 || slot.owner != slots[n - 1].owner || slot.day != slots[n - 1].day) open.clear();
         std::erase_if(open, [&](const Slot* o) { return o->end <= slot.start; });
-        const GroupLesson& g = groupLessons_[slot.index];
-        const Lesson& l = lessons_[g.lesson];
         for (const Slot* o : open) {
-            const GroupLesson& otherGroup = groupLessons_[o->index];
-            const Lesson& other = lessons_[otherGroup.lesson];
-            const bool split = other.subject == l.subject && other.start == l.start && other.end == l.end;
-            if (split || otherGroup.lesson == g.lesson) continue;
+            // The slots carry their lesson's times: the lessons are read only
+            // for the subject of a class at the same times, or for a finding.
+            if (o->lesson == slot.lesson) continue;
+            if (o->start == slot.start && o->end == slot.end &&
+                lessons_[o->lesson].subject == lessons_[slot.lesson].subject)
+                continue;
+            const GroupLesson& g = groupLessons_[slot.index];
+            const Lesson& l = lessons_[g.lesson];
+            const Lesson& other = lessons_[o->lesson];
             findings_.Add(FindingKind::GroupOverlap, [&] {
                 const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
                 const std::string& group = groupNames_[static_cast<std::size_t>(g.group)];

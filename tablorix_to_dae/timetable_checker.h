@@ -68,6 +68,7 @@ class TimetableChecker {
 
     std::vector<CheckTeacher> teachers_;
     CheckCatalogues catalogues_;
+    check::CatalogueLookup lookup_{catalogues_};
     check::Findings findings_;
     check::Findings teacherFindings_; // of PROFT and of the documents, ahead of the records'
 
