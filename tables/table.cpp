@@ -72,8 +72,7 @@ struct Table::Impl {
             return data->Fields()[static_cast<std::size_t>(slot.number)];
         const int number = data->FieldNumber(name);
         if (number >= 0) slot = {name.data(), name.size(), number};
-        if (number < 0)
-            throw TableError("La tabla '" + Name() + "' no tiene el campo '" + std::string(name) + "'.");
+        if (number < 0) throw MissingField(Name(), name);
         return data->Fields()[static_cast<std::size_t>(number)];
     }
 
@@ -224,7 +223,7 @@ struct Table::Impl {
             throw TableError("Filtro no v\xE1lido en la tabla '" + Name() + "': " + trimmed);
         const std::string field = TrimBoth(trimmed.substr(0, equals));
         filterField = data->FieldNumber(field);
-        if (filterField < 0) throw TableError("La tabla '" + Name() + "' no tiene el campo '" + field + "'.");
+        if (filterField < 0) throw MissingField(Name(), field);
         // Inner quotes are doubled.
         for (std::size_t i = 1; i + 1 < value.size(); ++i) {
             filterValue += value[i];
@@ -334,7 +333,9 @@ const std::filesystem::path& Table::FilePath() const {
     return impl_->path;
 }
 
-std::shared_ptr<TableData> Table::Data() const { return impl_->data; }
+std::shared_ptr<TableData> Table::Data() const {
+    return impl_->data;
+}
 
 void Table::Flush() {
     impl_->CheckActive();

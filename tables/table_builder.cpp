@@ -34,8 +34,7 @@ TableBuilder::~TableBuilder() {
 
 FieldSlot TableBuilder::Field(std::string_view name) const {
     const int number = data_->FieldNumber(name);
-    if (number < 0)
-        throw TableError("La tabla '" + name_ + "' no tiene el campo '" + std::string(name) + "'.");
+    if (number < 0) throw MissingField(name_, name);
     return {&data_->Fields()[static_cast<std::size_t>(number)]};
 }
 

@@ -15,10 +15,6 @@
 namespace tv::tables {
 namespace {
 
-std::string DisplayName(const std::filesystem::path& path) {
-    return FileNameText(path);
-}
-
 // Open tables of this process by file, so that cursors on one file share rows.
 std::map<std::string, std::weak_ptr<TableData>>& Registry() {
     static std::map<std::string, std::weak_ptr<TableData>> registry;
@@ -37,12 +33,12 @@ std::string RegistryKey(const std::filesystem::path& path) {
 
 template <class Byte = std::uint8_t> std::vector<Byte> ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw TableError("No se puede abrir la tabla '" + DisplayName(path) + "'.");
+    if (!in) throw TableError("No se puede abrir la tabla '" + FileNameText(path) + "'.");
     const std::streamoff size = in.tellg();
     std::vector<Byte> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        throw TableError("Error al leer la tabla '" + DisplayName(path) + "'.");
+        throw TableError("Error al leer la tabla '" + FileNameText(path) + "'.");
     return bytes;
 }
 
@@ -81,7 +77,7 @@ TableData::~TableData() = default;
 
 void TableData::AddUser(Access access) {
     if (users_ > 0 && (access == Access::Exclusive || access_ == Access::Exclusive))
-        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso.");
+        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso.");
     if (users_ == 0 || access != Access::ReadOnly) access_ = access;
     ++users_;
 }
@@ -97,17 +93,18 @@ bool TableData::RemoveUser() {
 void TableData::Load() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dbfPath_, ec))
-        throw TableError("No existe la tabla '" + DisplayName(dbfPath_) + "'.");
+        throw TableError("No existe la tabla '" + FileNameText(dbfPath_) + "'.");
     const auto kind = access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
     if (!lock_.Acquire(dbfPath_, kind))
-        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
+        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso por otro programa.");
 
     // The whole file goes into the record buffer, which then lets go of the
     // header in front and of anything after the last record: one copy of the
     // rows in memory, not two.
     records_ = ReadWholeFile<char>(dbfPath_);
-    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(records_.data()), records_.size());
-    header_ = ParseDbfHeader(file, DisplayName(dbfPath_));
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(records_.data()),
+                                             records_.size());
+    header_ = ParseDbfHeader(file, FileNameText(dbfPath_));
     headerBytes_.assign(file.begin(), file.begin() + header_.headerLength);
     for (const DbfField& f : header_.fields) {
         fieldInfos_.push_back({f.name, f.type, f.length, f.decimals});
@@ -134,7 +131,7 @@ void TableData::LoadMdx() {
         AdoptUncommittedMdx();
         return;
     }
-    UseMdx(ReadMdx(ReadWholeFile(mdxPath_), DisplayName(mdxPath_)));
+    UseMdx(ReadMdx(ReadWholeFile(mdxPath_), FileNameText(mdxPath_)));
 }
 
 void TableData::UseMdx(MdxInfo mdx) {
@@ -155,7 +152,7 @@ void TableData::UseMdx(MdxInfo mdx) {
 void TableData::AdoptUncommittedMdx() {
     MdxInfo mdx;
     try {
-        mdx = ReadMdx(ReadWholeFile(mdxPath_), DisplayName(mdxPath_));
+        mdx = ReadMdx(ReadWholeFile(mdxPath_), FileNameText(mdxPath_));
     } catch (const TableError&) {
         return;
     }
@@ -185,9 +182,7 @@ bool TableData::HasTag(std::string_view fieldName) const {
 
 RecordOrder& TableData::Index(std::string_view fieldName) {
     const int field = FieldNumber(fieldName);
-    if (field < 0)
-        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' no tiene el campo '" +
-                         std::string(fieldName) + "'.");
+    if (field < 0) throw MissingField(FileNameText(dbfPath_), fieldName);
     for (auto& index : indexes_)
         if (index->FieldNumber() == field) return *index;
     // Built from the rows by one sort, and kept current from then on.
@@ -200,7 +195,7 @@ RecordOrder& TableData::Index(std::string_view fieldName) {
 void TableData::CheckWritable() const {
     for (std::size_t i = 0; i < tagFields_.size(); ++i)
         if (tagFields_[i] < 0)
-            throw TableError("La tabla '" + DisplayName(dbfPath_) + "' tiene un \xEDndice ('" +
+            throw TableError("La tabla '" + FileNameText(dbfPath_) + "' tiene un \xEDndice ('" +
                              mdx_.tags[i].name + "') que este programa no puede mantener; no se modifica.");
 }
 
@@ -209,7 +204,8 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
     records_.insert(records_.end(), bytes, bytes + recordLength_);
     const std::uint32_t recno = RecordCount();
     NumberAutoIncrementFields(recno);
-    for (auto& index : indexes_) index->Add(recno, Record(recno));
+    for (auto& index : indexes_)
+        index->Add(recno, Record(recno));
     if (!IsDeleted(recno)) ++liveCount_;
     dirty_ = true;
     return recno;
@@ -249,7 +245,7 @@ void TableData::ShareAccess() {
     if (access_ != Access::Exclusive) return;
     lock_.Release();
     if (!lock_.Acquire(dbfPath_, FileLock::Kind::Shared))
-        throw TableError("La tabla '" + DisplayName(dbfPath_) + "' est\xE1 en uso por otro programa.");
+        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso por otro programa.");
     access_ = Access::Shared;
 }
 

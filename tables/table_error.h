@@ -4,12 +4,20 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tv::tables {
 
 class TableError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
+
+// A field asked for by a name the table does not have.
+inline TableError MissingField(std::string_view table, std::string_view field) {
+    std::string text = "La tabla '";
+    text.append(table).append("' no tiene el campo '").append(field).append("'.");
+    return TableError(text);
+}
 
 } // namespace tv::tables

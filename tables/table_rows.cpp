@@ -1,5 +1,6 @@
 #include "tables/table_rows.h"
 
+#include "tables/path_text.h"
 #include "tables/table_data.h"
 #include "tables/table_error.h"
 
@@ -11,9 +12,7 @@ TableRows::TableRows(const Table& table) : data_(table.Data()) {
 
 FieldSlot TableRows::Field(std::string_view name) const {
     const int number = data_->FieldNumber(name);
-    if (number < 0)
-        throw TableError("La tabla '" + data_->Path().filename().string() + "' no tiene el campo '" +
-                         std::string(name) + "'.");
+    if (number < 0) throw MissingField(PathText(data_->Path().stem()), name);
     return {&data_->Fields()[static_cast<std::size_t>(number)]};
 }
 

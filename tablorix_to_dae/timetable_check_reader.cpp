@@ -135,9 +135,6 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
                                               std::initializer_list<FieldRead<Record>> reads) {
     std::vector<FieldToRead<Record>> fields;
     for (const FieldRead<Record>& read : reads) {
-        if (t.Cursor().FieldIndex(read.field) < 0)
-            throw tables::TableError("La tabla '" + t.Cursor().FilePath().stem().string() +
-                                     "' no tiene el campo '" + read.field + "'.");
         const tables::FieldSlot slot = t.Rows().Field(read.field);
         const auto width = static_cast<std::size_t>(slot.def->length);
         if (read.place == 0 || width > read.place) fields.push_back({slot, read.value});

@@ -1,5 +1,6 @@
 #include "tablorix_to_dae/timetable_lines.h"
 
+#include "tables/path_text.h"
 #include "tables/table_error.h"
 #include "tables/text.h"
 
@@ -21,7 +22,7 @@ void AppendText(std::string& out, const tables::FieldSlot& field, const char* re
 
 const char* CurrentRecord(const tables::Table& table, const tables::TableRows& rows) {
     if (table.RecNo() == 0)
-        throw tables::TableError("La tabla '" + table.FilePath().filename().string() +
+        throw tables::TableError("La tabla '" + tables::FileNameText(table.FilePath()) +
                                  "' est\xE1 vac\xED"
                                  "a.");
     return rows.Record(table.RecNo());
