@@ -92,7 +92,7 @@ int RunImportar(const ImportarOptions& options) {
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
-        prompt.Message(t2d::kFolderMissing);
+        prompt.Message(t2d::FolderMissing());
         return kExitError;
     }
     // Asked before anything is written: without the centre's data no file can be made.

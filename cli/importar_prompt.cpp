@@ -29,11 +29,11 @@ void ImportarPrompt::Information(std::string_view text) {
 
 bool ImportarPrompt::Question(std::string_view text) {
     bool answer = false;
-    if (text == tablorix_to_dae::kKeepEarlierDataQuestion) {
+    if (text == tablorix_to_dae::KeepEarlierDataQuestion()) {
         answer = keepEarlierTables_;
-    } else if (text == tablorix_to_dae::kCodificationOnlyQuestion) {
+    } else if (text == tablorix_to_dae::CodificationOnlyQuestion()) {
         answer = codificationOnly_;
-    } else if (text == tablorix_to_dae::kTeacherWithoutDocumentQuestion) {
+    } else if (text == tablorix_to_dae::TeacherWithoutDocumentQuestion()) {
         askedAboutDocuments_ = true; // nobody is there to correct it
     }
     PrintError(ForTerminal(text) + (answer ? " -> S\xED" : " -> No"));
