@@ -2,6 +2,7 @@
 
 #include "cli/terminal.h"
 
+#include "tables/user_text.h"
 #include "tablorix_to_dae/messages.h"
 
 #include <string>
@@ -36,12 +37,15 @@ bool ImportarPrompt::Question(std::string_view text) {
     } else if (text == tablorix_to_dae::TeacherWithoutDocumentQuestion()) {
         askedAboutDocuments_ = true; // nobody is there to correct it
     }
-    PrintError(ForTerminal(text) + (answer ? " -> S\xED" : " -> No"));
+    PrintError(
+        FormatText(answer ? TV_TEXT("Línea de órdenes", "%1 -> Sí") : TV_TEXT("Línea de órdenes", "%1 -> No"),
+                   {ForTerminal(text)}));
     return answer;
 }
 
 bool ImportarPrompt::Warning(std::string_view caption, std::string_view text) {
-    PrintError(ForTerminal(caption) + ":\n" + ForTerminal(text) + " -> Cancelar");
+    PrintError(FormatText(TV_TEXT("Línea de órdenes", "%1:\n%2 -> Cancelar"),
+                          {ForTerminal(caption), ForTerminal(text)}));
     return false;
 }
 
