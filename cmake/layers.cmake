@@ -50,9 +50,14 @@ function(tv_add_layer target folder)
     target_include_directories(${target} PUBLIC "${view}")
     target_compile_features(${target} PUBLIC cxx_std_20)
     target_link_libraries(${target} PUBLIC ${LAYER_LINKS})
+    # The includes are checked before any layer compiles.
+    if(TARGET layer_check)
+        add_dependencies(${target} layer_check)
+    endif()
 endfunction()
 
-# The include check, run on every build whose sources changed, and as a test.
+# The include check, run on every build whose sources changed (before the
+# layers compile), and as the test layer_includes.
 function(tv_add_layer_check)
     set(folders)
     foreach(rule IN LISTS TV_LAYER_RULES)
