@@ -6,6 +6,7 @@
 
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <stdexcept>
 
@@ -48,8 +49,8 @@ void TypeTeacherDocuments(tablorix_to_dae::CodificationTables& tables,
     for (const auto& document : documents) {
         teachers.FindKey(document.teacher);
         teachers.Edit();
-        teachers.SetString("TIPODNI", document.documentType);
-        teachers.SetString("DNI", document.document);
+        teachers.SetString(schema::kDocumentTypeField, document.documentType);
+        teachers.SetString(schema::kDocumentField, document.document);
         tablorix_to_dae::CopyDocumentToTeacherRecords(tables);
         teachers.Post();
     }

@@ -8,6 +8,7 @@
 #include "tables/table.h"
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
 
@@ -53,7 +54,7 @@ std::string RoomAbbreviation(std::string_view code, UniqueCodes& abbreviations) 
 void WriteRoom(std::string_view record, UniqueCodes& abbreviations, tables::Table& rooms) {
     const std::string_view code = Cut(record, 1, 8);
     rooms.Append();
-    rooms.SetString("ABREV", RoomAbbreviation(code, abbreviations));
+    rooms.SetString(schema::kAbbreviationField, RoomAbbreviation(code, abbreviations));
     rooms.SetString("NOMBRE", Cut(record, 9, 50));
     SetIntegerFromText(rooms, "MAXALUM", Cut(record, 59, 3));
     rooms.SetString("ABREV_GEST", code);
@@ -67,9 +68,9 @@ void CreaAulas(ExportContext& context) {
         FindDaeFile(context, "AULAS.txt", TV_TEXT("Exportar", "No existe archivo DAE de Aulas (AULAS.txt)"));
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
-    tables::Table::Create(context.ktemp, "AULAT", RoomTableDecl());
+    tables::Table::Create(context.ktemp, schema::kRoomTable, RoomTableDecl());
     tables::Table rooms;
-    rooms.Open(context.ktemp, "AULAT");
+    rooms.Open(context.ktemp, schema::kRoomTable);
     UniqueCodes abbreviations(LetterCase::Sensitive, &ShortenedRoomCandidate);
     for (const std::string_view record : SplitRecords(line, kRecordLength))
         WriteRoom(record, abbreviations, rooms);

@@ -6,6 +6,7 @@
 
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae::check {
 namespace {
@@ -25,7 +26,9 @@ void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::st
     else if (value.size() != width)
         text = FormatText(sentences.wrongWidth, {Quote(value), IntToStr(width)});
     if (!text.empty())
-        findings.Add(kind, [&] { return TableFinding(kind, text, "daeCENTRO", centre.present ? 1u : 0u); });
+        findings.Add(kind, [&] {
+            return TableFinding(kind, text, std::string(schema::kCentreTable), centre.present ? 1u : 0u);
+        });
 }
 
 void CheckTimes(const CheckClass& c, Findings& findings) {

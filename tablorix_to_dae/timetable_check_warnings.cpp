@@ -6,6 +6,7 @@
 
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
 
@@ -93,7 +94,7 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
                 FormatText(TV_TEXT("Comprobación", "%1: tiene el mismo documento %2 que %3."),
                            {TeacherPlace(abbreviation, t.name), Quote(TrimControl(t.document)),
                             RecordAbbreviation(first->abbreviation)}),
-                "PROFT", t.record, abbreviation);
+                std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }

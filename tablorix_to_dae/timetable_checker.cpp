@@ -4,6 +4,7 @@
 
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <algorithm>
 #include <tuple>
@@ -118,7 +119,7 @@ void TimetableChecker::CheckDocuments() {
                 FindingKind::TeacherWithoutDocument,
                 FormatText(sentence,
                            {check::TeacherPlace(abbreviation, teacher ? teacher->name : std::string())}),
-                "PROFT", teacher ? teacher->record : 0, abbreviation);
+                std::string(schema::kTeacherTable), teacher ? teacher->record : 0, abbreviation);
         });
     }
 }
@@ -132,7 +133,7 @@ void TimetableChecker::CheckTeachersWithoutClasses() {
                 FindingKind::TeacherWithoutClasses,
                 FormatText(TV_TEXT("Comprobación", "%1: no tiene ninguna clase en el horario."),
                            {check::TeacherPlace(abbreviation, t.name)}),
-                "PROFT", t.record, abbreviation);
+                std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }

@@ -1,4 +1,4 @@
-#include "tables/ktemp.h"
+#include "common/ktemp.h"
 
 #include "tables/path_text.h"
 #include "tables/system_error_text.h"
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <system_error>
 
-namespace tv::tables {
+namespace tv {
 namespace {
 
 std::filesystem::path& Override() {
@@ -39,11 +39,11 @@ std::filesystem::path KtempFolder() {
     if (!std::filesystem::is_directory(folder, ec)) {
         std::filesystem::create_directories(folder, ec);
         if (ec)
-            throw TableError(
+            throw tables::TableError(
                 FormatText(TV_TEXT("Tablas", "No se puede crear la carpeta de trabajo '%1': %2."),
-                           {PathText(folder), SystemErrorText(ec)}));
+                           {tables::PathText(folder), tables::SystemErrorText(ec)}));
     }
     return folder;
 }
 
-} // namespace tv::tables
+} // namespace tv
