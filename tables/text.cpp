@@ -1,6 +1,7 @@
 #include "tables/text.h"
 
 #include "tables/conversion_error.h"
+#include "tables/cp1252.h"
 #include "tables/user_text.h"
 
 #include <algorithm>
@@ -137,7 +138,7 @@ std::string QuotedForMessage(std::string_view text, std::size_t limit) {
     quoted.reserve(std::min(text.size(), limit) + 32);
     quoted += '\'';
     quoted.append(text.substr(0, limit));
-    if (text.size() > limit) quoted += '\x85';
+    if (text.size() > limit) quoted += Utf8ToCp1252("…");
     quoted += '\'';
     if (text.size() > limit)
         quoted = FormatText(TV_TEXT("Tablas", "%1 (%2 caracteres)"), {quoted, std::to_string(text.size())});

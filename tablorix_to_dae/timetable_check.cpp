@@ -11,13 +11,7 @@ namespace tv::tablorix_to_dae {
 namespace check {
 
 std::string Quote(std::string_view text) {
-    // Built piece by piece: GCC 12 for Windows warns falsely on the chained form.
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '\xAB';
-    quoted += text;
-    quoted += '\xBB';
-    return quoted;
+    return FormatText(TV_TEXT("Comprobación", "«%1»"), {text});
 }
 
 std::string DayName(std::string_view day) {
