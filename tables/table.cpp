@@ -13,6 +13,7 @@
 #include "tables/table_files.h"
 #include "tables/text.h"
 #include "tables/unsaved_tables.h"
+#include "tables/user_text.h"
 #include "tables/value_parsing.h"
 
 #include <algorithm>
@@ -51,7 +52,7 @@ struct Table::Impl {
     std::string Name() const { return FileNameText(path); }
 
     void CheckActive() const {
-        if (!data) throw TableError("La tabla no est\xE1 abierta.");
+        if (!data) throw TableError(TV_TEXT("Tablas", "La tabla no está abierta."));
     }
 
     // Steps name fields with the same literals over and over: remember where
@@ -91,7 +92,8 @@ struct Table::Impl {
 
     char* WritableField(const DbfField& def) {
         if (state != TableState::Edit && state != TableState::Insert)
-            throw TableError("La tabla '" + Name() + "' no est\xE1 en modo de edici\xF3n.");
+            throw TableError(
+                FormatText(TV_TEXT("Tablas", "La tabla '%1' no está en modo de edición."), {Name()}));
         return buffer.data() + def.offset;
     }
 
@@ -220,7 +222,8 @@ struct Table::Impl {
         const std::string value =
             equals == std::string::npos ? std::string() : TrimBoth(trimmed.substr(equals + 1));
         if (equals == std::string::npos || value.size() < 2 || value.front() != '\'' || value.back() != '\'')
-            throw TableError("Filtro no v\xE1lido en la tabla '" + Name() + "': " + trimmed);
+            throw TableError(
+                FormatText(TV_TEXT("Tablas", "Filtro no válido en la tabla '%1': %2"), {Name(), trimmed}));
         const std::string field = TrimBoth(trimmed.substr(0, equals));
         filterField = data->FieldNumber(field);
         if (filterField < 0) throw MissingField(Name(), field);
@@ -279,7 +282,8 @@ void Table::Create(const std::filesystem::path& folder, std::string_view name, c
     const std::filesystem::path dbf = ResolveFileName(folder, base + ".DBF");
     const std::filesystem::path mdx = ResolveFileName(folder, dbf.stem().string() + ".MDX");
     if (TableData::IsOpen(dbf))
-        throw TableError("La tabla '" + base + "' est\xE1 abierta; no se puede crear de nuevo.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta; no se puede crear de nuevo."), {base}));
     RefuseIfInUseElsewhere(dbf);
     RefuseIfInUseElsewhere(mdx);
 
@@ -368,7 +372,8 @@ std::string Table::AsString(int fieldIndex) const {
     impl_->CheckActive();
     const auto& fields = impl_->data->Fields();
     if (fieldIndex < 0 || static_cast<std::size_t>(fieldIndex) >= fields.size())
-        throw TableError("N\xFAmero de campo fuera de rango en la tabla '" + impl_->Name() + "'.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "Número de campo fuera de rango en la tabla '%1'."),
+                                    {impl_->Name()}));
     return impl_->Text(fields[static_cast<std::size_t>(fieldIndex)]);
 }
 
@@ -385,7 +390,8 @@ double Table::AsFloat(std::string_view field) const {
     if (def.type == 'L') return FieldBoolean(def, bytes) ? 1 : 0;
     if (def.type == 'C' ? ParseNumber(FieldText(def, bytes), value) : FieldNumber(def, bytes, value))
         return value;
-    throw ConversionError("'" + FieldText(def, bytes) + "' is not a valid floating point value");
+    throw ConversionError(
+        FormatText(TV_TEXT("Tablas", "'%1' is not a valid floating point value"), {FieldText(def, bytes)}));
 }
 
 bool Table::AsBoolean(std::string_view field) const {
@@ -525,7 +531,8 @@ void Table::Edit() {
     t.CheckActive();
     if (t.state == TableState::Edit || t.state == TableState::Insert) return;
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     std::uint32_t found = 0;
     if (t.current == 0 || !t.Seek(0, true, found)) return Append(); // nothing to edit: a new row
     t.buffer.assign(t.data->Record(t.current), t.data->Record(t.current) + t.data->RecordLength());
@@ -536,7 +543,8 @@ void Table::Append() {
     Impl& t = *impl_;
     t.CheckBrowseMode();
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     t.beforeInsert = t.current;
     t.BlankBuffer();
     t.state = TableState::Insert;
@@ -581,11 +589,11 @@ void Table::Delete() {
     t.CheckActive();
     if (t.state == TableState::Insert) return Cancel();
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     if (t.current == 0)
-        throw TableError("La tabla '" + t.Name() +
-                         "' est\xE1 vac\xED"
-                         "a; no hay registro que borrar.");
+        throw TableError(FormatText(
+            TV_TEXT("Tablas", "La tabla '%1' está vacía; no hay registro que borrar."), {t.Name()}));
     t.state = TableState::Browse;
     const std::uint32_t deleted = t.current;
     const std::size_t position = t.PositionOf(deleted);
@@ -618,7 +626,9 @@ int Table::RecordCount() const {
 bool Table::FindKey(std::string_view value) {
     impl_->CheckBrowseMode();
     Impl& t = *impl_;
-    if (!t.index) throw TableError("La tabla '" + t.Name() + "' no tiene \xEDndice activo para FindKey.");
+    if (!t.index)
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' no tiene índice activo para FindKey."), {t.Name()}));
     const std::string key = t.KeyFor(value);
     const auto [begin, end] = t.Range();
     for (std::size_t p = std::max(begin, t.index->LowerBound(key)); p < end; ++p) {
@@ -646,7 +656,8 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
         start = end + 1;
     }
     if (defs.size() != values.size())
-        throw TableError("Locate en la tabla '" + t.Name() + "': campos y valores no se corresponden.");
+        throw TableError(FormatText(
+            TV_TEXT("Tablas", "Locate en la tabla '%1': campos y valores no se corresponden."), {t.Name()}));
     const auto [begin, end] = t.Range();
     for (std::size_t p = begin; p < end; ++p) {
         const std::uint32_t recno = t.RecordAt(p);
@@ -713,7 +724,8 @@ void Table::GotoBookmark(const Bookmark& mark) {
     impl_->CheckBrowseMode();
     Impl& t = *impl_;
     if (mark.record == 0 || mark.record > t.data->RecordCount() || t.data->IsDeleted(mark.record))
-        throw TableError("Registro no encontrado en la tabla '" + t.Name() + "'.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "Registro no encontrado en la tabla '%1'."), {t.Name()}));
     t.MoveTo(mark.record);
 }
 

@@ -168,9 +168,9 @@ class CodificationWindowTest : public QObject {
         QTest::addColumn<int>("readOnlyColumn");
         QTest::addColumn<QString>("message");
         QTest::newRow("a lective line: no activity")
-            << "ABN" << true << int(ClassesModel::TipActiv) << FromCp1252(t2d::kActivityListOnLectiveLine);
+            << "ABN" << true << int(ClassesModel::TipActiv) << FromCp1252(t2d::ActivityListOnLectiveLine());
         QTest::newRow("a line that is not lective: no subject")
-            << "IJE" << false << int(ClassesModel::CodAsig) << FromCp1252(t2d::kSubjectListOnNonLectiveLine);
+            << "IJE" << false << int(ClassesModel::CodAsig) << FromCp1252(t2d::SubjectListOnNonLectiveLine());
     }
 
     void theLectiveRule() {
