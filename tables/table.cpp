@@ -363,6 +363,7 @@ void Table::Close() {
     t.current = 0;
     t.rowsLink.Reset();
     auto data = std::move(t.data);
+    t.Tell(RowChange::Reset); // no rows to show now
     data->RemoveUser();
 }
 

@@ -140,8 +140,8 @@ class Table {
     // changes and deletes posted through any cursor on the same file (events
     // of a post through this one come once its record is current), its own
     // unposted record edited, its moves, and Reset when what it shows is
-    // another set or order (opened, index, filter, its master moved, a new
-    // row started). A cursor reopened keeps its listeners.
+    // another set or order (opened or closed, index, filter, its master
+    // moved, a new row started). A cursor reopened keeps its listeners.
     RowSubscription Subscribe(RowListener listener);
 
     Bookmark GetBookmark() const;
