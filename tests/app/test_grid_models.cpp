@@ -74,7 +74,7 @@ class GridModelsTest : public QObject {
         centreModel.Open(folder, "daeCENTRO");
         templatesModel.Open(folder, "daePLANTILLAS");
         QCOMPARE(levelsModel.rowCount(), 3);
-        QCOMPARE(levelsModel.columnCount(), int(LevelsModel::ColumnCount));
+        QCOMPARE(levelsModel.columnCount(), int(std::size(LevelsModel::kColumns)));
         QCOMPARE(levelsModel.headerData(LevelsModel::DescCastR, Qt::Horizontal).toString(),
                  QStringLiteral("DESCCASTELLANO"));
         QCOMPARE(levelsModel.index(0, LevelsModel::DescCastR).data().toString(), QStringLiteral("E.S.O."));
