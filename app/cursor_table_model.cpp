@@ -162,6 +162,9 @@ void CursorTableModel::FollowCursorLater() {
         this,
         [this] {
             followPending_ = false;
+            // A record deleted through another cursor leaves this one on no row shown.
+            if (cursor_.Active() && CurrentRow() < 0 && !rows_.empty() && !Editing())
+                Guarded([&] { cursor_.First(); });
             if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
             emit cursorMoved(CurrentRow());
         },
