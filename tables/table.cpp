@@ -20,6 +20,7 @@
 #include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace tv::tables {
 
@@ -46,6 +47,33 @@ struct Table::Impl {
     Impl* master = nullptr;
     std::string masterField;
     std::vector<Impl*> details;
+
+    // This cursor's listeners (null until one subscribes), linked to the rows'
+    // own list while the table is open. A post holds the rows' events until
+    // the posted record is current.
+    std::shared_ptr<RowListeners> listeners;
+    RowSubscription rowsLink;
+    bool holdingEvents = false;
+    std::vector<RowEvent> heldEvents;
+
+    void Tell(RowChange change, std::uint32_t record = 0) {
+        if (listeners && !listeners->Empty()) Tell(RowEvent{change, record});
+    }
+
+    void Tell(const RowEvent& event) {
+        if (holdingEvents)
+            heldEvents.push_back(event);
+        else
+            listeners->Notify(event);
+    }
+
+    // The record being edited: 0 for a new row not yet stored.
+    void TellEdited() { Tell(RowChange::Edited, state == TableState::Insert ? 0 : current); }
+
+    void LinkRows() {
+        if (!listeners || !data || rowsLink.Active()) return;
+        rowsLink = data->Listeners().Subscribe([this](const RowEvent& event) { Tell(event); });
+    }
 
     // ----- helpers
     // -------------------------------------------------------------------------------------------
@@ -159,12 +187,14 @@ struct Table::Impl {
         current = recno;
         eof = bof = false;
         NotifyDetails();
+        Tell(RowChange::Moved, recno);
     }
 
     void SetEmpty() {
         current = 0;
         eof = bof = true;
         NotifyDetails();
+        Tell(RowChange::Moved);
     }
 
     void GoFirst() {
@@ -186,6 +216,7 @@ struct Table::Impl {
         if (!data) return;
         if (state == TableState::Edit || state == TableState::Insert) Post();
         GoFirst();
+        Tell(RowChange::Reset);
     }
 
     // Moving off an edited record stores it.
@@ -195,15 +226,24 @@ struct Table::Impl {
     }
 
     void Post() {
-        if (state == TableState::Edit) {
-            data->UpdateRecord(current, buffer.data());
-        } else if (state == TableState::Insert) {
-            current = data->AppendRecord(buffer.data());
-            eof = bof = false;
-        } else {
-            return;
+        if (state != TableState::Edit && state != TableState::Insert) return;
+        holdingEvents = listeners && !listeners->Empty();
+        try {
+            if (state == TableState::Edit) {
+                data->UpdateRecord(current, buffer.data());
+            } else {
+                current = data->AppendRecord(buffer.data());
+                eof = bof = false;
+            }
+        } catch (...) {
+            holdingEvents = false;
+            heldEvents.clear();
+            throw;
         }
         state = TableState::Browse;
+        holdingEvents = false;
+        for (const RowEvent& event : std::exchange(heldEvents, {}))
+            Tell(event);
         NotifyDetails();
     }
 
@@ -308,7 +348,9 @@ void Table::Open(const std::filesystem::path& folder, std::string_view name, Ope
     impl_->nameCache = {};
     impl_->mode = mode;
     impl_->state = TableState::Browse;
+    impl_->LinkRows();
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 void Table::Close() {
@@ -323,7 +365,9 @@ void Table::Close() {
     t.filtered = false;
     t.filterField = -1;
     t.current = 0;
+    t.rowsLink.Reset();
     auto data = std::move(t.data);
+    t.Tell(RowChange::Reset); // no rows to show now
     data->RemoveUser();
 }
 
@@ -412,6 +456,7 @@ void Table::SetString(std::string_view field, std::string_view value) {
     const DbfField& def = impl_->FieldDef(field);
     char* out = impl_->WritableField(def);
     StoreText(def, value, out);
+    impl_->TellEdited();
 }
 
 void Table::SetInteger(std::string_view field, long long value) {
@@ -423,6 +468,7 @@ void Table::SetInteger(std::string_view field, long long value) {
         EncodeBoolean(def, value != 0, out);
     else
         EncodeNumber(def, static_cast<double>(value), out);
+    impl_->TellEdited();
 }
 
 void Table::SetFloat(std::string_view field, double value) {
@@ -436,6 +482,7 @@ void Table::SetFloat(std::string_view field, double value) {
         EncodeBoolean(def, value != 0, out);
     else
         EncodeNumber(def, value, out);
+    impl_->TellEdited();
 }
 
 void Table::SetBoolean(std::string_view field, bool value) {
@@ -447,11 +494,13 @@ void Table::SetBoolean(std::string_view field, bool value) {
         EncodeBoolean(def, value, out);
     else
         EncodeNumber(def, value ? 1 : 0, out);
+    impl_->TellEdited();
 }
 
 void Table::Clear(std::string_view field) {
     const DbfField& def = impl_->FieldDef(field);
     EncodeBlank(def, impl_->WritableField(def));
+    impl_->TellEdited();
 }
 
 // ----- cursor
@@ -517,6 +566,7 @@ void Table::SetIndexName(std::string_view tag) {
     t.indexName = std::string(tag);
     t.index = tag.empty() ? nullptr : &t.data->Index(tag);
     t.GoFirst();
+    t.Tell(RowChange::Reset);
 }
 
 const std::string& Table::IndexName() const {
@@ -548,6 +598,7 @@ void Table::Append() {
     t.beforeInsert = t.current;
     t.BlankBuffer();
     t.state = TableState::Insert;
+    t.Tell(RowChange::Reset);
 }
 
 void Table::AppendRecord(const std::vector<FieldValue>& values) {
@@ -579,9 +630,13 @@ void Table::Post() {
 
 void Table::Cancel() {
     Impl& t = *impl_;
+    const TableState dropped = t.state;
     if (t.state == TableState::Insert) t.current = t.beforeInsert;
     if (t.state == TableState::Edit || t.state == TableState::Insert) t.state = TableState::Browse;
     t.buffer.clear();
+    // The record shows as stored again; a new row goes away.
+    if (dropped == TableState::Edit) t.Tell(RowChange::Edited, t.current);
+    if (dropped == TableState::Insert) t.Tell(RowChange::Reset);
 }
 
 void Table::Delete() {
@@ -689,6 +744,7 @@ void Table::SetMasterSource(Table* master, std::string_view masterField) {
         t.master->details.push_back(&t);
     }
     t.GoFirst();
+    t.Tell(RowChange::Reset);
 }
 
 void Table::MasterChanged() {
@@ -700,6 +756,7 @@ void Table::SetFilter(std::string_view filter) {
     impl_->ParseFilter(filter);
     impl_->filter = std::string(filter);
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 const std::string& Table::Filter() const {
@@ -710,10 +767,29 @@ void Table::SetFiltered(bool on) {
     impl_->CheckBrowseMode();
     impl_->filtered = on;
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 bool Table::Filtered() const {
     return impl_->filtered;
+}
+
+std::vector<std::uint32_t> Table::VisibleRecords() const {
+    const Impl& t = *impl_;
+    t.CheckActive();
+    std::vector<std::uint32_t> records;
+    const auto [begin, end] = t.Range();
+    for (std::size_t p = begin; p < end; ++p)
+        if (t.Visible(t.RecordAt(p))) records.push_back(t.RecordAt(p));
+    return records;
+}
+
+RowSubscription Table::Subscribe(RowListener listener) {
+    Impl& t = *impl_;
+    if (!t.listeners) t.listeners = std::make_shared<RowListeners>();
+    RowSubscription subscription = t.listeners->Subscribe(std::move(listener));
+    t.LinkRows();
+    return subscription;
 }
 
 Bookmark Table::GetBookmark() const {

@@ -216,6 +216,7 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
         index->Add(recno, Record(recno));
     if (!IsDeleted(recno)) ++liveCount_;
     dirty_ = true;
+    listeners_->Notify({RowChange::Appended, recno});
     return recno;
 }
 
@@ -267,6 +268,7 @@ void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
         index->Update(recno, Record(recno));
     if (wasDeleted != IsDeleted(recno)) liveCount_ += wasDeleted ? 1 : -1;
     dirty_ = true;
+    listeners_->Notify({RowChange::Changed, recno});
 }
 
 void TableData::DeleteRecord(std::uint32_t recno) {
@@ -276,6 +278,7 @@ void TableData::DeleteRecord(std::uint32_t recno) {
     records_[(recno - 1) * recordLength_] = '*';
     --liveCount_;
     dirty_ = true;
+    listeners_->Notify({RowChange::Changed, recno});
 }
 
 std::vector<std::uint8_t> TableData::BuildMdxImage() {
