@@ -12,6 +12,8 @@
 #include "tables/table_rows.h"
 #include "tables/unsaved_tables.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -51,12 +53,14 @@ std::string TimetableFileContent(CodificationTables& tables) {
     // records of each key are those a filter on the key would show, without
     // searching for each class. Keys compare as their index compares them:
     // the field's bytes, NULs read as blanks.
+    using Key = std::array<char, kKeyWidth>;
     const auto key = [](const tables::FieldSlot& field, const char* record) {
-        std::string bytes(field.Bytes(record));
-        bytes.resize(kKeyWidth, ' ');
-        for (char& c : bytes)
-            if (c == '\0') c = ' ';
-        return bytes;
+        const std::string_view bytes = field.Bytes(record);
+        Key k;
+        k.fill(' ');
+        for (std::size_t i = 0; i < std::min(bytes.size(), k.size()); ++i)
+            if (bytes[i] != '\0') k[i] = bytes[i];
+        return k;
     };
     std::size_t g = 0;
     const auto skipDeletedGroups = [&] {
@@ -69,7 +73,7 @@ std::string TimetableFileContent(CodificationTables& tables) {
         const char* record = classes.Record(c);
         AppendClassLine(content, classFields, record);
         content += kLineEnd;
-        const std::string classKeyText = key(classKey, record);
+        const Key classKeyText = key(classKey, record);
         while (g < groupOrder.size() && key(groupKey, groups.Record(groupOrder[g])) < classKeyText) {
             ++g;
             skipDeletedGroups();

@@ -69,7 +69,7 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
 }
 
 bool IsTimetabled(const SolucClass& lesson) {
-    return lesson.day != 0 && !TrimBoth(lesson.teacher).empty();
+    return lesson.day != 0 && !IsBlank(lesson.teacher);
 }
 
 } // namespace tv::tablorix_to_dae

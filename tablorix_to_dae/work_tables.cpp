@@ -3,6 +3,7 @@
 #include "tables/text.h"
 #include "tablorix_to_dae/table_snapshot.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <vector>
@@ -95,6 +96,23 @@ std::string ClassKey(std::string_view teacher, int day, int period) {
     if (periodLength != 2) key += '0';
     key.append(periodDigits, periodLength);
     return key;
+}
+
+void StoreClassKey(char* out, std::string_view teacher, int day, int period) {
+    // Nearly every class has a one-digit day and a period under 100: those are
+    // placed digit by digit; any other takes the general text.
+    if (day < 1 || day > 9 || period < 0 || period > 99) {
+        const std::string key = ClassKey(teacher, day, period);
+        std::copy_n(key.begin(), std::min(key.size(), kKeyWidth), out);
+        std::fill(out + std::min(key.size(), kKeyWidth), out + kKeyWidth, ' ');
+        return;
+    }
+    const std::size_t used = std::min<std::size_t>(teacher.size(), 10);
+    std::copy_n(teacher.begin(), used, out);
+    std::fill(out + used, out + 10, ' ');
+    out[10] = static_cast<char>('0' + day);
+    out[11] = static_cast<char>('0' + period / 10);
+    out[12] = static_cast<char>('0' + period % 10);
 }
 
 } // namespace tv::tablorix_to_dae
