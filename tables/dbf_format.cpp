@@ -670,6 +670,12 @@ void EncodeBlockNumber(const DbfField& def, std::string_view text, char* out) {
 // Header
 
 DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fileName) {
+    DbfHeader header = ParseDbfHeaderAlone(file, fileName);
+    CheckRecordsPresent(file, fileName, header);
+    return header;
+}
+
+DbfHeader ParseDbfHeaderAlone(std::span<const std::uint8_t> file, std::string_view fileName) {
     if (file.empty())
         FailTable(fileName, "est\xE1 vac\xED"
                             "a.");
@@ -697,7 +703,6 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fi
     ReadDescriptors(file, fileName, header);
     CheckFields(fileName, header);
     RefineLevel3(header);
-    CheckRecordsPresent(file, fileName, header);
     return header;
 }
 

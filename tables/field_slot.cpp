@@ -52,17 +52,8 @@ bool FieldSlot::IsBlankText(const char* record) const {
     return TrimBoth(Text(record)).empty();
 }
 
-void FieldSlot::SetText(char* record, std::string_view text) const {
-    if (def->type != 'C') return StoreText(*def, text, record + def->offset);
-    // Cut or padded with blanks, as EncodeText writes a character field; fields
-    // are a few bytes long, so a plain loop beats a call to memcpy and memset.
-    char* out = record + def->offset;
-    const auto width = static_cast<std::size_t>(def->length);
-    const std::size_t used = std::min(width, text.size());
-    for (std::size_t i = 0; i < used; ++i)
-        out[i] = text[i];
-    for (std::size_t i = used; i < width; ++i)
-        out[i] = ' ';
+void FieldSlot::SetOtherText(char* record, std::string_view text) const {
+    StoreText(*def, text, record + def->offset);
 }
 
 std::int32_t FieldInteger(const DbfField& def, std::string_view bytes) {

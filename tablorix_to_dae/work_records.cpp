@@ -71,8 +71,11 @@ FirstRecordByKey::StoredKey FirstRecordByKey::Stored(std::string_view key) {
 }
 
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
-    const StoredKey storedKey = Stored(key);
-    const std::string_view stored(storedKey.data(), storedKey.size());
+    // The extraction's keys already have the field's width: no copy for them.
+    StoredKey storedKey;
+    if (key.size() != kKeyWidth) storedKey = Stored(key);
+    const std::string_view stored =
+        key.size() == kKeyWidth ? key : std::string_view(storedKey.data(), kKeyWidth);
     if (lastRecord_ != 0 && stored == std::string_view(lastKey_.data(), lastKey_.size())) return lastRecord_;
     std::size_t low = 0, high = earlierRecords_.size();
     while (low < high) {

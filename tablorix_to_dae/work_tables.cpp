@@ -1,11 +1,17 @@
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/dbf_format.h"
+#include "tables/file_names.h"
+#include "tables/path_text.h"
+#include "tables/table_error.h"
 #include "tables/text.h"
 #include "tablorix_to_dae/table_snapshot.h"
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
@@ -50,7 +56,38 @@ void CreaCuadrosHorarios(const std::filesystem::path& ktemp) {
     tables::Table::Create(ktemp, kCuadroH3, CuadroH3Declaration());
 }
 
+namespace {
+
+// NUMALUM's width as the header of CUADROH3 declares it (0 without the
+// field), read without the table's rows; nullopt when the header cannot be
+// read, so that opening the table says why.
+std::optional<int> NumberOfPupilsWidth(const std::filesystem::path& ktemp) {
+    const std::filesystem::path file = tables::ResolveFileName(ktemp, std::string(kCuadroH3) + ".DBF");
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> header(32);
+    if (!in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size())))
+        return std::nullopt;
+    header.resize(std::max<std::size_t>(header.size(), header[8] | header[9] << 8));
+    if (!in.read(reinterpret_cast<char*>(header.data()) + 32,
+                 static_cast<std::streamsize>(header.size() - 32)))
+        return std::nullopt;
+    try {
+        for (const tables::DbfField& field :
+             tables::ParseDbfHeaderAlone(header, tables::FileNameText(file)).fields)
+            if (AnsiSameText(field.name, "NUMALUM")) return field.length;
+        return 0;
+    } catch (const tables::TableError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool WidenNumberOfPupils(const std::filesystem::path& ktemp) {
+    // Most tables are wide already: their rows are not read for that.
+    if (const std::optional<int> width = NumberOfPupilsWidth(ktemp);
+        width && (*width == 0 || *width >= kNumberOfPupilsWidth))
+        return false;
     const tables::TableDecl decl = CuadroH3Declaration();
     std::vector<std::vector<tables::FieldValue>> records;
     {
