@@ -12,21 +12,8 @@ std::string FieldSlot::Text(const char* record) const {
     return FieldText(*def, Bytes(record));
 }
 
-void FieldSlot::AppendText(std::string& out, const char* record) const {
-    if (def->type != 'C') {
-        out += Text(record);
-        return;
-    }
-    // Without trailing blanks and NULs; the NULs inside read as blanks.
-    const char* bytes = record + def->offset;
-    auto length = static_cast<std::size_t>(def->length);
-    while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
-        --length;
-    const std::size_t start = out.size();
-    out.append(bytes, length);
-    // Fields are a few bytes long: one plain pass beats a search call.
-    for (char* c = out.data() + start; c != out.data() + out.size(); ++c)
-        if (*c == '\0') *c = ' ';
+void FieldSlot::AppendOtherText(std::string& out, const char* record) const {
+    out += Text(record);
 }
 
 std::int32_t FieldSlot::Integer(const char* record) const {
