@@ -60,8 +60,7 @@ void WriteTimetableFileContent(CodificationTables& tables,
     // The groups go through the same order once, beside the classes: the
     // records of each key are those a filter on the key would show, without
     // searching for each class. Keys compare as their index compares them:
-    // the field's bytes, NULs read as blanks.
-    // The bytes compare as the index compares them, unsigned (std::string_view).
+    // the field's bytes, unsigned (as views compare), NULs read as blanks.
     using Key = std::array<char, kKeyWidth>;
     const auto key = [](const tables::FieldSlot& field, const char* record) {
         const std::string_view bytes = field.Bytes(record);
