@@ -9,6 +9,7 @@
 #include "tablorix_schema/table_names.h"
 
 #include <array>
+#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -34,6 +35,26 @@ std::optional<std::filesystem::file_time_type> LastWrite(const std::filesystem::
     return time;
 }
 
+// The run creates its tables anew and only appends to them, so the count in
+// the header is their rows: read from the header alone, not by opening the
+// table (ASIGT alone is megabytes). A table that cannot be read that way is
+// opened as before.
+long long RowCount(const std::filesystem::path& ktemp, std::string_view table) {
+    std::ifstream in(tables::ResolveFileName(ktemp, std::string(table) + ".DBF"), std::ios::binary);
+    std::array<unsigned char, 32> header{};
+    if (in.read(reinterpret_cast<char*>(header.data()), header.size())) {
+        long long count = 0;
+        for (int i = 7; i >= 4; --i)
+            count = count << 8 | header[static_cast<std::size_t>(i)];
+        return count;
+    }
+    tables::Table written;
+    written.Open(ktemp, table, tables::OpenMode::ReadOnly);
+    const int rows = written.RecordCount();
+    written.Close();
+    return rows;
+}
+
 } // namespace
 
 ExportSummary::ExportSummary(std::filesystem::path ktemp) : ktemp_(std::move(ktemp)) {
@@ -49,10 +70,7 @@ void ExportSummary::Print() const {
         if (const auto earlier = before_.find(std::string(table));
             earlier != before_.end() && earlier->second == *now)
             continue;
-        tables::Table written;
-        written.Open(ktemp_, table, tables::OpenMode::ReadOnly);
-        const int rows = written.RecordCount();
-        written.Close();
+        const long long rows = RowCount(ktemp_, table);
         std::string name(table);
         name.resize(14, ' ');
         PrintLine("  " + name +

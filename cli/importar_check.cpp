@@ -29,11 +29,17 @@ void AddCheckOptions(CLI::App& command, CheckOptions& options) {
 void ImportarCheck::Run(t2d::CodificationTables& tables, const std::filesystem::path& ktemp) {
     findings_ = t2d::CheckTimetable(tables, ktemp);
     ran_ = true;
+    // One line per finding, printed at once: a large timetable has thousands.
+    std::string report;
     for (const auto& finding : findings_) {
+        if (!report.empty()) report += '\n';
+        report += t2d::ReportLine(finding);
+    }
+    if (!report.empty()) {
         if (options_.checkOnly)
-            PrintLine(t2d::ReportLine(finding));
+            PrintLine(report);
         else
-            PrintError(t2d::ReportLine(finding));
+            PrintError(report);
     }
     // A clean timetable adds nothing to a run that writes the file.
     if (options_.checkOnly || !findings_.empty()) PrintError(t2d::ReportSummary(findings_));

@@ -155,32 +155,60 @@ bool SyncFolder(const std::filesystem::path& file) {
 
 } // namespace
 
+struct AtomicFileWriter::Output {
+    explicit Output(const std::filesystem::path& temp) : file(temp, true) {}
+    OutputFile file;
+};
+
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& file) : file_(file), temp_(file) {
+    temp_ += ".tmp~";
+    out_ = std::make_unique<Output>(temp_);
+    if (!out_->file.IsOpen()) {
+        const int code = LastError();
+        out_.reset();
+        Fail(file_, code);
+    }
+    if (InjectedWriteFailure()) FailRemovingTemp(kDiskFull);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (!out_) return;
+    out_.reset();
+    std::error_code ignored;
+    std::filesystem::remove(temp_, ignored);
+}
+
+void AtomicFileWriter::FailRemovingTemp(int code) {
+    out_.reset();
+    std::error_code ignored;
+    std::filesystem::remove(temp_, ignored);
+    Fail(file_, code);
+}
+
+void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
+    if (!out_->file.Write(bytes)) FailRemovingTemp(LastError());
+}
+
+void AtomicFileWriter::Commit() {
+    // The content is on the disk before its name is: a power cut never
+    // leaves the new name over an empty file.
+    if (!out_->file.Sync() || !out_->file.Close()) FailRemovingTemp(LastError());
+    if (InjectedWriteFailure()) FailRemovingTemp(kDiskFull);
+    if (!ReplaceFile(temp_, file_)) FailRemovingTemp(LastError());
+    out_.reset();
+    if (!SyncFolder(file_)) Fail(file_, LastError());
+}
+
 void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
     WriteFileAtomically(file, {bytes});
 }
 
 void WriteFileAtomically(const std::filesystem::path& file,
                          std::initializer_list<std::span<const std::uint8_t>> pieces) {
-    std::filesystem::path temp = file;
-    temp += ".tmp~";
-    const auto failRemovingTemp = [&](int code) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        Fail(file, code);
-    };
-    {
-        OutputFile out(temp, true);
-        if (!out.IsOpen()) Fail(file, LastError());
-        if (InjectedWriteFailure()) failRemovingTemp(kDiskFull);
-        for (const auto& bytes : pieces)
-            if (!out.Write(bytes)) failRemovingTemp(LastError());
-        // The content is on the disk before its name is: a power cut never
-        // leaves the new name over an empty file.
-        if (!out.Sync() || !out.Close()) failRemovingTemp(LastError());
-    }
-    if (InjectedWriteFailure()) failRemovingTemp(kDiskFull);
-    if (!ReplaceFile(temp, file)) failRemovingTemp(LastError());
-    if (!SyncFolder(file)) Fail(file, LastError());
+    AtomicFileWriter out(file);
+    for (const auto& bytes : pieces)
+        out.Write(bytes);
+    out.Commit();
 }
 
 void PatchFileInPlace(const std::filesystem::path& file, std::uint64_t offset,

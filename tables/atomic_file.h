@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <span>
 
 namespace tv::tables {
@@ -20,6 +21,30 @@ void WriteFileAtomically(const std::filesystem::path& file, std::span<const std:
 // The same, with the content given in pieces written one after another.
 void WriteFileAtomically(const std::filesystem::path& file,
                          std::initializer_list<std::span<const std::uint8_t>> pieces);
+
+// The same steps for content made piece by piece, so that a large file is
+// never whole in memory: the pieces go to the temporary file as they come,
+// and Commit flushes it and puts it in the file's place. Without Commit (an
+// exception while the pieces are made) the temporary file is removed and the
+// earlier file stays. Write and Commit throw TableError as above.
+class AtomicFileWriter {
+  public:
+    explicit AtomicFileWriter(const std::filesystem::path& file);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void Write(std::span<const std::uint8_t> bytes);
+    void Commit();
+
+  private:
+    struct Output;
+    [[noreturn]] void FailRemovingTemp(int code);
+
+    std::filesystem::path file_;
+    std::filesystem::path temp_;
+    std::unique_ptr<Output> out_;
+};
 
 // Overwrites `bytes` at `offset` of an existing file and waits until they are
 // on the disk. Meant for a byte or two of a header (a single sector).

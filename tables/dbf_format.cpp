@@ -713,6 +713,12 @@ void EncodeBlockNumber(const DbfField& def, std::string_view text, char* out) {
 // Header
 
 DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fileName) {
+    DbfHeader header = ParseDbfHeaderAlone(file, fileName);
+    CheckRecordsPresent(file, fileName, header);
+    return header;
+}
+
+DbfHeader ParseDbfHeaderAlone(std::span<const std::uint8_t> file, std::string_view fileName) {
     if (file.empty()) Fail(TV_TEXT("Tablas", "La tabla %1 está vacía."), {Quoted(fileName)});
     DbfHeader header;
     header.version = file[0];
@@ -741,7 +747,6 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fi
     ReadDescriptors(file, fileName, header);
     CheckFields(fileName, header);
     RefineLevel3(header);
-    CheckRecordsPresent(file, fileName, header);
     return header;
 }
 

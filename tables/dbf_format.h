@@ -39,6 +39,9 @@ struct DbfHeader {
 // offsets and that every counted record is present. A missing 0x1A end byte is
 // fine. Throws TableError naming `fileName` otherwise.
 DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fileName);
+// The same checks of the header alone (its first headerLength bytes), for a
+// look at a table's fields without reading its records.
+DbfHeader ParseDbfHeaderAlone(std::span<const std::uint8_t> header, std::string_view fileName);
 
 // A complete level-7 header (version 0x04, language driver DBWINUS0, 48-byte
 // descriptors, no property block), for a table we create.

@@ -12,20 +12,8 @@ std::string FieldSlot::Text(const char* record) const {
     return FieldText(*def, Bytes(record));
 }
 
-void FieldSlot::AppendText(std::string& out, const char* record) const {
-    if (def->type != 'C') {
-        out += Text(record);
-        return;
-    }
-    // Without trailing blanks and NULs; the NULs inside read as blanks.
-    const char* bytes = record + def->offset;
-    auto length = static_cast<std::size_t>(def->length);
-    while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
-        --length;
-    const std::size_t start = out.size();
-    out.append(bytes, length);
-    if (std::memchr(bytes, '\0', length))
-        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\0', ' ');
+void FieldSlot::AppendOtherText(std::string& out, const char* record) const {
+    out += Text(record);
 }
 
 std::int32_t FieldSlot::Integer(const char* record) const {
@@ -51,17 +39,8 @@ bool FieldSlot::IsBlankText(const char* record) const {
     return TrimBoth(Text(record)).empty();
 }
 
-void FieldSlot::SetText(char* record, std::string_view text) const {
-    if (def->type != 'C') return StoreText(*def, text, record + def->offset);
-    // Cut or padded with blanks, as EncodeText writes a character field; fields
-    // are a few bytes long, so a plain loop beats a call to memcpy and memset.
-    char* out = record + def->offset;
-    const auto width = static_cast<std::size_t>(def->length);
-    const std::size_t used = std::min(width, text.size());
-    for (std::size_t i = 0; i < used; ++i)
-        out[i] = text[i];
-    for (std::size_t i = used; i < width; ++i)
-        out[i] = ' ';
+void FieldSlot::SetOtherText(char* record, std::string_view text) const {
+    StoreText(*def, text, record + def->offset);
 }
 
 std::int32_t FieldInteger(const DbfField& def, std::string_view bytes) {

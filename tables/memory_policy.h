@@ -1,5 +1,7 @@
 // How the process takes memory for large blocks (table rows, index images,
-// file contents of megabytes).
+// file contents of megabytes). On Linux, `new` of 2 MB or more also asks for
+// huge pages (memory_policy.cpp), except under the sanitizers, which keep
+// their own allocator.
 #pragma once
 
 namespace tv::tables {

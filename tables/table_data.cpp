@@ -2,6 +2,7 @@
 
 #include "tables/file_names.h"
 #include "tables/index_key.h"
+#include "tables/mapped_file.h"
 #include "tables/path_text.h"
 #include "tables/table_error.h"
 #include "tables/table_files.h"
@@ -43,6 +44,13 @@ template <class Byte = std::uint8_t> std::vector<Byte> ReadWholeFile(const std::
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         throw TableError(FormatText(TV_TEXT("Tablas", "Error al leer la tabla '%1'."), {FileNameText(path)}));
     return bytes;
+}
+
+// The tags of a production index: only its header, tag table and tag
+// headers are read, so the file is mapped rather than copied when it can be.
+MdxInfo ReadMdxTags(const std::filesystem::path& mdxPath) {
+    if (const auto mapped = MappedFile::Map(mdxPath)) return ReadMdx(mapped->Bytes(), FileNameText(mdxPath));
+    return ReadMdx(ReadWholeFile(mdxPath), FileNameText(mdxPath));
 }
 
 std::filesystem::path MdxPathFor(const std::filesystem::path& dbfPath) {
@@ -136,7 +144,7 @@ void TableData::LoadMdx() {
         AdoptUncommittedMdx();
         return;
     }
-    UseMdx(ReadMdx(ReadWholeFile(mdxPath_), FileNameText(mdxPath_)));
+    UseMdx(ReadMdxTags(mdxPath_));
 }
 
 void TableData::UseMdx(MdxInfo mdx) {
@@ -157,7 +165,7 @@ void TableData::UseMdx(MdxInfo mdx) {
 void TableData::AdoptUncommittedMdx() {
     MdxInfo mdx;
     try {
-        mdx = ReadMdx(ReadWholeFile(mdxPath_), FileNameText(mdxPath_));
+        mdx = ReadMdxTags(mdxPath_);
     } catch (const TableError&) {
         return;
     }

@@ -63,6 +63,10 @@ std::string TrimBoth(std::string_view text) {
     return TrimLeading(TrimTrailing(text));
 }
 
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
 std::string WordInitials(std::string_view text) {
     std::string initials;
     for (std::size_t i = 0; i + 1 < text.size(); ++i)

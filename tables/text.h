@@ -13,6 +13,8 @@ std::string TrimLeading(std::string_view text);
 std::string TrimTrailing(std::string_view text);
 // TrimTrailing, then TrimLeading.
 std::string TrimBoth(std::string_view text);
+// TrimBoth(text).empty(), without building the text.
+bool IsBlank(std::string_view text);
 // The characters that follow a blank, in order; the first character is never
 // taken, a blank at the end adds nothing, two blanks in a row add a blank.
 std::string WordInitials(std::string_view text);

@@ -5,9 +5,10 @@
 #include "tables/text.h"
 
 namespace tv::tablorix_to_dae {
-ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lookups& lookups) {
+ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teacher& teacher,
+                      const Lookups& lookups) {
     ClassValues values;
-    values.key = ClassKey(lesson.teacher, lesson.day, lesson.period);
+    values.key = key;
     values.documentType = teacher.documentType;
     values.document = teacher.document;
 
@@ -19,7 +20,7 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
 
     values.group = lesson.group;
     values.pupils = lesson.pupils;
-    if (const auto group = lookups.groups.find(std::string(lesson.group)); group != lookups.groups.end()) {
+    if (const auto group = lookups.groups.find(lesson.group); group != lookups.groups.end()) {
         const GroupCodes& codes = group->second;
         values.level = codes.level;
         values.plan = codes.plan;
@@ -29,14 +30,13 @@ ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lo
     }
 
     values.subject = lesson.subject;
-    if (const auto subject = lookups.subjects.find(std::string(lesson.subject));
-        subject != lookups.subjects.end()) {
+    if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
         values.subjectCode = subject->second.code;
         values.subjectName = subject->second.name;
     }
 
     values.task = lesson.task;
-    if (TrimBoth(values.task).empty()) values.task = TrimBoth(values.level).empty() ? "" : "101";
+    if (IsBlank(values.task)) values.task = IsBlank(values.level) ? "" : "101";
     values.room = lesson.room;
     return values;
 }

@@ -16,10 +16,10 @@ struct Teacher {
     std::string document;     // DNI
 };
 
-// The texts are views into the class, the teacher and the lookups, which
-// outlive the values; only the key is built.
+// The texts are views into the class, the teacher, the lookups and the key,
+// which outlive the values.
 struct ClassValues {
-    std::string key; // may be longer than the 13 characters of a key field
+    std::string_view key; // as the 13 characters of a key field hold it (StoreClassKey)
     std::string_view documentType;
     std::string_view document;
     std::string_view start; // start time of the first period
@@ -38,12 +38,14 @@ struct ClassValues {
 };
 
 struct Lookups {
-    std::unordered_map<std::string, GroupCodes> groups;
-    std::unordered_map<std::string, SubjectCodes> subjects;
+    ByText<GroupCodes> groups;
+    ByText<SubjectCodes> subjects;
     std::unordered_map<int, TemplateRow> periods;
 };
 
 // Values not found stay blank; the number of students stays as SOLUC has it.
-ClassValues JoinClass(const SolucClass& lesson, const Teacher& teacher, const Lookups& lookups);
+// `key` is the class's key as StoreClassKey placed it.
+ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teacher& teacher,
+                      const Lookups& lookups);
 
 } // namespace tv::tablorix_to_dae

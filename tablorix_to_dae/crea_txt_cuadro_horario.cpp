@@ -14,7 +14,10 @@
 #include "tables/user_text.h"
 #include "tablorix_schema/centre_table.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace tv::tablorix_to_dae {
@@ -22,23 +25,31 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Typical line lengths, so that the content is reserved once.
+// Typical line lengths, so that a piece is reserved once.
 constexpr std::size_t kClassLineBytes = 64;
 constexpr std::size_t kGroupLineBytes = 96;
 
+// Every teacher's records, in key order. Unlinking the cursors also stores
+// an edit in progress.
+void UnlinkWorkTables(CodificationTables& tables) {
+    tables.classes.SetMasterSource(nullptr, "");
+    tables.groups.SetMasterSource(nullptr, "");
+    tables.groups.SetFiltered(false);
+}
+
+// The lines are handed on in pieces of about this size.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+
 } // namespace
 
-std::string TimetableFileContent(CodificationTables& tables) {
+void WriteTimetableFileContent(CodificationTables& tables,
+                               const std::function<void(std::string_view)>& write) {
     tables.centre.First();
     std::string content = HeaderLine(tables.centre.AsString(schema::kCentreCodeField),
                                      tables.centre.AsString(schema::kAcademicYearField));
     content += kLineEnd;
 
-    // Every teacher's records, in key order. Unlinking the cursors also stores
-    // an edit in progress.
-    tables.classes.SetMasterSource(nullptr, "");
-    tables.groups.SetMasterSource(nullptr, "");
-    tables.groups.SetFiltered(false);
+    UnlinkWorkTables(tables);
     const tables::TableRows classes(tables.classes);
     const tables::TableRows groups(tables.groups);
     const ClassLineFields classFields(classes);
@@ -47,45 +58,53 @@ std::string TimetableFileContent(CodificationTables& tables) {
     const tables::FieldSlot groupKey = groups.Field("PROF_DIA_SES");
     const std::vector<std::uint32_t>& classOrder = classes.Order("PROF_DIA_SES");
     const std::vector<std::uint32_t>& groupOrder = groups.Order("PROF_DIA_SES");
-    content.reserve(content.size() + classOrder.size() * kClassLineBytes +
-                    groupOrder.size() * kGroupLineBytes);
+    content.reserve(kPieceBytes + kClassLineBytes + 4 * kGroupLineBytes);
 
     // The groups go through the same order once, beside the classes: the
     // records of each key are those a filter on the key would show, without
     // searching for each class. Keys compare as their index compares them:
-    // the field's bytes, NULs read as blanks.
+    // the field's bytes, unsigned (as views compare), NULs read as blanks.
+    using Key = std::array<char, kKeyWidth>;
     const auto key = [](const tables::FieldSlot& field, const char* record) {
-        std::string bytes(field.Bytes(record));
-        bytes.resize(kKeyWidth, ' ');
-        for (char& c : bytes)
-            if (c == '\0') c = ' ';
-        return bytes;
+        const std::string_view bytes = field.Bytes(record);
+        Key k;
+        k.fill(' ');
+        for (std::size_t i = 0; i < std::min(bytes.size(), k.size()); ++i)
+            if (bytes[i] != '\0') k[i] = bytes[i];
+        return k;
     };
+    const auto text = [](const Key& k) { return std::string_view(k.data(), k.size()); };
     std::size_t g = 0;
-    const auto skipDeletedGroups = [&] {
+    Key groupKeyText{}; // of the group at g
+    const auto settleGroup = [&] {
         while (g < groupOrder.size() && groups.IsDeleted(groupOrder[g]))
             ++g;
+        if (g < groupOrder.size()) groupKeyText = key(groupKey, groups.Record(groupOrder[g]));
     };
-    skipDeletedGroups();
+    settleGroup();
     for (const std::uint32_t c : classOrder) {
         if (classes.IsDeleted(c)) continue;
         const char* record = classes.Record(c);
         AppendClassLine(content, classFields, record);
         content += kLineEnd;
-        const std::string classKeyText = key(classKey, record);
-        while (g < groupOrder.size() && key(groupKey, groups.Record(groupOrder[g])) < classKeyText) {
+        const Key classKeyText = key(classKey, record);
+        while (g < groupOrder.size() && text(groupKeyText) < text(classKeyText)) {
             ++g;
-            skipDeletedGroups();
+            settleGroup();
         }
-        for (; g < groupOrder.size() && key(groupKey, groups.Record(groupOrder[g])) == classKeyText;
-             skipDeletedGroups()) {
+        while (g < groupOrder.size() && text(groupKeyText) == text(classKeyText)) {
             AppendGroupLine(content, groupFields, groups.Record(groupOrder[g]));
             content += kLineEnd;
             ++g;
+            settleGroup();
+        }
+        if (content.size() >= kPieceBytes) {
+            write(content);
+            content.clear();
         }
     }
+    write(content);
     tables.Link();
-    return content;
 }
 
 void RefuseIfTimetableFileInUse(const std::filesystem::path& daeFolder) {
@@ -103,7 +122,8 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
         context.codificationStatus = kCodificationNotFinished;
         return TimetableWrite::FolderMissing;
     }
-    const std::string content = TimetableFileContent(tables);
+    // Edits in progress are stored before the tables go to the disk.
+    UnlinkWorkTables(tables);
     try {
         const std::filesystem::path file = tables::ResolveFileName(context.daeFolder, kTimetableFile);
         RefuseIfTimetableFileInUse(context.daeFolder);
@@ -112,9 +132,14 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
         for (tables::Table* table : {&tables.teachers, &tables.classes, &tables.groups})
             table->Flush();
         tables::ThrowIfUnsavedTable();
-        tables::WriteFileAtomically(
-            file, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
+        // Written as it is made, never whole in memory.
+        tables::AtomicFileWriter out(file);
+        WriteTimetableFileContent(tables, [&](std::string_view piece) {
+            out.Write(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()));
+        });
+        out.Commit();
     } catch (const tables::TableError& error) {
+        tables.Link();
         context.prompt.Message(error.what());
         context.codificationStatus = kCodificationNotFinished;
         return TimetableWrite::Failed;

@@ -8,6 +8,7 @@
 #include "tablorix_to_dae/import_context.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,11 +16,13 @@ namespace tv::tablorix_to_dae {
 
 inline constexpr std::string_view kTimetableFile = "fCUADROS.txt";
 
-// The file's content from the codification's cursors: the centre's first
-// record; CUADROH2 is unlinked from the teachers and walked in PROF_DIA_SES
-// order; CUADROH3, detail of CUADROH2, is filtered on each key. The links
-// are put back afterwards, each detail on the first record of its master.
-std::string TimetableFileContent(CodificationTables& tables);
+// The file's content from the codification's cursors, handed to `write` in
+// pieces of whole lines: the centre's first record; CUADROH2 is unlinked from
+// the teachers and walked in PROF_DIA_SES order; CUADROH3, detail of
+// CUADROH2, is filtered on each key. The links are put back afterwards, each
+// detail on the first record of its master.
+void WriteTimetableFileContent(CodificationTables& tables,
+                               const std::function<void(std::string_view)>& write);
 
 // Throws TableError "… está en uso por otro programa …" when another program
 // holds fCUADROS.txt in `daeFolder`; asked before a run changes anything.

@@ -68,14 +68,13 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
         // the order of the key tags, which then need no sorting. The keys sort as
         // their 13-character field holds them, equal keys in the classes' order.
         std::string keys(classes.size() * kKeyWidth, ' ');
-        for (std::size_t i = 0; i < classes.size(); ++i) {
-            const std::string key = ClassKey(classes[i].teacher, classes[i].day, classes[i].period);
-            keys.replace(i * kKeyWidth, std::min(key.size(), kKeyWidth), key, 0, kKeyWidth);
-        }
+        for (std::size_t i = 0; i < classes.size(); ++i)
+            StoreClassKey(keys.data() + i * kKeyWidth, classes[i].teacher, classes[i].day, classes[i].period);
         for (const std::uint32_t number :
              tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C')) {
             const std::size_t i = number - 1;
-            const ClassValues values = JoinClass(classes[i], *teacherOfClass[i], lookups);
+            const std::string_view key = std::string_view(keys).substr(i * kKeyWidth, kKeyWidth);
+            const ClassValues values = JoinClass(classes[i], key, *teacherOfClass[i], lookups);
             classRecords.Write(values);
             groupRecords.Write(values);
         }

@@ -28,6 +28,11 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
     std::vector<std::array<std::uint32_t, kTexts>> ends;
     timetable.classes.reserve(rows.RecordCount());
     ends.reserve(rows.RecordCount());
+    // At most the fields' widths per class: the texts never move while they grow.
+    std::size_t widths = 0;
+    for (const tables::FieldSlot& field : textFields)
+        widths += static_cast<std::size_t>(field.def->length);
+    timetable.texts.reserve(rows.RecordCount() * widths);
     for (std::uint32_t r = 1; r <= rows.RecordCount(); ++r) {
         if (rows.IsDeleted(r)) continue;
         const char* record = rows.Record(r);
@@ -71,7 +76,7 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
 }
 
 bool IsTimetabled(const SolucClass& lesson) {
-    return lesson.day != 0 && !TrimBoth(lesson.teacher).empty();
+    return lesson.day != 0 && !IsBlank(lesson.teacher);
 }
 
 } // namespace tv::tablorix_to_dae

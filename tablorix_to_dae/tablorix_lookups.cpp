@@ -7,10 +7,10 @@
 
 namespace tv::tablorix_to_dae {
 
-std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::path& ktemp) {
+ByText<GroupCodes> ReadGroups(const std::filesystem::path& ktemp) {
     tables::Table groups;
     groups.Open(ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
-    std::unordered_map<std::string, GroupCodes> byAbbreviation;
+    ByText<GroupCodes> byAbbreviation;
     for (groups.First(); !groups.Eof(); groups.Next())
         byAbbreviation.try_emplace(groups.AsString(schema::kAbbreviationField),
                                    GroupCodes{groups.AsString("NIVELDAE"), groups.AsString("PLANDAE"),
@@ -19,10 +19,10 @@ std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::pa
     return byAbbreviation;
 }
 
-std::unordered_map<std::string, SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp) {
+ByText<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp) {
     tables::Table subjects;
     subjects.Open(ktemp, schema::kSubjectTable, tables::OpenMode::Exclusive);
-    std::unordered_map<std::string, SubjectCodes> byCode;
+    ByText<SubjectCodes> byCode;
     for (subjects.First(); !subjects.Eof(); subjects.Next())
         byCode.try_emplace(subjects.AsString("COD"),
                            SubjectCodes{subjects.AsString("CODIGODAE"), subjects.AsString("NOMBRE")});

@@ -6,10 +6,19 @@
 #include "tablorix_to_dae/template_rows.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace tv::tablorix_to_dae {
+
+// Found by a view of the text, without a string built for each look-up.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+template <class Value> using ByText = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 struct GroupCodes {
     std::string level;     // NIVELDAE
@@ -25,9 +34,9 @@ struct SubjectCodes {
 };
 
 // GRUPOST by ABREV.
-std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::path& ktemp);
+ByText<GroupCodes> ReadGroups(const std::filesystem::path& ktemp);
 // ASIGNOMT by COD.
-std::unordered_map<std::string, SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp);
+ByText<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp);
 // PLANTILLA by period (the first row in HORA order when a period repeats).
 std::unordered_map<int, TemplateRow> ReadPeriods(const std::filesystem::path& ktemp);
 

@@ -185,9 +185,17 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
         if (rows.IsDeleted(number)) return;
         Place place{};
         place.key.fill(' ');
-        key.clear();
-        fields.front().slot.AppendText(key, rows.Record(number));
-        std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+        const tables::FieldSlot& keyField = fields.front().slot;
+        if (keyField.def->type == 'C') {
+            // The text as AsString reads it, padded: NULs read as blanks.
+            const std::string_view bytes = keyField.Bytes(rows.Record(number));
+            for (std::size_t i = 0; i < std::min(bytes.size(), place.key.size()); ++i)
+                if (bytes[i] != '\0') place.key[i] = bytes[i];
+        } else {
+            key.clear();
+            keyField.AppendText(key, rows.Record(number));
+            std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+        }
         place.number = number;
         place.head = 0;
         for (std::size_t i = 0; i < 8; ++i)
@@ -209,7 +217,8 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
     for (const Place& place : order) {
         const char* row = rows.Record(place.number);
         record.record = place.number;
-        record.key = TrimTrailing(std::string_view(place.key.data(), place.key.size()));
+        const std::string_view placed(place.key.data(), place.key.size());
+        record.key.assign(placed.substr(0, placed.find_last_not_of(' ') + 1)); // npos + 1 is 0
         for (auto field = fields.begin() + 1; field != fields.end(); ++field) {
             std::string& value = record.*(field->value);
             value.clear();

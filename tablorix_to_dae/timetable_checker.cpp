@@ -44,6 +44,13 @@ int TimetableChecker::TeacherId(const std::string& abbreviation) {
     return lastTeacher_;
 }
 
+int TimetableChecker::GroupId(const std::string& group) {
+    // A teacher's classes of a day often have the same group.
+    if (lastGroup_ < 0 || groupNames_[static_cast<std::size_t>(lastGroup_)] != group)
+        lastGroup_ = Id(groupIds_, groupNames_, group);
+    return lastGroup_;
+}
+
 void TimetableChecker::NoteDocument(int teacher, const std::string& type, const std::string& number) {
     const bool noType = check::Trimmed(type).empty();
     const bool noNumber = check::Trimmed(number).empty();
@@ -93,8 +100,7 @@ void TimetableChecker::AddGroup(const CheckGroup& g) {
     check::CheckGroupBlocking(g, findings_);
     check::CheckGroupWarnings(g, findings_);
     if (check::Trimmed(g.group).empty()) return;
-    if (const auto lesson = LessonOf(g.key))
-        groupLessons_.push_back({g.record, Id(groupIds_, groupNames_, g.group), *lesson});
+    if (const auto lesson = LessonOf(g.key)) groupLessons_.push_back({g.record, GroupId(g.group), *lesson});
 }
 
 // One finding per teacher whose lines lack a document type or number: the

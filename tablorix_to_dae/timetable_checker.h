@@ -54,6 +54,7 @@ class TimetableChecker {
     };
 
     int TeacherId(const std::string& abbreviation);
+    int GroupId(const std::string& group);
     static int Id(std::unordered_map<std::string, int>& ids, std::vector<std::string>& names,
                   const std::string& name);
     void NoteDocument(int teacher, const std::string& type, const std::string& number);
@@ -75,6 +76,7 @@ class TimetableChecker {
     std::unordered_map<std::string, int> teacherIds_, groupIds_;
     std::vector<std::string> teacherNames_, groupNames_;
     int lastTeacher_ = -1;
+    int lastGroup_ = -1;
 
     std::vector<Lesson> lessons_;
     std::vector<GroupLesson> groupLessons_;

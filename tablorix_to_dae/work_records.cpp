@@ -20,6 +20,12 @@ void SetIfBlank(char* record, const tables::FieldSlot& field, std::string_view v
     if (field.IsBlankText(record)) field.SetText(record, value);
 }
 
+// The length of TrimBoth(text), without building it.
+std::size_t TrimmedLength(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? 0 : text.find_last_not_of(' ') - first + 1;
+}
+
 // The key's first record, or a new one; true when new.
 bool FindOrAppend(tables::TableBuilder& table, std::uint32_t& record) {
     if (record != 0) return false;
@@ -56,15 +62,21 @@ FirstRecordByKey::FirstRecordByKey(const tables::TableBuilder& table, const tabl
     }
 }
 
-std::string FirstRecordByKey::Stored(std::string_view key) {
-    std::string stored(key.substr(0, std::min(key.size(), kKeyWidth)));
-    stored.resize(kKeyWidth, ' ');
+FirstRecordByKey::StoredKey FirstRecordByKey::Stored(std::string_view key) {
+    StoredKey stored;
+    const std::size_t used = std::min(key.size(), kKeyWidth);
+    std::copy_n(key.begin(), used, stored.begin());
+    std::fill(stored.begin() + static_cast<std::ptrdiff_t>(used), stored.end(), ' ');
     return stored;
 }
 
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
-    const std::string stored = Stored(key);
-    if (lastRecord_ != 0 && stored == lastKey_) return lastRecord_;
+    // The extraction's keys already have the field's width: no copy for them.
+    StoredKey storedKey;
+    if (key.size() != kKeyWidth) storedKey = Stored(key);
+    const std::string_view stored =
+        key.size() == kKeyWidth ? key : std::string_view(storedKey.data(), kKeyWidth);
+    if (lastRecord_ != 0 && stored == std::string_view(lastKey_.data(), lastKey_.size())) return lastRecord_;
     std::size_t low = 0, high = earlierRecords_.size();
     while (low < high) {
         const std::size_t middle = (low + high) / 2;
@@ -97,7 +109,7 @@ ClassRecords::ClassRecords(tables::TableBuilder& table)
       regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
 
 void ClassRecords::Write(const ClassValues& values) {
-    const std::string& key = values.key;
+    const std::string_view key = values.key;
     std::uint32_t recno = keys_.Find(key);
     const bool appended = FindOrAppend(table_, recno);
     char* record = table_.Record(recno);
@@ -119,7 +131,7 @@ void ClassRecords::Write(const ClassValues& values) {
     nomasig_.SetText(record, values.subjectName);
     tipasig_.SetText(record, " ");
     // A code of 5 characters or more is a subject taught in class (a lective line).
-    if (TrimBoth(subjectCode).size() > 4) idioma_.SetText(record, "02");
+    if (TrimmedLength(subjectCode) > 4) idioma_.SetText(record, "02");
     aulaObs_.SetText(record, values.room);
     tipActiv_.SetText(record, "   ");
     profDiaSes_.SetText(record, key);
@@ -137,8 +149,8 @@ GroupRecords::GroupRecords(tables::TableBuilder& table)
       profDiaSes_(table.Field("PROF_DIA_SES")), regMod_(table.Field("REG_MOD")), keys_(table, profDiaSes_) {}
 
 void GroupRecords::Write(const ClassValues& values) {
-    if (TrimBoth(values.group).empty()) return;
-    const std::string& key = values.key;
+    if (IsBlank(values.group)) return;
+    const std::string_view key = values.key;
     std::uint32_t recno = keys_.Find(key);
     // The key's first record belongs to another group: the group gets its own.
     if (recno != 0 && !abrevgrup_.Equals(table_.Record(recno), values.group)) recno = 0;
@@ -154,7 +166,7 @@ void GroupRecords::Write(const ClassValues& values) {
     SetIfBlank(record, doc_, values.document);
     numsesgrup_.SetText(record, KeyPart(key, 12, 2));
     diasem_.SetText(record, KeyPart(key, 11, 1));
-    if (firstPassThisRun || (numalum_.IsBlankText(record) && !TrimBoth(values.pupils).empty()))
+    if (firstPassThisRun || (numalum_.IsBlankText(record) && !IsBlank(values.pupils)))
         numalum_.SetText(record, values.pupils);
     aliasdae_.SetText(record, values.alias);
     profDiaSes_.SetText(record, key);

@@ -8,9 +8,11 @@
 #pragma once
 
 #include "tablorix_to_dae/class_values.h"
+#include "tablorix_to_dae/work_tables.h"
 
 #include "tables/table_builder.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,10 +38,11 @@ class FirstRecordByKey {
   private:
     // The key as a 13-character key field holds and compares it: cut or
     // padded with blanks.
-    static std::string Stored(std::string_view key);
+    using StoredKey = std::array<char, kKeyWidth>;
+    static StoredKey Stored(std::string_view key);
     std::string earlierKeys_;                   // Stored keys, sorted, each once
     std::vector<std::uint32_t> earlierRecords_; // the first record of each
-    std::string lastKey_;
+    StoredKey lastKey_{};
     std::uint32_t lastRecord_ = 0;
 };
 

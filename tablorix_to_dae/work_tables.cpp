@@ -1,10 +1,17 @@
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/dbf_format.h"
+#include "tables/file_names.h"
+#include "tables/path_text.h"
+#include "tables/table_error.h"
 #include "tables/text.h"
 #include "tablorix_to_dae/table_snapshot.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
@@ -49,7 +56,38 @@ void CreaCuadrosHorarios(const std::filesystem::path& ktemp) {
     tables::Table::Create(ktemp, kCuadroH3, CuadroH3Declaration());
 }
 
+namespace {
+
+// NUMALUM's width as the header of CUADROH3 declares it (0 without the
+// field), read without the table's rows; nullopt when the header cannot be
+// read, so that opening the table says why.
+std::optional<int> NumberOfPupilsWidth(const std::filesystem::path& ktemp) {
+    const std::filesystem::path file = tables::ResolveFileName(ktemp, std::string(kCuadroH3) + ".DBF");
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> header(32);
+    if (!in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size())))
+        return std::nullopt;
+    header.resize(std::max<std::size_t>(header.size(), header[8] | header[9] << 8));
+    if (!in.read(reinterpret_cast<char*>(header.data()) + 32,
+                 static_cast<std::streamsize>(header.size() - 32)))
+        return std::nullopt;
+    try {
+        for (const tables::DbfField& field :
+             tables::ParseDbfHeaderAlone(header, tables::FileNameText(file)).fields)
+            if (AnsiSameText(field.name, "NUMALUM")) return field.length;
+        return 0;
+    } catch (const tables::TableError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool WidenNumberOfPupils(const std::filesystem::path& ktemp) {
+    // Most tables are wide already: their rows are not read for that.
+    if (const std::optional<int> width = NumberOfPupilsWidth(ktemp);
+        width && (*width == 0 || *width >= kNumberOfPupilsWidth))
+        return false;
     const tables::TableDecl decl = CuadroH3Declaration();
     std::vector<std::vector<tables::FieldValue>> records;
     {
@@ -95,6 +133,23 @@ std::string ClassKey(std::string_view teacher, int day, int period) {
     if (periodLength != 2) key += '0';
     key.append(periodDigits, periodLength);
     return key;
+}
+
+void StoreClassKey(char* out, std::string_view teacher, int day, int period) {
+    // Nearly every class has a one-digit day and a period under 100: those are
+    // placed digit by digit; any other takes the general text.
+    if (day < 1 || day > 9 || period < 0 || period > 99) {
+        const std::string key = ClassKey(teacher, day, period);
+        std::copy_n(key.begin(), std::min(key.size(), kKeyWidth), out);
+        std::fill(out + std::min(key.size(), kKeyWidth), out + kKeyWidth, ' ');
+        return;
+    }
+    const std::size_t used = std::min<std::size_t>(teacher.size(), 10);
+    std::copy_n(teacher.begin(), used, out);
+    std::fill(out + used, out + 10, ' ');
+    out[10] = static_cast<char>('0' + day);
+    out[11] = static_cast<char>('0' + period / 10);
+    out[12] = static_cast<char>('0' + period % 10);
 }
 
 } // namespace tv::tablorix_to_dae

@@ -36,5 +36,7 @@ bool WidenNumberOfPupils(const std::filesystem::path& ktemp);
 // the period with a leading zero unless it has exactly two digits. A day of
 // two digits or a period of three makes a longer text, which a key field cuts.
 std::string ClassKey(std::string_view teacher, int day, int period);
+// The same key as a key field holds it: its first kKeyWidth characters, in `out`.
+void StoreClassKey(char* out, std::string_view teacher, int day, int period);
 
 } // namespace tv::tablorix_to_dae

@@ -169,5 +169,22 @@ TEST(ClassKeyTest, TeacherInTenDayAndTwoDigitPeriod) {
     EXPECT_EQ(t2d::ClassKey("ABC", 2, -1), "ABC       2-1"); // two characters, as a period of two digits
 }
 
+// The key placed straight into a key field is the text's first 13 characters,
+// on the quick path for days 1-9 and periods 0-99 and off it.
+TEST(ClassKeyTest, StoredKeyIsTheTextAsTheFieldCutsIt) {
+    const struct {
+        std::string_view teacher;
+        int day, period;
+    } cases[] = {{"ABC", 2, 9},  {"ABC", 2, 11},  {"ABCDEFGHIJKL", 5, 1}, {"Mu\xF1oz", 1, 0}, {"", 9, 99},
+                 {"ABC", 12, 3}, {"ABC", 2, 123}, {"ABC", -1, 5},         {"ABC", 2, -1},     {"ABC", 0, 1}};
+    for (const auto& c : cases) {
+        char stored[t2d::kKeyWidth];
+        t2d::StoreClassKey(stored, c.teacher, c.day, c.period);
+        EXPECT_EQ(std::string_view(stored, sizeof stored),
+                  t2d::ClassKey(c.teacher, c.day, c.period).substr(0, t2d::kKeyWidth))
+            << c.teacher << " " << c.day << " " << c.period;
+    }
+}
+
 } // namespace
 } // namespace tv::test

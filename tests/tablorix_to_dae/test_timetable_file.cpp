@@ -161,6 +161,26 @@ TEST_F(TimetableFileTest, ClassesInKeyByteOrderEachFollowedByItsGroups) {
                                                "G3 ", "STA", "ST\xC1"}));
 }
 
+// Keys with bytes above 0x7F sort after plain letters, as the index sorts
+// them: the groups of such a key still follow their own class.
+TEST_F(TimetableFileTest, GroupsOfAKeyWithAccentedLettersFollowItsClass) {
+    AddClass("ST\xC1       101", {"G5"});
+    AddClass("STA       101", {"G4"});
+    AddClass("STZ       101", {});
+    ASSERT_TRUE(Write());
+    const std::string file = File();
+    const std::size_t g4 = file.find("3G4 "), g5 = file.find("3G5 ");
+    const std::size_t sta = file.find("STA00000"), stz = file.find("STZ00000"),
+                      st = file.find("ST\xC1"
+                                     "00000");
+    ASSERT_NE(g4, std::string::npos);
+    ASSERT_NE(g5, std::string::npos);
+    EXPECT_LT(sta, g4);
+    EXPECT_LT(g4, stz);
+    EXPECT_LT(stz, st);
+    EXPECT_LT(st, g5);
+}
+
 TEST_F(TimetableFileTest, WritingTwiceGivesTheSameFile) {
     AddClass("GLA       101", {"G1"});
     ASSERT_TRUE(Write());
