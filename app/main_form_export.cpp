@@ -34,9 +34,9 @@ using schema::kTemplatesTable;
 
 void TMForm::BExportarClick() {
     RunHandler([&] {
-        if (!FolderCheck(-1)) return;
+        if (!FolderCheck(TransformResult::DaeFileMissing)) return;
         SetWaitCursor(true);
-        values_.TransformResult = 1;
+        values_.TransformResult = TransformResult::DirectionRan;
         // Reading the DAE files creates daeCENTRO anew: the panel's cursor lets go first.
         centreModel_->Close();
         Panel4->HideFolderChoice();
@@ -69,7 +69,7 @@ void TMForm::MuestraDatosCentro() {
 
 void TMForm::BitBtn1Click() {
     RunHandler([&] {
-        if (values_.WorkflowState == 0) return DatosNivel();
+        if (values_.WorkflowState == WorkflowState::Idle) return DatosNivel();
         // Tablorix -> DAE asked for the centre's data: all three must hold text.
         centreModel_->Open(Ktemp(), kCentreTable);
         centreModel_->First();
@@ -80,7 +80,7 @@ void TMForm::BitBtn1Click() {
             complete =
                 complete && !TrimBoth(ToCp1252(centreModel_->CurrentText(column)).value_or("")).empty();
         if (!complete) return MuestraDatosCentro();
-        values_.WorkflowState = 0;
+        values_.WorkflowState = WorkflowState::Idle;
         Panel1->hide();
         centreModel_->Close();
         Importar2();
@@ -88,7 +88,7 @@ void TMForm::BitBtn1Click() {
 }
 
 void TMForm::Button2Click() {
-    values_.WorkflowState = 0;
+    values_.WorkflowState = WorkflowState::Idle;
     Panel2->hide();
     // The levels table stays open; what was typed is posted when the step is entered again.
     MuestraDatosCentro();

@@ -23,7 +23,7 @@ void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesyste
 bool CentreTableExists(ExportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return true;
     context.prompt.Message("No existe archivo del Centro (daeCENTRO.DBF)");
-    context.state.TransformResult = -1;
+    context.state.TransformResult = TransformResult::DaeFileMissing;
     return false;
 }
 

@@ -40,7 +40,7 @@ AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
          "belo.",
          {}},
     };
-    context.state.WorkflowState = 0;
+    context.state.WorkflowState = WorkflowState::Idle;
 
     tables::Table levels;
     levels.Open(context.ktemp, kLevelsTable);
@@ -48,7 +48,7 @@ AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
         for (Language& language : languages) {
             if (!Repeats(language, levels.AsString(language.field))) continue;
             context.prompt.Message(language.message);
-            context.state.WorkflowState = 1;
+            context.state.WorkflowState = WorkflowState::RepeatedAbbreviation;
             return {true, levels.GetBookmark()};
         }
     }

@@ -36,7 +36,7 @@ void RecoverSavedAbbreviations(const std::filesystem::path& ktemp) {
 bool LevelsTableExists(ExportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, std::string(kLevelsTable) + ".DBF")) return true;
     context.prompt.Message("No existe archivo de Niveles (daeNIVIMP.DBF)");
-    context.state.TransformResult = -1;
+    context.state.TransformResult = TransformResult::DaeFileMissing;
     return false;
 }
 

@@ -16,7 +16,7 @@ namespace {
 bool ReportIfMissing(ExportContext& context, std::string_view fileName, std::string_view message) {
     if (tables::FileExistsNoCase(context.dirTxt, fileName)) return false;
     context.prompt.Message(message);
-    context.state.TransformResult = -1;
+    context.state.TransformResult = TransformResult::DaeFileMissing;
     return true;
 }
 

@@ -13,7 +13,7 @@ std::optional<std::filesystem::path> FindDaeFile(ExportContext& context, std::st
                                                  std::string_view missingMessage) {
     if (tables::FileExistsNoCase(context.dirTxt, name)) return tables::ResolveFileName(context.dirTxt, name);
     context.prompt.Message(missingMessage);
-    context.state.TransformResult = -1;
+    context.state.TransformResult = TransformResult::DaeFileMissing;
     return std::nullopt;
 }
 

@@ -13,7 +13,7 @@
 namespace tv::dae_to_tablorix {
 
 // The DAE file `name` in the DAE folder, found regardless of case. When it is
-// missing: shows `missingMessage`, sets TransformResult to -1 and answers nullopt.
+// missing: shows `missingMessage`, sets TransformResult to DaeFileMissing and answers nullopt.
 std::optional<std::filesystem::path> FindDaeFile(ExportContext& context, std::string_view name,
                                                  std::string_view missingMessage);
 

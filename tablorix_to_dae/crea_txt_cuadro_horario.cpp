@@ -98,7 +98,7 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
         context.prompt.Message(kFolderMissing);
-        context.codificationStatus = kCodificationNotFinished;
+        context.codificationStatus = CodificationStatus::NotFinished;
         return TimetableWrite::FolderMissing;
     }
     const std::string content = TimetableFileContent(tables);
@@ -114,7 +114,7 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
             file, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
     } catch (const tables::TableError& error) {
         context.prompt.Message(error.what());
-        context.codificationStatus = kCodificationNotFinished;
+        context.codificationStatus = CodificationStatus::NotFinished;
         return TimetableWrite::Failed;
     }
     return TimetableWrite::Written;
