@@ -23,6 +23,7 @@
 #include "tables/file_names.h"
 #include "tables/text.h"
 #include "tablorix_schema/table_names.h"
+#include "tablorix_to_dae/import_centre.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -75,12 +76,8 @@ void TMForm::BitBtn1Click() {
         centreModel_->First();
         // Going to the first row stores what was typed, the new row of an empty table too.
         centreModel_->PostEdit();
-        bool complete = true;
-        for (int column : {CentreModel::CodCentro, CentreModel::AnoAcad, CentreModel::Version})
-            complete =
-                complete && !TrimBoth(ToCp1252(centreModel_->CurrentText(column)).value_or("")).empty();
-        if (!complete) return MuestraDatosCentro();
-        values_.WorkflowState = WorkflowState::Idle;
+        auto context = ImportingContext();
+        if (!tablorix_to_dae::CentreDataComplete(context)) return MuestraDatosCentro();
         Panel1->hide();
         centreModel_->Close();
         Importar2();
