@@ -1,5 +1,6 @@
 #include "tables/dbf_format.h"
 
+#include "tables/byte_order.h"
 #include "tables/table_error.h"
 #include "tables/text.h"
 
@@ -65,25 +66,6 @@ int LevelOfVersion(std::uint8_t version) {
 // ---------------------------------------------------------------------------
 // Byte helpers
 
-std::uint16_t ReadLe16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t ReadLe32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void WriteLe16(std::uint8_t* p, std::uint16_t value) {
-    p[0] = static_cast<std::uint8_t>(value);
-    p[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void WriteLe32(std::uint8_t* p, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 // Level-7 binary fields are big-endian so that their bytes sort like their values.
 std::uint64_t ReadBigEndian(std::string_view bytes) {
     std::uint64_t value = 0;
@@ -97,12 +79,6 @@ void WriteBigEndian(char* out, std::uint64_t value, int size) {
         out[i] = static_cast<char>(value & 0xFF);
         value >>= 8;
     }
-}
-
-void WriteDate(std::uint8_t* p, const FileDate& date) {
-    p[0] = date.yearsSince1900;
-    p[1] = date.month;
-    p[2] = date.day;
 }
 
 // ---------------------------------------------------------------------------
@@ -718,7 +694,7 @@ std::vector<std::uint8_t> BuildLevel7Header(const DbfHeader& header) {
 
     std::vector<std::uint8_t> bytes(headerLength, 0);
     bytes[0] = 0x04; // level 7 without memo file: we never create memo fields
-    WriteDate(&bytes[1], header.updated);
+    WriteFileDate(&bytes[1], header.updated);
     WriteLe32(&bytes[4], header.recordCount);
     WriteLe16(&bytes[8], static_cast<std::uint16_t>(headerLength));
     WriteLe16(&bytes[10], static_cast<std::uint16_t>(recordLength));
@@ -743,7 +719,7 @@ void PatchDbfHeader(std::vector<std::uint8_t>& headerBytes, const DbfHeader& hea
     const DescriptorLayout& layout = LayoutOf(header.level);
     if (headerBytes.size() < layout.first + layout.size * header.fields.size())
         throw TableError("La cabecera de la tabla es m\xE1s corta que su lista de campos.");
-    WriteDate(&headerBytes[1], header.updated);
+    WriteFileDate(&headerBytes[1], header.updated);
     WriteLe32(&headerBytes[4], header.recordCount);
     headerBytes[kMdxFlagAt] = header.productionMdx ? 1 : 0;
     for (std::size_t i = 0; i < header.fields.size(); ++i) {

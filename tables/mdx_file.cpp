@@ -1,5 +1,6 @@
 #include "tables/mdx_file.h"
 
+#include "tables/byte_order.h"
 #include "tables/table_error.h"
 
 #include <algorithm>
@@ -49,31 +50,6 @@ std::size_t RoundUp(std::size_t value, std::size_t unit) {
 
 std::size_t ItemLength(std::size_t keyLength) {
     return RoundUp(keyLength + 4, 4);
-}
-
-std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
-std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-void WriteU16(std::uint8_t* at, std::size_t value) {
-    at[0] = static_cast<std::uint8_t>(value);
-    at[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void WriteU32(std::uint8_t* at, std::size_t value) {
-    for (int i = 0; i < 4; ++i)
-        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-void WriteDate(std::uint8_t* at, const FileDate& date) {
-    at[0] = date.yearsSince1900;
-    at[1] = date.month;
-    at[2] = date.day;
 }
 
 // Text up to the first NUL, never past `maxBytes`.
@@ -141,8 +117,8 @@ FileGeometry ReadFileGeometry(std::span<const std::uint8_t> file, std::string_vi
     if (geometry.version != 2 && geometry.version != 3)
         ThrowDamaged(fileName, "versi\xF3n " + std::to_string(geometry.version) + " desconocida");
 
-    const std::size_t pagesPerBlock = ReadU16(file, 20);
-    geometry.blockBytes = ReadU16(file, 22);
+    const std::size_t pagesPerBlock = ReadLe16(file.data() + 20);
+    geometry.blockBytes = ReadLe16(file.data() + 22);
     if (pagesPerBlock < 2 || pagesPerBlock > 32 || geometry.blockBytes != pagesPerBlock * kPageBytes)
         ThrowDamaged(fileName,
                      "tama\xF1o de bloque no v\xE1lido (" + std::to_string(geometry.blockBytes) + ")");
@@ -157,12 +133,12 @@ FileGeometry ReadFileGeometry(std::span<const std::uint8_t> file, std::string_vi
     if (file.size() < tagTableEnd)
         ThrowDamaged(fileName, "el archivo termina dentro de la tabla de etiquetas");
 
-    geometry.tagCount = ReadU16(file, 28);
+    geometry.tagCount = ReadLe16(file.data() + 28);
     if (geometry.tagCount > kMaxTags)
         ThrowDamaged(fileName,
                      "dice tener " + std::to_string(geometry.tagCount) + " etiquetas (m\xE1ximo 47)");
 
-    const std::uint64_t declaredPages = ReadU32(file, 32);
+    const std::uint64_t declaredPages = ReadLe32(file.data() + 32);
     if (declaredPages * kPageBytes > file.size())
         ThrowDamaged(fileName, "est\xE1 truncado: la cabecera indica " + std::to_string(declaredPages) +
                                    " p\xE1ginas y el archivo mide " + std::to_string(file.size()) + " bytes");
@@ -197,15 +173,15 @@ TagGeometry ReadTagGeometry(std::span<const std::uint8_t> file, const FileGeomet
     const std::size_t at = static_cast<std::size_t>(tag.headerPage) * kPageBytes;
 
     TagGeometry tagGeometry;
-    tagGeometry.keyLength = ReadU16(file, at + 12);
-    tagGeometry.itemLength = ReadU16(file, at + 18);
+    tagGeometry.keyLength = ReadLe16(file.data() + at + 12);
+    tagGeometry.itemLength = ReadLe16(file.data() + at + 18);
     if (tagGeometry.keyLength == 0 || tagGeometry.itemLength < tagGeometry.keyLength + 4 ||
         tagGeometry.itemLength + kNodeOverhead > geometry.blockBytes)
         ThrowDamaged(fileName, what + " tiene claves de " + std::to_string(tagGeometry.keyLength) +
                                    " bytes en entradas de " + std::to_string(tagGeometry.itemLength));
     tagGeometry.maxKeysPerNode = (geometry.blockBytes - kNodeOverhead) / tagGeometry.itemLength;
 
-    tagGeometry.root = ReadU32(file, at);
+    tagGeometry.root = ReadLe32(file.data() + at);
     CheckBlockPage(file, geometry, tagGeometry.root, fileName, [&] { return "la ra\xEDz de " + what; });
     return tagGeometry;
 }
@@ -214,7 +190,7 @@ MdxTag ReadTag(std::span<const std::uint8_t> file, const FileGeometry& geometry,
                std::string_view fileName) {
     const std::size_t slot = SlotOffset(geometry.slots, static_cast<std::size_t>(tagNumber));
     MdxTag tag;
-    tag.headerPage = ReadU32(file, slot);
+    tag.headerPage = ReadLe32(file.data() + slot);
     tag.name = ReadText(file, slot + 4, geometry.slots.nameBytes);
     tag.keyType = static_cast<char>(file[slot + geometry.slots.KeyTypeAt()]);
     if (tag.name.empty())
@@ -274,18 +250,18 @@ class TreeWalker {
         visited_[node.page] = true;
 
         const std::size_t at = static_cast<std::size_t>(node.page) * kPageBytes;
-        const std::size_t keyCount = ReadU32(file_, at);
+        const std::size_t keyCount = ReadLe32(file_.data() + at);
         if (keyCount > tag_.maxKeysPerNode)
             ThrowDamaged(fileName_, What() + " tiene " + std::to_string(keyCount) +
                                         " claves en la p\xE1gina " + std::to_string(node.page));
         // Leaves end with a zero where interior nodes keep their last child.
-        const std::uint32_t lastChild = ReadU32(file_, at + 8 + keyCount * tag_.itemLength);
+        const std::uint32_t lastChild = ReadLe32(file_.data() + at + 8 + keyCount * tag_.itemLength);
         if (lastChild == 0) {
             AddLeaf(node, at, keyCount);
         } else {
             pending_.push_back({lastChild, node.depth + 1});
             for (std::size_t i = keyCount; i-- > 0;)
-                pending_.push_back({ReadU32(file_, at + 8 + i * tag_.itemLength), node.depth + 1});
+                pending_.push_back({ReadLe32(file_.data() + at + 8 + i * tag_.itemLength), node.depth + 1});
         }
     }
 
@@ -294,7 +270,7 @@ class TreeWalker {
         if (node.depth != leafDepth_) ThrowDamaged(fileName_, What() + " tiene hojas a distinta profundidad");
         for (std::size_t i = 0; i < keyCount; ++i) {
             const std::size_t item = at + 8 + i * tag_.itemLength;
-            const std::uint32_t record = ReadU32(file_, item);
+            const std::uint32_t record = ReadLe32(file_.data() + item);
             if (record == 0)
                 ThrowDamaged(fileName_,
                              What() + " tiene un registro 0 en la p\xE1gina " + std::to_string(node.page));
@@ -400,20 +376,20 @@ std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, s
 
 void WriteFileHeader(std::uint8_t* out, const MdxBuild& build, std::size_t tagCount, std::size_t pageCount) {
     out[0] = static_cast<std::uint8_t>(build.version);
-    WriteDate(out + 1, build.created);
+    WriteFileDate(out + 1, build.created);
     const std::string name = ToUpperAscii(build.tableName).substr(0, 8);
     std::memcpy(out + 4, name.data(), name.size());
-    WriteU16(out + 20, kBlockBytes / kPageBytes);
-    WriteU16(out + 22, kBlockBytes);
+    WriteLe16(out + 20, kBlockBytes / kPageBytes);
+    WriteLe16(out + 22, kBlockBytes);
     out[24] = 1; // production index
     out[25] = static_cast<std::uint8_t>(kTagSlots);
     out[26] = static_cast<std::uint8_t>(SlotLayoutFor(build.version).slotBytes);
-    WriteU16(out + 28, tagCount);
+    WriteLe16(out + 28, tagCount);
     out[30] = static_cast<std::uint8_t>(tagCount + 1);
     // Level-7 files keep the language driver in the table, not here.
     out[31] = build.version == 2 ? build.languageDriver : 0;
-    WriteU32(out + 32, pageCount);
-    WriteDate(out + 44, build.updated);
+    WriteLe32(out + 32, pageCount);
+    WriteFileDate(out + 44, build.updated);
 }
 
 // The slots link into a binary search tree over the names, built in creation
@@ -424,7 +400,7 @@ void WriteTagTable(std::uint8_t* out, const SlotLayout& layout, const std::vecto
     for (std::size_t n = 1; n <= plans.size(); ++n) {
         const TagPlan& plan = plans[n - 1];
         std::uint8_t* slot = out + SlotOffset(layout, n);
-        WriteU32(slot, plan.headerPage);
+        WriteLe32(slot, plan.headerPage);
         std::memcpy(slot + 4, plan.name.data(), plan.name.size());
         slot[layout.FlagAt()] = 0x10;
         slot[layout.MarkAt()] = 0x02;
@@ -495,9 +471,9 @@ class TreeWriter {
             const std::size_t count = std::min(plan_.maxKeys, entries.EntryCount() - next);
             std::uint32_t page = 0;
             std::uint8_t* node = NewNode(page);
-            WriteU32(node, count);
+            WriteLe32(node, count);
             for (std::size_t i = 0; i < count; ++i, ++next) {
-                WriteU32(node + ItemAt(i), entries.RecordAt(next));
+                WriteLe32(node + ItemAt(i), entries.RecordAt(next));
                 std::memcpy(node + ItemAt(i) + 4, entries.KeyAt(next), plan_.keyLength);
             }
             const std::size_t lastKey = ItemAt(count == 0 ? 0 : count - 1) + 4;
@@ -517,14 +493,14 @@ class TreeWriter {
             if (level_.size() - next - children == 1) --children;
             std::uint32_t page = 0;
             std::uint8_t* node = NewNode(page);
-            WriteU32(node, children - 1);
+            WriteLe32(node, children - 1);
             for (std::size_t i = 0; i + 1 < children; ++i) {
                 const WrittenNode& child = level_[next + i];
-                WriteU32(node + ItemAt(i), child.page);
+                WriteLe32(node + ItemAt(i), child.page);
                 std::memcpy(node + ItemAt(i) + 4, out_ + child.largestKeyAt, plan_.keyLength);
             }
             const WrittenNode& last = level_[next + children - 1];
-            WriteU32(node + ItemAt(children - 1), last.page);
+            WriteLe32(node + ItemAt(children - 1), last.page);
             above_.push_back({page, last.largestKeyAt});
             next += children;
         }
@@ -541,22 +517,22 @@ class TreeWriter {
 void WriteTagHeader(std::uint8_t* out, const MdxBuild& build, const TagPlan& plan, const TreePages& pages) {
     const MdxTag& tag = plan.content->tag;
     std::uint8_t* header = out + static_cast<std::size_t>(plan.headerPage) * kPageBytes;
-    WriteU32(header, pages.root);
-    WriteU32(header + 4, plan.nodeCount * (kBlockBytes / kPageBytes));
+    WriteLe32(header, pages.root);
+    WriteLe32(header + 4, plan.nodeCount * (kBlockBytes / kPageBytes));
     header[8] = static_cast<std::uint8_t>(0x10 | (tag.descending ? 0x08 : 0) | (tag.unique ? 0x40 : 0));
     header[9] = static_cast<std::uint8_t>(tag.keyType);
     header[11] = build.version == 2 ? build.languageDriver : 0;
-    WriteU16(header + 12, plan.keyLength);
-    WriteU16(header + 14, plan.maxKeys);
-    WriteU16(header + 16, tag.keyType == 'D' ? 1 : 0); // secondary key type
-    WriteU16(header + 18, plan.itemLength);
+    WriteLe16(header + 12, plan.keyLength);
+    WriteLe16(header + 14, plan.maxKeys);
+    WriteLe16(header + 16, tag.keyType == 'D' ? 1 : 0); // secondary key type
+    WriteLe16(header + 18, plan.itemLength);
     header[20] = tag.counter;
     header[23] = tag.unique ? 1 : 0;
     std::memcpy(header + kExpressionAt, tag.expression.data(), tag.expression.size());
     header[246] = plan.content->EntryCount() == 0 ? 0 : 1;
-    WriteU32(header + 248, pages.firstLeaf);
-    WriteU32(header + 252, pages.lastLeaf);
-    WriteDate(header + 257, build.updated);
+    WriteLe32(header + 248, pages.firstLeaf);
+    WriteLe32(header + 252, pages.lastLeaf);
+    WriteFileDate(header + 257, build.updated);
     // dBase IV files flag a key that is a plain field name; level-7 files leave it 0.
     header[480] = build.version == 2 && IsSingleFieldName(tag.expression) ? 1 : 0;
 }
