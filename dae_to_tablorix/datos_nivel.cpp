@@ -1,6 +1,7 @@
 #include "dae_to_tablorix/datos_nivel.h"
 
 #include "dae_to_tablorix/level_tables.h"
+#include "dae_to_tablorix/required_file.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
 
@@ -34,10 +35,9 @@ void RecoverSavedAbbreviations(const std::filesystem::path& ktemp) {
 } // namespace
 
 bool LevelsTableExists(ExportContext& context) {
-    if (tables::FileExistsNoCase(context.ktemp, std::string(kLevelsTable) + ".DBF")) return true;
-    context.prompt.Message("No existe archivo de Niveles (daeNIVIMP.DBF)");
-    context.state.TransformResult = TransformResult::DaeFileMissing;
-    return false;
+    return FindRequiredFile(context, context.ktemp, std::string(kLevelsTable) + ".DBF",
+                            "No existe archivo de Niveles (daeNIVIMP.DBF)")
+        .has_value();
 }
 
 void OfferLevelRecovery(ExportContext& context) {

@@ -1,21 +1,12 @@
 #include "dae_to_tablorix/writers_support.h"
 
 #include "tables/conversion_error.h"
-#include "tables/file_names.h"
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
 
 namespace tv::dae_to_tablorix {
-
-std::optional<std::filesystem::path> FindDaeFile(ExportContext& context, std::string_view name,
-                                                 std::string_view missingMessage) {
-    if (tables::FileExistsNoCase(context.dirTxt, name)) return tables::ResolveFileName(context.dirTxt, name);
-    context.prompt.Message(missingMessage);
-    context.state.TransformResult = TransformResult::DaeFileMissing;
-    return std::nullopt;
-}
 
 namespace {
 
