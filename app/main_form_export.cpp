@@ -21,7 +21,6 @@
 #include "dae_to_tablorix/recoge_datos_dae.h"
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/file_names.h"
-#include "tables/text.h"
 #include "tablorix_schema/table_names.h"
 #include "tablorix_to_dae/import_centre.h"
 
