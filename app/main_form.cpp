@@ -102,7 +102,7 @@ void TMForm::ConnectHandlers() {
 }
 
 void TMForm::FormCreate(const QStringList& arguments) {
-    values_.TransformResult = 0;
+    values_.TransformResult = TransformResult::NothingDone;
     mode_ = ReadLaunchMode(arguments);
     values_.LaunchParamCount = mode_.launchParamCount;
     // The remaining direction spreads over the whole window, behind the other panels.
@@ -153,7 +153,7 @@ void TMForm::ShowHelpAtFocus() {
     Help::ShowContext(this, kWindowHelpContext);
 }
 
-bool TMForm::FolderCheck(int launchedResult) {
+bool TMForm::FolderCheck(TransformResult launchedResult) {
     QString folder = Panel4->CurrentDirectory();
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     dirTxt_ = QDir::toNativeSeparators(folder);

@@ -64,7 +64,7 @@ class TMForm : public QWidget {
     void BuildPanels();
     void ConnectHandlers();
     void PlaceOnScreen();
-    bool FolderCheck(int launchedResult);
+    bool FolderCheck(TransformResult launchedResult);
     void EndTransferRun();
     void Importar2();
     tablorix_to_dae::ImportContext ImportingContext();

@@ -21,8 +21,8 @@
 #include "dae_to_tablorix/recoge_datos_dae.h"
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/file_names.h"
-#include "tables/text.h"
 #include "tablorix_schema/table_names.h"
+#include "tablorix_to_dae/import_centre.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,9 +34,9 @@ using schema::kTemplatesTable;
 
 void TMForm::BExportarClick() {
     RunHandler([&] {
-        if (!FolderCheck(-1)) return;
+        if (!FolderCheck(TransformResult::DaeFileMissing)) return;
         SetWaitCursor(true);
-        values_.TransformResult = 1;
+        values_.TransformResult = TransformResult::DirectionRan;
         // Reading the DAE files creates daeCENTRO anew: the panel's cursor lets go first.
         centreModel_->Close();
         Panel4->HideFolderChoice();
@@ -69,18 +69,14 @@ void TMForm::MuestraDatosCentro() {
 
 void TMForm::BitBtn1Click() {
     RunHandler([&] {
-        if (values_.WorkflowState == 0) return DatosNivel();
+        if (values_.WorkflowState == WorkflowState::Idle) return DatosNivel();
         // Tablorix -> DAE asked for the centre's data: all three must hold text.
         centreModel_->Open(Ktemp(), kCentreTable);
         centreModel_->First();
         // Going to the first row stores what was typed, the new row of an empty table too.
         centreModel_->PostEdit();
-        bool complete = true;
-        for (int column : {CentreModel::CodCentro, CentreModel::AnoAcad, CentreModel::Version})
-            complete =
-                complete && !TrimBoth(ToCp1252(centreModel_->CurrentText(column)).value_or("")).empty();
-        if (!complete) return MuestraDatosCentro();
-        values_.WorkflowState = 0;
+        auto context = ImportingContext();
+        if (!tablorix_to_dae::CentreDataComplete(context)) return MuestraDatosCentro();
         Panel1->hide();
         centreModel_->Close();
         Importar2();
@@ -88,7 +84,7 @@ void TMForm::BitBtn1Click() {
 }
 
 void TMForm::Button2Click() {
-    values_.WorkflowState = 0;
+    values_.WorkflowState = WorkflowState::Idle;
     Panel2->hide();
     // The levels table stays open; what was typed is posted when the step is entered again.
     MuestraDatosCentro();

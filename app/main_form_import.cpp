@@ -14,9 +14,9 @@ namespace tv::app {
 
 void TMForm::BImportarClick() {
     RunHandler([&] {
-        if (!FolderCheck(0)) return;
+        if (!FolderCheck(TransformResult::NothingDone)) return;
         PlantillaCentro();
-        if (values_.WorkflowState == 0) return Importar2();
+        if (values_.WorkflowState == WorkflowState::Idle) return Importar2();
         // Only the template step ran (the centre panel, if shown, already let go of the hourglass).
         SetWaitCursor(false);
     });
@@ -46,7 +46,7 @@ void TMForm::Importar2() {
 }
 
 tablorix_to_dae::ImportContext TMForm::ImportingContext() {
-    return {prompt_, values_, Ktemp(), ToPath(dirTxt_), {}, tablorix_to_dae::kCodificationFinished};
+    return {prompt_, values_, Ktemp(), ToPath(dirTxt_), {}, tablorix_to_dae::CodificationStatus::Finished};
 }
 
 } // namespace tv::app

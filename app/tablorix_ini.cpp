@@ -119,14 +119,15 @@ std::string SetProfileString(std::string_view content, std::string_view section,
     return result.insert(insertAt, entry + std::string(eol));
 }
 
-void WriteTransformResult(const std::filesystem::path& folder, int result) {
+void WriteTransformResult(const std::filesystem::path& folder, TransformResult result) {
     const std::filesystem::path file = folder / std::string(kResultFileName);
     std::string content;
     if (std::ifstream in{file, std::ios::binary}) {
         content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (in.bad()) throw std::runtime_error("No se puede leer " + file.string());
     }
-    const std::string updated = SetProfileString(content, kResultSection, kResultKey, std::to_string(result));
+    const std::string updated =
+        SetProfileString(content, kResultSection, kResultKey, std::to_string(StoredNumber(result)));
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
     out.close();

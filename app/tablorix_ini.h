@@ -4,6 +4,8 @@
 // every other byte of the file kept (line ends and Windows-1252 text included).
 #pragma once
 
+#include "common/workflow_values.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,8 +23,8 @@ inline constexpr std::string_view kResultKey = "Transformado";
 std::string SetProfileString(std::string_view content, std::string_view section, std::string_view key,
                              std::string_view value);
 
-// Writes `result` into `folder`/Tablorix.ini. Throws std::runtime_error
+// Writes `result`, as the number Tablorix reads, into `folder`/Tablorix.ini. Throws std::runtime_error
 // (message in Windows-1252) when the file cannot be read or written.
-void WriteTransformResult(const std::filesystem::path& folder, int result);
+void WriteTransformResult(const std::filesystem::path& folder, TransformResult result);
 
 } // namespace tv::app

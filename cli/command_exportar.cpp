@@ -44,7 +44,7 @@ constexpr int kExitMissingFile = 1;
 constexpr int kExitRepeatedAbbreviation = 3;
 
 int ExitCodeFor(const WorkflowValues& state) {
-    return state.TransformResult == -1 ? kExitMissingFile : kExitDone;
+    return state.TransformResult == TransformResult::DaeFileMissing ? kExitMissingFile : kExitDone;
 }
 
 // The CODIGO of the chosen daePLANTILLAS row: the one named, or the first.
@@ -93,10 +93,10 @@ int RunExportar(const ExportarOptions& options) {
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
         prompt.Message(TV_TEXT("Línea de órdenes", "No existe la carpeta"));
-        state.TransformResult = -1; // as when Tablorix starts the tool
+        state.TransformResult = TransformResult::DaeFileMissing; // as when Tablorix starts the tool
         return ExitCodeFor(state);
     }
-    state.TransformResult = 1;
+    state.TransformResult = TransformResult::DirectionRan;
 
     if (!dae_to_tablorix::RecogeDatosDAE(context)) {
         return finish(ExitCodeFor(state));

@@ -94,7 +94,8 @@ int RunImportar(const ImportarOptions& options) {
     if (!options.ktemp.empty()) SetKtempOverride(options.ktemp);
     ImportarPrompt prompt(!options.renew, options.codificationOnly);
     WorkflowValues state;
-    t2d::ImportContext context{prompt, state, KtempFolder(), options.dae, {}, t2d::kCodificationFinished};
+    t2d::ImportContext context{prompt,      state, KtempFolder(),
+                               options.dae, {},    t2d::CodificationStatus::Finished};
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
@@ -132,10 +133,10 @@ int RunImportar(const ImportarOptions& options) {
             return check.AllowsWriting();
         });
         if (outcome == t2d::TerminarOutcome::KeepEditing) { // refused by the check
-            codification.codificationStatus = t2d::kCodificationNotFinished;
-            codification.state.WorkflowState = 4;
+            codification.codificationStatus = t2d::CodificationStatus::NotFinished;
+            codification.state.WorkflowState = WorkflowState::CodificationUnfinished;
         }
-        written = codification.codificationStatus == t2d::kCodificationFinished;
+        written = codification.codificationStatus == t2d::CodificationStatus::Finished;
     });
 
     tables::ThrowIfUnsavedTable();

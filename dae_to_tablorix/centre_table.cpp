@@ -1,5 +1,6 @@
 #include "dae_to_tablorix/centre_table.h"
 
+#include "dae_to_tablorix/required_file.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/text.h"
@@ -22,10 +23,9 @@ void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesyste
 }
 
 bool CentreTableExists(ExportContext& context) {
-    if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return true;
-    context.prompt.Message(TV_TEXT("Exportar", "No existe archivo del Centro (daeCENTRO.DBF)"));
-    context.state.TransformResult = -1;
-    return false;
+    return FindRequiredFile(context, context.ktemp, "daeCENTRO.DBF",
+                            TV_TEXT("Exportar", "No existe archivo del Centro (daeCENTRO.DBF)"))
+        .has_value();
 }
 
 void AcceptCentreData(ExportContext& context, std::string_view version) {

@@ -12,7 +12,7 @@ namespace tv::dae_to_tablorix {
 void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp);
 
 // The check that comes before the centre panel is shown: false, with its
-// message and TransformResult -1, when daeCENTRO.DBF is missing.
+// message and TransformResult DaeFileMissing, when daeCENTRO.DBF is missing.
 bool CentreTableExists(ExportContext& context);
 
 // The centre panel accepted with `version` typed in VERSION (a row is started

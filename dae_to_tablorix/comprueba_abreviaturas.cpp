@@ -35,7 +35,7 @@ AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
         {"ABREVCAST", TV_TEXT("Exportar", "Abreviatura en Castellano Repetida - Compruébelo."), {}},
         {"ABREVEUSK", TV_TEXT("Exportar", "Abreviatura en Euskera Repetida - Compruébelo."), {}},
     };
-    context.state.WorkflowState = 0;
+    context.state.WorkflowState = WorkflowState::Idle;
 
     tables::Table levels;
     levels.Open(context.ktemp, kLevelsTable);
@@ -43,7 +43,7 @@ AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
         for (Language& language : languages) {
             if (!Repeats(language, levels.AsString(language.field))) continue;
             context.prompt.Message(language.message);
-            context.state.WorkflowState = 1;
+            context.state.WorkflowState = WorkflowState::RepeatedAbbreviation;
             return {true, levels.GetBookmark()};
         }
     }

@@ -14,7 +14,7 @@ struct AbbreviationCheck {
 
 // Walks daeNIVIMP in order, the Castilian abbreviation of a row before its
 // Basque one, and stops at the first repetition with its message.
-// WorkflowState ends 0, or 1 when a repetition was found.
+// WorkflowState ends Idle, or RepeatedAbbreviation when a repetition was found.
 AbbreviationCheck CompruebaAbreviaturas(ExportContext& context);
 
 } // namespace tv::dae_to_tablorix

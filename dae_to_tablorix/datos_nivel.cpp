@@ -1,6 +1,7 @@
 #include "dae_to_tablorix/datos_nivel.h"
 
 #include "dae_to_tablorix/level_tables.h"
+#include "dae_to_tablorix/required_file.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/user_text.h"
@@ -30,10 +31,9 @@ void RecoverSavedAbbreviations(const std::filesystem::path& ktemp) {
 } // namespace
 
 bool LevelsTableExists(ExportContext& context) {
-    if (tables::FileExistsNoCase(context.ktemp, std::string(kLevelsTable) + ".DBF")) return true;
-    context.prompt.Message(TV_TEXT("Exportar", "No existe archivo de Niveles (daeNIVIMP.DBF)"));
-    context.state.TransformResult = -1;
-    return false;
+    return FindRequiredFile(context, context.ktemp, std::string(kLevelsTable) + ".DBF",
+                            TV_TEXT("Exportar", "No existe archivo de Niveles (daeNIVIMP.DBF)"))
+        .has_value();
 }
 
 void OfferLevelRecovery(ExportContext& context) {

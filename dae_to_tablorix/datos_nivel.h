@@ -6,7 +6,7 @@
 
 namespace tv::dae_to_tablorix {
 
-// False, with its message and TransformResult -1, when daeNIVIMP.DBF is missing.
+// False, with its message and TransformResult DaeFileMissing, when daeNIVIMP.DBF is missing.
 bool LevelsTableExists(ExportContext& context);
 
 // When daeNIVIMP2 exists, asks whether to recover it: OK copies its

@@ -4,6 +4,7 @@
 #include "dae_to_tablorix/catalogue_loading.h"
 #include "dae_to_tablorix/centre_table.h"
 #include "dae_to_tablorix/record_line.h"
+#include "dae_to_tablorix/required_file.h"
 #include "dae_to_tablorix/template_file.h"
 #include "dae_to_tablorix/template_heads.h"
 #include "tables/file_names.h"
@@ -12,38 +13,26 @@
 #include <string>
 
 namespace tv::dae_to_tablorix {
-namespace {
-
-bool ReportIfMissing(ExportContext& context, std::string_view fileName, std::string_view message) {
-    if (tables::FileExistsNoCase(context.dirTxt, fileName)) return false;
-    context.prompt.Message(message);
-    context.state.TransformResult = -1;
-    return true;
-}
-
-} // namespace
-
 bool RecogeDatosDAE(ExportContext& context) {
     // Tablorix tables of an earlier run that this run may not replace.
     tables::DeleteFileNoCase(context.ktemp, "ASIGT.DBF");
     tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
 
     for (const CatalogueFile& catalogue : CatalogueFiles()) {
-        if (ReportIfMissing(
-                context, catalogue.fileName,
-                FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {catalogue.nameInMessage})))
-            return false;
+        const auto file = FindDaeFile(
+            context, catalogue.fileName,
+            FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {catalogue.nameInMessage}));
+        if (!file) return false;
         // The line is read before the table is replaced, so an unreadable file
         // leaves the earlier table as it was.
-        const std::string line = ReadFirstLine(tables::ResolveFileName(context.dirTxt, catalogue.fileName));
+        const std::string line = ReadFirstLine(*file);
         LoadCatalogue(catalogue, line, context.ktemp);
     }
 
-    if (ReportIfMissing(context, "profesorado.txt",
-                        TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)")))
-        return false;
-    StoreCentreFromTeacherFile(ReadFirstLine(tables::ResolveFileName(context.dirTxt, "profesorado.txt")),
-                               context.ktemp);
+    const auto teachers = FindDaeFile(context, "profesorado.txt",
+                                      TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
+    if (!teachers) return false;
+    StoreCentreFromTeacherFile(ReadFirstLine(*teachers), context.ktemp);
 
     std::vector<TemplateHead> heads;
     if (const auto templateFile = FindTemplateFile(context.dirTxt))

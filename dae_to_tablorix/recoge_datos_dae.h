@@ -8,7 +8,7 @@
 namespace tv::dae_to_tablorix {
 
 // Reads the DAE folder `context.dirTxt` into the tables in `context.ktemp`.
-// A missing file shows its message, sets TransformResult to -1 and ends the
+// A missing file shows its message, sets TransformResult to DaeFileMissing and ends the
 // step; tables of later files keep their earlier contents. Returns true when
 // the centre panel is to be shown next.
 bool RecogeDatosDAE(ExportContext& context);

@@ -1,6 +1,6 @@
 // The five writers of the Tablorix tables, run in this order by the transfer
 // run. Each one whose DAE file is missing shows its message, sets
-// TransformResult to -1 and returns; other errors propagate (TableError,
+// TransformResult to DaeFileMissing and returns; other errors propagate (TableError,
 // ConversionError) and end the run.
 #pragma once
 

@@ -1,7 +1,6 @@
 #include "dae_to_tablorix/writers_support.h"
 
 #include "tables/conversion_error.h"
-#include "tables/file_names.h"
 #include "tables/user_text.h"
 
 #include <algorithm>
@@ -9,14 +8,6 @@
 #include <climits>
 
 namespace tv::dae_to_tablorix {
-
-std::optional<std::filesystem::path> FindDaeFile(ExportContext& context, std::string_view name,
-                                                 std::string_view missingMessage) {
-    if (tables::FileExistsNoCase(context.dirTxt, name)) return tables::ResolveFileName(context.dirTxt, name);
-    context.prompt.Message(missingMessage);
-    context.state.TransformResult = -1;
-    return std::nullopt;
-}
 
 namespace {
 

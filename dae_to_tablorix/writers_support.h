@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dae_to_tablorix/export_context.h"
+#include "dae_to_tablorix/required_file.h"
 #include "tables/table.h"
 
 #include <filesystem>
@@ -11,11 +12,6 @@
 #include <utility>
 
 namespace tv::dae_to_tablorix {
-
-// The DAE file `name` in the DAE folder, found regardless of case. When it is
-// missing: shows `missingMessage`, sets TransformResult to -1 and answers nullopt.
-std::optional<std::filesystem::path> FindDaeFile(ExportContext& context, std::string_view name,
-                                                 std::string_view missingMessage);
 
 // The Basque or the Castilian text, by the language chosen.
 inline const std::string& ByLanguage(const ExportContext& context, const std::string& basque,

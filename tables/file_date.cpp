@@ -16,4 +16,10 @@ FileDate Today() {
                     static_cast<std::uint8_t>(local.tm_mday)};
 }
 
+void WriteFileDate(std::uint8_t* p, const FileDate& date) {
+    p[0] = date.yearsSince1900;
+    p[1] = date.month;
+    p[2] = date.day;
+}
+
 } // namespace tv::tables

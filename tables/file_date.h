@@ -14,4 +14,7 @@ struct FileDate {
 // Today's date in local time.
 FileDate Today();
 
+// The three bytes of `date` at `p`, as both headers keep them.
+void WriteFileDate(std::uint8_t* p, const FileDate& date);
+
 } // namespace tv::tables

@@ -97,22 +97,24 @@ std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
 
 TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
                          const BeforeWriting& beforeWriting) {
-    context.codificationStatus = kCodificationFinished;
+    context.codificationStatus = CodificationStatus::Finished;
     for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
         if (!DocumentMissing(tables.teachers.AsString(schema::kDocumentField))) continue;
         if (context.prompt.Question(TeacherWithoutDocumentQuestion())) return TerminarOutcome::KeepEditing;
-        context.codificationStatus = kCodificationNotFinished;
+        context.codificationStatus = CodificationStatus::NotFinished;
         break;
     }
-    if (context.codificationStatus == kCodificationFinished) {
+    if (context.codificationStatus == CodificationStatus::Finished) {
         if (beforeWriting && !beforeWriting()) return TerminarOutcome::KeepEditing;
         if (CreaTXTCuadroHorario(context, tables) == TimetableWrite::Failed) {
             // Its message is shown; the user frees the file or the folder and tries again.
-            context.state.WorkflowState = 4;
+            context.state.WorkflowState = WorkflowState::CodificationUnfinished;
             return TerminarOutcome::WriteFailed;
         }
     }
-    context.state.WorkflowState = context.codificationStatus == kCodificationNotFinished ? 4 : 0;
+    context.state.WorkflowState = context.codificationStatus == CodificationStatus::NotFinished
+                                      ? WorkflowState::CodificationUnfinished
+                                      : WorkflowState::Idle;
     tables.Close();
     return TerminarOutcome::Closed;
 }

@@ -72,7 +72,7 @@ using BeforeWriting = std::function<bool()>;
 // "&Terminar": asks about the first teacher without a document (Yes keeps
 // the window open on that teacher, No leaves the run unfinished); otherwise
 // writes fCUADROS.txt, when `beforeWriting` (if given) agrees. Sets
-// CodificationStatus and WorkflowState (4 when not finished, else 0) and
+// CodificationStatus and WorkflowState (CodificationUnfinished when not finished, else Idle) and
 // closes the tables unless the user keeps editing or the file could not be
 // written (the earlier file stays; the run counts as unfinished until a later
 // "&Terminar" writes it).

@@ -119,7 +119,7 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
         context.prompt.Message(FolderMissing());
-        context.codificationStatus = kCodificationNotFinished;
+        context.codificationStatus = CodificationStatus::NotFinished;
         return TimetableWrite::FolderMissing;
     }
     // Edits in progress are stored before the tables go to the disk.
@@ -141,7 +141,7 @@ TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& 
     } catch (const tables::TableError& error) {
         tables.Link();
         context.prompt.Message(error.what());
-        context.codificationStatus = kCodificationNotFinished;
+        context.codificationStatus = CodificationStatus::NotFinished;
         return TimetableWrite::Failed;
     }
     return TimetableWrite::Written;

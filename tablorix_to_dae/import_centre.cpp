@@ -16,7 +16,7 @@ using schema::kVersionField;
 bool AskForCentreDataIfMissing(ImportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return false;
     schema::CreaTablaCentro(context.ktemp);
-    context.state.WorkflowState = 1;
+    context.state.WorkflowState = WorkflowState::CentreDataAsked;
     return true;
 }
 
@@ -42,7 +42,7 @@ bool CentreDataComplete(ImportContext& context) {
     centre.First();
     for (const std::string_view field : {kCentreCodeField, kAcademicYearField, kVersionField})
         if (TrimBoth(centre.AsString(field)).empty()) return false;
-    context.state.WorkflowState = 0;
+    context.state.WorkflowState = WorkflowState::Idle;
     return true;
 }
 

@@ -8,7 +8,7 @@
 
 namespace tv::tablorix_to_dae {
 
-// When daeCENTRO.DBF is missing: creates it empty and sets WorkflowState to 1,
+// When daeCENTRO.DBF is missing: creates it empty and sets WorkflowState to CentreDataAsked,
 // so that the centre panel is shown and its OK continues. True when it did.
 bool AskForCentreDataIfMissing(ImportContext& context);
 
@@ -17,7 +17,7 @@ bool AskForCentreDataIfMissing(ImportContext& context);
 void StoreCentreData(const std::filesystem::path& ktemp, std::string_view code, std::string_view year,
                      std::string_view version);
 
-// The centre panel's OK on this path: true, with WorkflowState 0, when code,
+// The centre panel's OK on this path: true, with WorkflowState Idle, when code,
 // year and version all hold text after trimming; false leaves the panel up.
 bool CentreDataComplete(ImportContext& context);
 

@@ -10,9 +10,11 @@
 
 namespace tv::tablorix_to_dae {
 
-// CodificationStatus: the outcome of the codification's "&Terminar".
-inline constexpr int kCodificationFinished = 0;
-inline constexpr int kCodificationNotFinished = 4;
+// The outcome of the codification's "&Terminar".
+enum class CodificationStatus {
+    Finished,
+    NotFinished, // records still lack their document number or code
+};
 
 struct ImportContext {
     Prompt& prompt;
@@ -22,7 +24,7 @@ struct ImportContext {
     // The codification window's own values: the DAE folder handed to it and
     // whether "&Terminar" finished.
     std::filesystem::path daeFolder;
-    int codificationStatus = kCodificationFinished;
+    CodificationStatus codificationStatus = CodificationStatus::Finished;
 };
 
 } // namespace tv::tablorix_to_dae

@@ -15,11 +15,11 @@ ImportPath ChooseImportPath(ImportContext& context) {
     if (!tables::FileExistsNoCase(context.ktemp, "CUADROH2.DBF") ||
         !context.prompt.Question(KeepEarlierDataQuestion())) {
         CreaCuadrosHorarios(context.ktemp);
-        context.state.WorkflowState = 1;
+        context.state.WorkflowState = WorkflowState::FreshWorkTables;
         return ImportPath::Fresh;
     }
     if (context.prompt.Question(CodificationOnlyQuestion())) {
-        context.state.WorkflowState = 0;
+        context.state.WorkflowState = WorkflowState::Idle;
         return ImportPath::CodificationOnly;
     }
     return ImportPath::Merging;
@@ -45,9 +45,12 @@ void Importar2(ImportContext& context, const OpenCodification& openCodification)
     // Whatever the codification changed in them is written now, and a failure said.
     written.classes.Close();
     written.groups.Close();
-    if (context.state.WorkflowState != 4) context.state.WorkflowState = 0;
-    context.state.TransformResult = 1;
-    context.prompt.Message(context.state.WorkflowState == 4 ? ProcessNotFinished() : ProcessFinished());
+    if (context.state.WorkflowState != WorkflowState::CodificationUnfinished)
+        context.state.WorkflowState = WorkflowState::Idle;
+    context.state.TransformResult = TransformResult::DirectionRan;
+    context.prompt.Message(context.state.WorkflowState == WorkflowState::CodificationUnfinished
+                               ? ProcessNotFinished()
+                               : ProcessFinished());
 }
 
 } // namespace tv::tablorix_to_dae

@@ -16,14 +16,14 @@ enum class ImportPath {
 };
 
 // The questions about earlier work tables; creates them anew on the fresh
-// path (WorkflowState 1).
+// path (WorkflowState FreshWorkTables).
 ImportPath ChooseImportPath(ImportContext& context);
 
 // Shows the codification over the work tables and returns when it closes,
-// having set WorkflowState to 4 when it ended unfinished.
+// having set WorkflowState to CodificationUnfinished when it ended unfinished.
 using OpenCodification = std::function<void(ImportContext&)>;
 
-// Expects WorkflowState 0. When the extraction fails, the work tables and
+// Expects WorkflowState Idle. When the extraction fails, the work tables and
 // PROFT are put back as they were before this call and the error propagates:
 // no codification, no final message.
 void Importar2(ImportContext& context, const OpenCodification& openCodification);

@@ -183,8 +183,8 @@ class CodificationCheckTest : public QObject {
         Click(window.TerminarButton());
         QCOMPARE(MessageBoxes::Shown().size(), 1);
         QCOMPARE(window.result(), int(QDialog::Accepted));
-        QCOMPARE(fixture.state.WorkflowState, 0);
-        QCOMPARE(fixture.context->codificationStatus, t2d::kCodificationFinished);
+        QCOMPARE(fixture.state.WorkflowState, tv::WorkflowState::Idle);
+        QCOMPARE(fixture.context->codificationStatus, t2d::CodificationStatus::Finished);
         const QByteArray written = ReadAll(fixture.File());
         QVERIFY(written.startsWith("1CH0147252025\r\n"));
         const QString other = fixture.root.filePath(QStringLiteral("DAE2"));
@@ -201,7 +201,7 @@ class CodificationCheckTest : public QObject {
         MessageBoxes::SetNextAnswer(QMessageBox::No);
         Click(fixture.window->TerminarButton());
         QCOMPARE(MessageBoxes::ShownTexts(), QStringList{FromCp1252(t2d::TeacherWithoutDocumentQuestion())});
-        QCOMPARE(fixture.state.WorkflowState, 4);
+        QCOMPARE(fixture.state.WorkflowState, tv::WorkflowState::CodificationUnfinished);
         QVERIFY(!QFile::exists(fixture.File()));
         QVERIFY(!fixture.window->Findings());
     }

@@ -339,7 +339,7 @@ class CodificationWindowTest : public QObject {
         for (int row = 0; row < teachers->rowCount(); ++row)
             teachers->setData(teachers->index(row, TeachersModel::Dni), QStringLiteral("D%1").arg(row));
         QVERIFY(QDir(fixture.dae).mkdir(QStringLiteral("fCUADROS.txt"))); // a folder where the file goes
-        fixture.state.WorkflowState = 0;
+        fixture.state.WorkflowState = tv::WorkflowState::Idle;
         // The sample's codes are incomplete: the check asks first, and Sí writes.
         MessageBoxes::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(fixture.window->TerminarButton(), Qt::LeftButton);
@@ -349,7 +349,9 @@ class CodificationWindowTest : public QObject {
         QVERIFY(MessageBoxes::ShownTexts().last().contains(QStringLiteral("fCUADROS.txt")));
         QVERIFY(fixture.window->isVisible());
         QCOMPARE(fixture.window->result(), 0);
-        QCOMPARE(fixture.state.WorkflowState, 4); // closed now, the run would not count as finished
+        QCOMPARE(
+            fixture.state.WorkflowState,
+            tv::WorkflowState::CodificationUnfinished); // closed now, the run would not count as finished
         // The grids work on: another teacher, his records.
         fixture.ChooseTeacher(QStringLiteral("ABN"));
         QCOMPARE(fixture.window->ClassesGrid()->model()->index(0, ClassesModel::AbrevProf).data().toString(),
@@ -360,7 +362,7 @@ class CodificationWindowTest : public QObject {
         MessageBoxes::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(fixture.window->TerminarButton(), Qt::LeftButton);
         QCOMPARE(fixture.window->result(), int(QDialog::Accepted));
-        QCOMPARE(fixture.state.WorkflowState, 0);
+        QCOMPARE(fixture.state.WorkflowState, tv::WorkflowState::Idle);
         QVERIFY(QFileInfo(fixture.dae + QStringLiteral("/fCUADROS.txt")).isFile());
     }
 

@@ -53,7 +53,7 @@ class ExportWindowTest : public QObject {
 
         fixture.Button("BExportar")->click();
         QVERIFY(MessageBoxes::ShownTexts().isEmpty());
-        QCOMPARE(form.Values().TransformResult, 1);
+        QCOMPARE(form.Values().TransformResult, tv::TransformResult::DirectionRan);
         QCOMPARE(form.DirTxt(), QDir::toNativeSeparators(fixture.dae + "/"));
         QVERIFY(fixture.Shown("Panel1"));
         QVERIFY(!fixture.Shown("Directorios") && !fixture.Shown("Unidades"));
@@ -87,7 +87,7 @@ class ExportWindowTest : public QObject {
         QVERIFY(!fixture.Button("BExportar")->isEnabled());
         QVERIFY(!fixture.Button("BImportar")->isEnabled());
         QVERIFY(!fixture.Shown("Directorios"));
-        QCOMPARE(form.Values().TransformResult, 1);
+        QCOMPARE(form.Values().TransformResult, tv::TransformResult::DirectionRan);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
@@ -175,7 +175,7 @@ class ExportWindowTest : public QObject {
 
         fixture.Button("BitBtn2")->click();
         QCOMPARE(MessageBoxes::ShownTexts(), QStringList{message});
-        QCOMPARE(form.Values().WorkflowState, 1);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::RepeatedAbbreviation);
         QVERIFY(fixture.Shown("Panel2"));
         QVERIFY(!fixture.Shown("Panel3"));
         QCOMPARE(levels->CurrentRow(), currentRow);
@@ -199,7 +199,7 @@ class ExportWindowTest : public QObject {
         QFile::remove(fixture.ktemp + "/daeNIVIMP.DBF");
         fixture.Button("BitBtn1")->click();
         QCOMPARE(MessageBoxes::ShownTexts(), QStringList{"No existe archivo de Niveles (daeNIVIMP.DBF)"});
-        QCOMPARE(form.Values().TransformResult, -1);
+        QCOMPARE(form.Values().TransformResult, tv::TransformResult::DaeFileMissing);
         QVERIFY(fixture.Shown("Panel1"));
         QVERIFY(!fixture.Shown("Panel2"));
     }

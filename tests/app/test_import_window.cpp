@@ -117,7 +117,7 @@ class ImportWindowTest : public QObject {
 
         // No centre data yet: the centre panel asks for them, and no extraction runs.
         QVERIFY(fixture.Shown("Panel1"));
-        QCOMPARE(form.Values().WorkflowState, 1);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::CentreDataAsked);
         QVERIFY(MessageBoxes::ShownTexts().isEmpty());
         auto* centre = fixture.Model("wwDBGridCODCENTRO");
         centre->setData(centre->index(0, 0), QStringLiteral("014725"));
@@ -125,7 +125,7 @@ class ImportWindowTest : public QObject {
         centre->setData(centre->index(0, 2), QStringLiteral("   "));
         fixture.Button("BitBtn1")->click(); // the version is still blank: the panel stays
         QVERIFY(fixture.Shown("Panel1"));
-        QCOMPARE(form.Values().WorkflowState, 1);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::CentreDataAsked);
         QVERIFY(MessageBoxes::ShownTexts().isEmpty());
 
         // All three typed: the row is stored and the extraction starts (and
@@ -166,8 +166,8 @@ class ImportWindowTest : public QObject {
         CloseCodificationFromTitleBar();
         fixture.Button("BImportar")->click();
         QCOMPARE(MessageBoxes::ShownTexts(), QStringList{"Proceso finalizado"});
-        QCOMPARE(form.Values().WorkflowState, 0);
-        QCOMPARE(form.Values().TransformResult, 1);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::Idle);
+        QCOMPARE(form.Values().TransformResult, tv::TransformResult::DirectionRan);
         QVERIFY(!QFile::exists(fixture.dae + "/fCUADROS.txt"));
 
         // The user's code on a record, and a name the timetable decides.
@@ -203,29 +203,29 @@ class ImportWindowTest : public QObject {
         AcceptTemplate();
         bool stayedOpen = false;
         QString current;
-        int stateWhileOpen = -1;
+        bool stateKept = false;
         WhenModal("AjustaDAE", [&](QWidget* window) {
             auto* dialog = static_cast<tv::app::TAjustaDAE*>(window);
-            const int stateBefore = form.Values().WorkflowState;
+            const tv::WorkflowState stateBefore = form.Values().WorkflowState;
             MessageBoxes::SetNextAnswer(QMessageBox::Yes);
             dialog->TerminarButton()->click();
             // Yes: the window stays on the teacher, WorkflowState untouched.
             stayedOpen = dialog->isVisible();
             current = dialog->TeachersGrid()->Model()->CurrentText(tv::app::TeachersModel::Abrev);
-            stateWhileOpen = form.Values().WorkflowState == stateBefore ? 0 : form.Values().WorkflowState;
+            stateKept = form.Values().WorkflowState == stateBefore;
             MessageBoxes::SetNextAnswer(QMessageBox::No);
             dialog->TerminarButton()->click();
         });
         fixture.Button("BImportar")->click();
         QVERIFY(stayedOpen);
         QCOMPARE(current, QStringLiteral("EFI")); // the first in ABREV order
-        QCOMPARE(stateWhileOpen, 0);
+        QVERIFY(stateKept);
         const QString question = FromCp1252(t2d::TeacherWithoutDocumentQuestion());
         QCOMPARE(MessageBoxes::ShownTexts(),
                  QStringList({question, question, FromCp1252(t2d::ProcessNotFinished())}));
         QVERIFY(question.startsWith(QStringLiteral("           !!!ATENCIÓN!!!                 \r")));
         QVERIFY(!QFile::exists(fixture.dae + "/fCUADROS.txt"));
-        QCOMPARE(form.Values().WorkflowState, 4);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::CodificationUnfinished);
         QVERIFY(!form.isVisible()); // started by Tablorix: the window closes
         QVERIFY(fixture.ResultFile().contains("Transformado=1"));
     }
@@ -240,7 +240,7 @@ class ImportWindowTest : public QObject {
             static_cast<tv::app::TAjustaDAE*>(window)->TerminarButton()->click();
         });
         fixture.Button("BImportar")->click();
-        QCOMPARE(form.Values().WorkflowState, 4);
+        QCOMPARE(form.Values().WorkflowState, tv::WorkflowState::CodificationUnfinished);
         QVERIFY(form.isVisible()); // started by hand: the window stays
 
         MessageBoxes::ClearShown();

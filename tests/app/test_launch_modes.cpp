@@ -104,7 +104,7 @@ class LaunchModesTest : public QObject {
             // Nothing changed: the user may pick another folder.
             QVERIFY(fixture.Shown("Directorios"));
             QVERIFY(fixture.Shown("Unidades"));
-            QCOMPARE(form.Values().TransformResult, 0);
+            QCOMPARE(form.Values().TransformResult, tv::TransformResult::NothingDone);
             QVERIFY(!fixture.Shown("Panel1"));
         }
     }

@@ -44,27 +44,28 @@ class TablorixIniTest : public QObject {
         QVERIFY(!expected.isEmpty());
         WriteAll(folder.filePath(QStringLiteral("Tablorix.ini")), before);
 
-        tv::app::WriteTransformResult(folder.path().toStdString(), -1);
+        tv::app::WriteTransformResult(folder.path().toStdString(), tv::TransformResult::DaeFileMissing);
         QCOMPARE(ReadAll(folder.filePath(QStringLiteral("Tablorix.ini"))), expected);
 
         // Writing the same value again changes nothing more.
-        tv::app::WriteTransformResult(folder.path().toStdString(), -1);
+        tv::app::WriteTransformResult(folder.path().toStdString(), tv::TransformResult::DaeFileMissing);
         QCOMPARE(ReadAll(folder.filePath(QStringLiteral("Tablorix.ini"))), expected);
     }
 
     void createsAMissingFileAndReplacesTheValueLater() {
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("Tablorix.ini"));
-        tv::app::WriteTransformResult(folder.path().toStdString(), 0);
+        tv::app::WriteTransformResult(folder.path().toStdString(), tv::TransformResult::NothingDone);
         QCOMPARE(ReadAll(file), QByteArray("[Transformadores]\r\nTransformado=0\r\n"));
-        tv::app::WriteTransformResult(folder.path().toStdString(), 1);
+        tv::app::WriteTransformResult(folder.path().toStdString(), tv::TransformResult::DirectionRan);
         QCOMPARE(ReadAll(file), QByteArray("[Transformadores]\r\nTransformado=1\r\n"));
     }
 
     void aFolderThatCannotBeWrittenIsReported() {
         QTemporaryDir folder;
         const std::string missing = folder.filePath(QStringLiteral("no-existe")).toStdString();
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, tv::app::WriteTransformResult(missing, 1));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 tv::app::WriteTransformResult(missing, tv::TransformResult::DirectionRan));
     }
 };
 

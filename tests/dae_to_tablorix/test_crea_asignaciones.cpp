@@ -96,7 +96,7 @@ TEST_F(CreaAsignacionesTest, SubjectKeepsTheFirstLevelAndLosesTheCourseWhenMetAg
 TEST_F(CreaAsignacionesTest, MissingFileWritesNothing) {
     CreaAsignaciones(context);
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"No existe archivo DAE (V55T15W18T54_2.txt)"});
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
     EXPECT_FALSE(TableExists("ASIGT"));
 }
 

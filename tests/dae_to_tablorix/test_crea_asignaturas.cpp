@@ -123,14 +123,14 @@ TEST_F(CreaAsignaturasTest, MissingSubjectFileLeavesTheTableAlone) {
 
     EXPECT_EQ(prompt.Texts(),
               std::vector<std::string>{"No existe archivo DAE de Asignaturas (V55T15W18T54_1.txt)"});
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
     EXPECT_EQ(Column("ASIGNOMT", "COD"), std::vector<std::string>{"MAT"});
 }
 
 TEST_F(CreaAsignaturasTest, SubjectFileNameMatchesWithoutRegardToCase) {
     std::filesystem::rename(dae / "V55T15W18T54_1.txt", dae / "v55t15w18t54_1.TXT");
     EXPECT_EQ(CodesFor({{"MAT", "A"}}), std::vector<std::string>{"MAT"});
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
 }
 
 } // namespace

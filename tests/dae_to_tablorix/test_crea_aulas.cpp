@@ -104,7 +104,7 @@ TEST_F(CreaAulasTest, MissingFileLeavesTheTableAlone) {
     std::filesystem::remove(dae / "AULAS.txt");
     CreaAulas(context);
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"No existe archivo DAE de Aulas (AULAS.txt)"});
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
     EXPECT_EQ(Column("AULAT", "ABREV"), std::vector<std::string>{"A1"});
 }
 

@@ -215,7 +215,7 @@ TEST_F(CreaGruposTest, MissingFileLeavesTheTableAlone) {
     std::filesystem::remove(dae / "GRUPOS.txt");
     CreaGrupos(context);
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"No existe archivo DAE de Grupos (GRUPOS.txt)"});
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
     EXPECT_EQ(Column("GRUPOST", "ABREV"), std::vector<std::string>{"ESO011"});
 }
 

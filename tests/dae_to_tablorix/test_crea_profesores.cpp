@@ -57,7 +57,7 @@ TEST_F(CreaProfesoresTest, WritesOneRowPerTeacher) {
                                std::string(40, 'D'), "12345678Z", "DNI", ""},
                               {"PL", "PEREZ  LUIS", "", "", "DNI", ""}}));
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
 }
 
 TEST_F(CreaProfesoresTest, RepeatedInitialsGetNumbersWithoutRegardToCase) {
@@ -105,7 +105,7 @@ TEST_F(CreaProfesoresTest, MissingFileLeavesAnEmptyTable) {
 
     EXPECT_EQ(prompt.Texts(),
               std::vector<std::string>{"No existe archivo DAE de Profesores (profesorado.txt)"});
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
     ASSERT_TRUE(TableExists("PROFT"));
     EXPECT_TRUE(Column("PROFT", "ABREV").empty());
 }

@@ -84,11 +84,12 @@ TEST_F(LevelsTest, RepeatedAbbreviationsAreFoundPerLanguageIgnoringCase) {
         SCOPED_TRACE(c.what);
         Levels(c.levels);
         prompt.shown.clear();
-        state.WorkflowState = 1;
+        state.WorkflowState = tv::WorkflowState::RepeatedAbbreviation;
 
         const auto check = CompruebaAbreviaturas(context);
         EXPECT_EQ(check.repeated, !c.message.empty());
-        EXPECT_EQ(state.WorkflowState, c.message.empty() ? 0 : 1);
+        EXPECT_EQ(state.WorkflowState,
+                  c.message.empty() ? tv::WorkflowState::Idle : tv::WorkflowState::RepeatedAbbreviation);
         EXPECT_EQ(prompt.Texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
         if (check.repeated) {
             tables::Table levels;
@@ -103,7 +104,7 @@ TEST_F(LevelsTest, AcceptingSavesNothingWhenAnAbbreviationRepeats) {
     Levels({Level("0001", "ESO", ""), Level("0002", "eso", "")});
     SavedLevels({Level("0001", "OLD", "ZAH")});
     EXPECT_FALSE(FinalRecogida(context));
-    EXPECT_EQ(state.WorkflowState, 1);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::RepeatedAbbreviation);
     EXPECT_EQ(Abbreviations("daeNIVIMP2"), (Rows{{"0001", "OLD", "ZAH"}}));
 }
 
@@ -131,14 +132,14 @@ TEST_F(LevelsTest, AcceptingUpdatesSavedLevelsAddsNewOnesAndKeepsTheRest) {
 TEST_F(LevelsTest, EnteringTheStepNeedsTheLevelsTable) {
     EXPECT_FALSE(DatosNivel(context));
     EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"No existe archivo de Niveles (daeNIVIMP.DBF)"}));
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
 }
 
 TEST_F(LevelsTest, NoQuestionWithoutSavedLevels) {
     Levels({Level("0001", "ESO", "")});
     EXPECT_TRUE(DatosNivel(context));
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
 }
 
 TEST_F(LevelsTest, RecoveryAcceptedCopiesTheSavedAbbreviationsOfKnownLevels) {

@@ -38,7 +38,7 @@ TEST_F(RecogeDatosDAETest, ReadsTheWholeFolderAndLeadsToTheCentrePanel) {
     WriteFolder();
     EXPECT_TRUE(RecogeDatosDAE(context));
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
     for (const auto& catalogue : CatalogueFiles())
         EXPECT_EQ(ReadRows(catalogue.table, {std::string(catalogue.fields[0].name)}).size(), 1u)
             << catalogue.table;
@@ -120,11 +120,11 @@ TEST_F(RecogeDatosDAETest, AMissingFileEndsTheStepAndLaterTablesKeepTheirContent
         WriteDaeFile("PLANTILLAS.txt", TemplateHead("NEW", "Nueva"));
         std::filesystem::remove(dae / cases[missing].file);
         prompt.shown.clear();
-        state.TransformResult = 1;
+        state.TransformResult = tv::TransformResult::DirectionRan;
 
         EXPECT_FALSE(RecogeDatosDAE(context));
         EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{cases[missing].message}));
-        EXPECT_EQ(state.TransformResult, -1);
+        EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
         std::vector<std::string> expected;
         for (std::size_t i = 0; i < CatalogueFiles().size(); ++i)
             expected.push_back(i < missing ? "new" : "old");
@@ -159,11 +159,11 @@ TEST_F(RecogeDatosDAETest, TheTemplateFileIsPlantillasElseT02) {
         if (c.plantillas) WriteDaeFile("PLANTILLAS.txt", TemplateHead("PLA", "De PLANTILLAS"));
         if (c.t02) WriteDaeFile("T02.txt", TemplateHead("T02", "De T02"));
         prompt.shown.clear();
-        state.TransformResult = 1;
+        state.TransformResult = tv::TransformResult::DirectionRan;
 
         EXPECT_TRUE(RecogeDatosDAE(context)); // the step goes on without templates
         EXPECT_EQ(prompt.Texts(), c.messages);
-        EXPECT_EQ(state.TransformResult, 1);
+        EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
         EXPECT_EQ(Column("daePLANTILLAS", "CODIGO"), c.codes);
         std::filesystem::remove(dae / "T02.txt");
     }
@@ -172,7 +172,7 @@ TEST_F(RecogeDatosDAETest, TheTemplateFileIsPlantillasElseT02) {
 TEST_F(RecogeDatosDAETest, TheCentrePanelNeedsTheCentreTable) {
     EXPECT_FALSE(dae_to_tablorix::CentreTableExists(context));
     EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"No existe archivo del Centro (daeCENTRO.DBF)"}));
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
 
     schema::CreaTablaCentro(ktemp.path());
     prompt.shown.clear();

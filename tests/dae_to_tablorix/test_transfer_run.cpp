@@ -66,7 +66,7 @@ TEST_F(TransferRunTest, AWeekOfHoursInFileOrder) {
     EXPECT_EQ(rows[15], (std::vector<std::string>{"34", "Mi\xE9rcoles", "ORD"}));
     EXPECT_EQ(rows[29], (std::vector<std::string>{"56", "Viernes", "ORD"}));
     EXPECT_EQ(prompt.Texts(), kWritersMissing); // the writers ran, in order
-    EXPECT_EQ(state.TransformResult, -1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DaeFileMissing);
 }
 
 TEST_F(TransferRunTest, OnlyTheChosenTemplateIsRead) {
@@ -126,14 +126,14 @@ TEST_F(TransferRunTest, T02IsReadWithoutPlantillas) {
 }
 
 TEST_F(TransferRunTest, WithoutATemplateFileNothingIsWritten) {
-    state.TransformResult = 1;
+    state.TransformResult = tv::TransformResult::DirectionRan;
     EXPECT_EQ(TransferRun(context, "ORD"), TransferOutcome::NoTemplateFile);
     EXPECT_EQ(prompt.Texts(),
               (std::vector<std::string>{
                   "No existe archivo DAE (Plantillas.txt o T02.txt)",
                   "Pero podr\xE1 Crear su Plantilla Horaria, cuando Exporte la Soluci\xF3n del Horario.",
               }));
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
     EXPECT_FALSE(TableExists("DIASHORAST"));
     EXPECT_FALSE(TableExists("ASIGNOMT"));
     EXPECT_FALSE(TableExists("PROFT"));

@@ -40,7 +40,9 @@ using Row = std::map<std::string, std::string>;
 
 class WritersTest : public ::testing::Test {
   protected:
-    WritersTest() : context{prompt, state, ktemp.path(), dae.path()} { state.TransformResult = 1; }
+    WritersTest() : context{prompt, state, ktemp.path(), dae.path()} {
+        state.TransformResult = tv::TransformResult::DirectionRan;
+    }
 
     // Writes `line` as the DAE file `name`, bytes as given (Windows-1252).
     void WriteDaeFile(const std::string& name, const std::string& line) {

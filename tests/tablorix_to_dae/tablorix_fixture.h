@@ -167,7 +167,7 @@ class TablorixFixture : public ::testing::Test {
     std::filesystem::path dae() const { return dir / "DAE"; }
 
     tablorix_to_dae::ImportContext Context() {
-        return {prompt, state, ktemp(), dae(), {}, tablorix_to_dae::kCodificationFinished};
+        return {prompt, state, ktemp(), dae(), {}, tablorix_to_dae::CodificationStatus::Finished};
     }
 
     // The timetable extracted into the work tables, with the centre's data

@@ -126,8 +126,8 @@ TEST_F(CodificationTest, TerminarAsksAboutTheFirstTeacherWithoutADocument) {
 
     prompt.answers = {false};
     EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::Closed);
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
-    EXPECT_EQ(state.WorkflowState, 4);
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::NotFinished);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::CodificationUnfinished);
     EXPECT_FALSE(tables.teachers.Active());
     EXPECT_FALSE(std::filesystem::exists(dae() / "fCUADROS.txt"));
 }
@@ -138,11 +138,11 @@ TEST_F(CodificationTest, ADocumentTypedButNotConfirmedCountsAndTheFileIsWritten)
     tables.teachers.SetString("DNI", "D0002");
     auto context = Context();
     context.daeFolder = dae();
-    state.WorkflowState = 4;
+    state.WorkflowState = tv::WorkflowState::CodificationUnfinished;
     EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::Closed);
     EXPECT_TRUE(prompt.Texts().empty());
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationFinished);
-    EXPECT_EQ(state.WorkflowState, 0);
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::Finished);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::Idle);
     EXPECT_TRUE(std::filesystem::exists(dae() / "fCUADROS.txt"));
     EXPECT_EQ(Rows(ktemp(), "PROFT", "ABREV")[1].at("DNI"), "D0002");
 }
@@ -156,8 +156,10 @@ TEST_F(CodificationTest, AFileThatCannotBeWrittenLeavesTheTablesOpenForAnotherTr
     context.daeFolder = dae();
     EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::WriteFailed);
     ASSERT_EQ(prompt.Texts().size(), 1u);
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
-    EXPECT_EQ(state.WorkflowState, 4); // closed now from the title bar, the run is not finished
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::NotFinished);
+    EXPECT_EQ(
+        state.WorkflowState,
+        tv::WorkflowState::CodificationUnfinished); // closed now from the title bar, the run is not finished
     ASSERT_TRUE(tables.teachers.Active());
     // The cursors are linked as the window shows them again.
     GoToTeacher("ABC");
@@ -168,8 +170,8 @@ TEST_F(CodificationTest, AFileThatCannotBeWrittenLeavesTheTablesOpenForAnotherTr
 
     std::filesystem::remove(dae() / "fCUADROS.txt");
     EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::Closed);
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationFinished);
-    EXPECT_EQ(state.WorkflowState, 0);
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::Finished);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::Idle);
     EXPECT_TRUE(std::filesystem::is_regular_file(dae() / "fCUADROS.txt"));
 }
 

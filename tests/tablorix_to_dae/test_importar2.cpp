@@ -16,7 +16,7 @@ class Importar2Test : public TablorixFixture {
   protected:
     // Runs Importar2 with `answers` to its questions; the codification
     // "window" ends with `codificationEnd` as WorkflowState.
-    void Run(std::deque<bool> answers, int codificationEnd = 0) {
+    void Run(std::deque<bool> answers, tv::WorkflowState codificationEnd = tv::WorkflowState::Idle) {
         prompt.answers = std::move(answers);
         prompt.shown.clear();
         codificationOpened = false;
@@ -63,17 +63,17 @@ TEST_F(Importar2Test, WithoutEarlierTablesNothingIsAskedAndTheProcessFinishes) {
     Run({});
     EXPECT_TRUE(codificationOpened);
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::ProcessFinished())});
-    EXPECT_EQ(state.WorkflowState, 0);
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::Idle);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
     EXPECT_EQ(Classes().size(), 1u);
 }
 
 TEST_F(Importar2Test, TheEndMessageFollowsTheCodification) {
     WriteSoluc(ktemp(), {{"ABC", 2, 9, 2, "MAT", "1A", "A12"}});
-    Run({}, 4);
+    Run({}, tv::WorkflowState::CodificationUnfinished);
     EXPECT_EQ(prompt.Texts().back(), t2d::ProcessNotFinished());
-    EXPECT_EQ(state.WorkflowState, 4);
-    EXPECT_EQ(state.TransformResult, 1);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::CodificationUnfinished);
+    EXPECT_EQ(state.TransformResult, tv::TransformResult::DirectionRan);
 }
 
 TEST_F(Importar2Test, TheThreePathsOverEarlierTables) {
@@ -105,7 +105,7 @@ TEST_F(Importar2Test, TheThreePathsOverEarlierTables) {
     Run({false});
     EXPECT_EQ(prompt.Texts().size(), 2u);
     EXPECT_EQ(Classes()[0].at("DOC"), "D0001");
-    EXPECT_EQ(state.WorkflowState, 0);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::Idle);
     EXPECT_NE(coded, Classes());
 }
 

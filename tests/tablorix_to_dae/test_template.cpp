@@ -113,16 +113,16 @@ TEST_F(TemplateTest, APeriodThatIsNotANumberStopsBeforeTheOldTemplateIsTouched) 
 TEST_F(TemplateTest, MissingCentreDataAreAskedForUntilAllThreeHoldText) {
     auto context = Context();
     ASSERT_TRUE(t2d::AskForCentreDataIfMissing(context));
-    EXPECT_EQ(state.WorkflowState, 1);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::CentreDataAsked);
     EXPECT_TRUE(Rows(ktemp(), "daeCENTRO").empty());
     EXPECT_FALSE(t2d::CentreDataComplete(context));
 
     t2d::StoreCentreData(ktemp(), "014725", "2025", "   ");
     EXPECT_FALSE(t2d::CentreDataComplete(context));
-    EXPECT_EQ(state.WorkflowState, 1);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::CentreDataAsked);
     t2d::StoreCentreData(ktemp(), "014725", "2025", "2526");
     EXPECT_TRUE(t2d::CentreDataComplete(context));
-    EXPECT_EQ(state.WorkflowState, 0);
+    EXPECT_EQ(state.WorkflowState, tv::WorkflowState::Idle);
     EXPECT_EQ(Rows(ktemp(), "daeCENTRO").size(), 1u);
     EXPECT_FALSE(t2d::AskForCentreDataIfMissing(context)); // present now: nothing asked
 }

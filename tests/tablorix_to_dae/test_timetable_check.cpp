@@ -467,7 +467,7 @@ TEST_F(TimetableCheckTablesTest, ReadsTheTablesAndLeavesTheWindowsCursorsWhereTh
 
 TEST_F(TimetableCheckTablesTest, TerminarAsksBeforeWritingAndNoKeepsEditing) {
     int asked = 0;
-    const int workflowBefore = state.WorkflowState;
+    const tv::WorkflowState workflowBefore = state.WorkflowState;
     auto context = Context();
     context.daeFolder = dae();
     EXPECT_EQ(t2d::Terminar(context, tables, [&] { return ++asked, false; }),

@@ -195,7 +195,7 @@ TEST_F(TimetableFileTest, AFailedWriteKeepsTheEarlierFileAndLeavesTheRunUnfinish
     AddClass("GLA       101", {"G1"});
     EXPECT_FALSE(Write());
     EXPECT_EQ(File(), "old");
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::NotFinished);
     ASSERT_EQ(prompt.Texts().size(), 1u);
     EXPECT_NE(prompt.Texts()[0].find("fCUADROS.txt"), std::string::npos) << prompt.Texts()[0];
 }
@@ -204,7 +204,7 @@ TEST_F(TimetableFileTest, AMissingFolderWritesNothing) {
     std::filesystem::remove_all(dae());
     EXPECT_FALSE(Write());
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::FolderMissing())});
-    EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
+    EXPECT_EQ(context.codificationStatus, t2d::CodificationStatus::NotFinished);
     EXPECT_FALSE(std::filesystem::exists(dae()));
 }
 
