@@ -43,6 +43,17 @@
     </message>
 </context>
 <context>
+    <name>TablorixIni</name>
+    <message>
+        <source>No se puede leer %1</source>
+        <translation>Ezin da %1 irakurri</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>Ezin da %1 idatzi</translation>
+    </message>
+</context>
+<context>
     <name>tv::app::CentreModel</name>
     <message>
         <source>Código CENTRO</source>
