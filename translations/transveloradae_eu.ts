@@ -72,7 +72,7 @@
     <name>tv::app::CentrePanel</name>
     <message>
         <source>Aceptar o Corregir sus Datos del Centro:</source>
-        <translation>Onartu edo zuzendu ikastetxearen datuak:</translation>
+        <translation>Onartu edo zuzendu ikastetxeko datuak:</translation>
     </message>
     <message>
         <source>!!! I M P O R T A N T E !!!</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Ruta Actual:</source>
-        <translation>Uneko bidea:</translation>
+        <translation>Bidea:</translation>
     </message>
     <message>
         <source>TransTablorixDAE para TX19 V-1.0</source>

@@ -1,7 +1,7 @@
 // main() of the window tests: the offscreen platform unless another is asked
-// for, temporary XDG folders so no user setting leaks in, Qt's Spanish texts
-// (or the language the test sets up), and message boxes in scripted mode so
-// none ever opens.
+// for, temporary XDG folders so no user setting leaks in, the interface in
+// Spanish whatever the machine's language (another with TV_TEST_LANGUAGE=eu),
+// and message boxes in scripted mode so none ever opens.
 #pragma once
 
 #include "app/application.h"
@@ -35,6 +35,8 @@ int RunGuiTest(int argc, char** argv, InstallLanguage installLanguage) {
 
 #define TV_GUI_TEST_MAIN(TestClass)                                                                          \
     int main(int argc, char** argv) {                                                                        \
-        return tv::test::RunGuiTest<TestClass>(                                                              \
-            argc, argv, [](QApplication& application) { tv::app::InstallSpanishTranslation(application); }); \
+        return tv::test::RunGuiTest<TestClass>(argc, argv, [](QApplication& application) {                   \
+            const QLocale language(qEnvironmentVariable("TV_TEST_LANGUAGE", QStringLiteral("es")));          \
+            tv::app::InstallInterfaceLanguage(application, language);                                        \
+        });                                                                                                  \
     }
