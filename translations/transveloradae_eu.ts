@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Todos los registros tienen sus códigos.</source>
-        <translation>Erregistro guztiek dituzte beren kodeak.</translation>
+        <translation>Erregistro guztiek dute beren kodea.</translation>
     </message>
     <message>
         <source>Registros sin código: %1</source>
