@@ -13,7 +13,9 @@ find_program(TV_LRELEASE NAMES lrelease lrelease-qt6 HINTS ${TV_QT_HOST_TOOLS} N
 set(TV_TRANSLATIONS_DIR ${CMAKE_SOURCE_DIR}/translations)
 set(TV_TRANSLATED_FOLDERS app tables dae_to_tablorix tablorix_to_dae cli)
 # The same options for the catalogue and for the test that checks it is current.
-set(TV_LUPDATE_OPTIONS -silent -I ${CMAKE_SOURCE_DIR} -locations none -no-obsolete
+# Texts no longer in the sources stay in the catalogue marked "vanished", with
+# their translations, for when they come back.
+set(TV_LUPDATE_OPTIONS -silent -I ${CMAKE_SOURCE_DIR} -locations none
     -tr-function-alias QT_TRANSLATE_NOOP+=TV_TEXT)
 file(GLOB TV_TS_FILES CONFIGURE_DEPENDS ${TV_TRANSLATIONS_DIR}/*.ts)
 

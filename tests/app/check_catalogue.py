@@ -4,8 +4,8 @@
     check_catalogue.py LUPDATE SOURCE_DIR FIXED_TEXTS CATALOGUE.ts... -- LUPDATE_OPTIONS... -- FOLDERS...
 
 Collects the texts of the sources with lupdate into a fresh catalogue and
-fails when a catalogue of the repository is stale (a text missing or left
-over), when one of its texts has no finished translation or loses a %N
+fails when a catalogue of the repository is stale (a text of the sources
+missing or unfinished, or one no longer there not marked vanished), when one of its texts has no finished translation or loses a %N
 placeholder or its '&' accelerator, or when one of the system's fixed Spanish
 texts (FIXED_TEXTS, one per line between double quotes) is no source text.
 """
@@ -18,12 +18,15 @@ import xml.etree.ElementTree as ET
 
 
 def messages(ts_file):
-    """{(context, source): translation element} of a .ts file."""
+    """{(context, source): translation element} of a .ts file, without the
+    texts kept for when they come back (marked vanished or obsolete)."""
     found = {}
     for context in ET.parse(ts_file).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            found[(name, message.findtext("source"))] = message.find("translation")
+            translation = message.find("translation")
+            if translation is None or translation.get("type") not in ("vanished", "obsolete"):
+                found[(name, message.findtext("source"))] = translation
     return found
 
 
@@ -35,7 +38,7 @@ def fixed_texts(path):
 def translation_faults(key, translation):
     context, source = key
     where = f"{context}: «{source}»"
-    if translation is None or translation.get("type") in ("unfinished", "obsolete", "vanished"):
+    if translation is None or translation.get("type") == "unfinished":
         return [f"{where} sin traducción terminada"]
     text = translation.text or ""
     if not text.strip():
