@@ -2,7 +2,7 @@
 // plain message box), the help file and its contexts.
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 #include <QString>
 

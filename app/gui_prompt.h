@@ -1,7 +1,7 @@
 // The steps' messages and questions as message boxes over the main window.
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 class QWidget;
 

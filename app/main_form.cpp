@@ -19,7 +19,7 @@
 #include "app/tablorix_ini.h"
 #include "app/template_panel.h"
 #include "app/templates_model.h"
-#include "tables/ktemp.h"
+#include "common/ktemp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -175,7 +175,7 @@ dae_to_tablorix::ExportContext TMForm::Context() {
 }
 
 std::filesystem::path TMForm::Ktemp() const {
-    return tables::KtempFolder();
+    return KtempFolder();
 }
 
 void TMForm::RunHandler(const std::function<void()>& step) {

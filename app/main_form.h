@@ -7,9 +7,9 @@
 
 #include "app/gui_prompt.h"
 #include "app/launch_mode.h"
+#include "common/workflow_values.h"
 #include "dae_to_tablorix/export_context.h"
 #include "tables/table.h"
-#include "tables/workflow_values.h"
 #include "tablorix_to_dae/import_context.h"
 
 #include <QString>

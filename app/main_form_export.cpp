@@ -22,17 +22,15 @@
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/file_names.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace tv::app {
-namespace {
 
-constexpr std::string_view kCentreTable = "daeCENTRO";
-constexpr std::string_view kTemplatesTable = "daePLANTILLAS";
-
-} // namespace
+using schema::kCentreTable;
+using schema::kTemplatesTable;
 
 void TMForm::BExportarClick() {
     RunHandler([&] {

@@ -8,6 +8,8 @@
 //
 //   generate_large_timetable KTEMP
 #include "tables/table.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <algorithm>
 #include <iostream>
@@ -21,7 +23,8 @@ using tv::tables::FieldKind;
 using tv::tables::OpenMode;
 using tv::tables::Table;
 
-std::vector<std::string> Column(const std::filesystem::path& ktemp, const char* table, const char* field) {
+std::vector<std::string> Column(const std::filesystem::path& ktemp, std::string_view table,
+                                std::string_view field) {
     Table t;
     t.Open(ktemp, table, OpenMode::ReadOnly);
     std::vector<std::string> values;
@@ -32,11 +35,11 @@ std::vector<std::string> Column(const std::filesystem::path& ktemp, const char* 
 
 void GiveEveryTeacherADocument(const std::filesystem::path& ktemp) {
     Table teachers;
-    teachers.Open(ktemp, "PROFT", OpenMode::Exclusive);
+    teachers.Open(ktemp, tv::schema::kTeacherTable, OpenMode::Exclusive);
     for (teachers.First(); !teachers.Eof(); teachers.Next()) {
-        if (!teachers.AsString("DNI").empty()) continue;
+        if (!teachers.AsString(tv::schema::kDocumentField).empty()) continue;
         teachers.Edit();
-        teachers.SetString("DNI", "X" + std::to_string(teachers.RecNo()));
+        teachers.SetString(tv::schema::kDocumentField, "X" + std::to_string(teachers.RecNo()));
         teachers.Post();
     }
 }
@@ -51,9 +54,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path ktemp = argv[1];
     try {
         GiveEveryTeacherADocument(ktemp);
-        const auto teachers = Column(ktemp, "PROFT", "ABREV");
-        const auto groups = Column(ktemp, "GRUPOST", "ABREV");
-        const auto subjects = Column(ktemp, "ASIGNOMT", "COD");
+        const auto teachers = Column(ktemp, tv::schema::kTeacherTable, tv::schema::kAbbreviationField);
+        const auto groups = Column(ktemp, tv::schema::kGroupTable, tv::schema::kAbbreviationField);
+        const auto subjects = Column(ktemp, tv::schema::kSubjectTable, "COD");
 
         struct Slot {
             int teacher, day, period;
@@ -75,9 +78,9 @@ int main(int argc, char** argv) {
                        {"TAREA", FieldKind::String, 4}, {"TURNO", FieldKind::String, 1},
                        {"NIVEL", FieldKind::String, 5}, {"CURSO", FieldKind::String, 3},
                        {"GRUPO", FieldKind::String, 2}};
-        Table::Create(ktemp, "SOLUC", decl);
+        Table::Create(ktemp, tv::schema::kSolutionTable, decl);
         Table soluc;
-        soluc.Open(ktemp, "SOLUC", OpenMode::Exclusive);
+        soluc.Open(ktemp, tv::schema::kSolutionTable, OpenMode::Exclusive);
         for (const Slot& slot : slots) {
             const auto pick = [&](const std::vector<std::string>& from) {
                 return from[random() % from.size()];

@@ -1,7 +1,7 @@
 // The steps' messages on stderr, their questions answered from the options.
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 namespace tv::cli {
 

@@ -8,6 +8,8 @@
 #include "cli/export_summary.h"
 #include "cli/levels_csv.h"
 
+#include "common/ktemp.h"
+#include "common/workflow_values.h"
 #include "dae_to_tablorix/centre_table.h"
 #include "dae_to_tablorix/datos_nivel.h"
 #include "dae_to_tablorix/final_recogida.h"
@@ -15,9 +17,7 @@
 #include "dae_to_tablorix/template_heads.h"
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/cp1252.h"
-#include "tables/ktemp.h"
 #include "tables/unsaved_tables.h"
-#include "tables/workflow_values.h"
 
 #include <memory>
 #include <optional>
@@ -70,10 +70,10 @@ int RunExportar(const ExportarOptions& options) {
     std::vector<LevelAbbreviations> levels;
     if (!options.levelsCsv.empty()) levels = ReadLevelsCsv(options.levelsCsv);
 
-    if (!options.ktemp.empty()) tables::SetKtempOverride(options.ktemp);
+    if (!options.ktemp.empty()) SetKtempOverride(options.ktemp);
     CliPrompt prompt(!options.discardLevels);
     WorkflowValues state;
-    dae_to_tablorix::ExportContext context{prompt,      state,    tables::KtempFolder(),
+    dae_to_tablorix::ExportContext context{prompt,      state,    KtempFolder(),
                                            options.dae, language, options.privateCentre};
     const ExportSummary summary(context.ktemp);
     // What the run wrote is listed only once every table is known to be on disk.

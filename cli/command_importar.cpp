@@ -9,9 +9,9 @@
 #include "cli/importar_prompt.h"
 #include "cli/terminal.h"
 
+#include "common/ktemp.h"
 #include "tables/cp1252.h"
 #include "tables/file_names.h"
-#include "tables/ktemp.h"
 #include "tables/path_text.h"
 #include "tables/text.h"
 #include "tables/unsaved_tables.h"
@@ -84,11 +84,10 @@ int RunImportar(const ImportarOptions& options) {
     std::vector<TeacherDocument> documents;
     if (!options.documentsCsv.empty()) documents = ReadDocumentsCsv(options.documentsCsv);
 
-    if (!options.ktemp.empty()) tables::SetKtempOverride(options.ktemp);
+    if (!options.ktemp.empty()) SetKtempOverride(options.ktemp);
     ImportarPrompt prompt(!options.renew, options.codificationOnly);
     WorkflowValues state;
-    t2d::ImportContext context{prompt,      state, tables::KtempFolder(),
-                               options.dae, {},    t2d::kCodificationFinished};
+    t2d::ImportContext context{prompt, state, KtempFolder(), options.dae, {}, t2d::kCodificationFinished};
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {

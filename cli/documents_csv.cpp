@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/codification_rules.h"
 
 #include "tables/text.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <stdexcept>
 
@@ -45,8 +46,8 @@ void TypeTeacherDocuments(tablorix_to_dae::CodificationTables& tables,
     for (const auto& document : documents) {
         teachers.FindKey(document.teacher);
         teachers.Edit();
-        teachers.SetString("TIPODNI", document.documentType);
-        teachers.SetString("DNI", document.document);
+        teachers.SetString(schema::kDocumentTypeField, document.documentType);
+        teachers.SetString(schema::kDocumentField, document.document);
         tablorix_to_dae::CopyDocumentToTeacherRecords(tables);
         teachers.Post();
     }

@@ -5,6 +5,7 @@
 #include "cli/terminal.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
+#include "tablorix_schema/table_names.h"
 
 #include <array>
 #include <optional>
@@ -15,9 +16,12 @@ namespace {
 
 // In the order the run writes them.
 constexpr std::array<std::string_view, 18> kTables{
-    "daeTIPTAR",  "daeCURSOS", "daeMODELOS", "daeASIGNAT", "daeOTRACT",     "daeTIPDOC",
-    "daeNIVIMP",  "daeESPECI", "daeIDIOMA",  "daeCENTRO",  "daePLANTILLAS", "daeNIVIMP2",
-    "DIASHORAST", "ASIGNOMT",  "PROFT",      "AULAT",      "GRUPOST",       "ASIGT",
+    schema::kTaskTypesTable,   schema::kCoursesTable,         schema::kModelsTable,
+    schema::kDaeSubjectsTable, schema::kOtherActivitiesTable, schema::kDocumentTypesTable,
+    schema::kLevelsTable,      schema::kSpecialitiesTable,    schema::kLanguagesTable,
+    schema::kCentreTable,      schema::kTemplatesTable,       schema::kSavedLevelsTable,
+    schema::kDayHourTable,     schema::kSubjectTable,         schema::kTeacherTable,
+    schema::kRoomTable,        schema::kGroupTable,           schema::kAssignmentTable,
 };
 
 std::optional<std::filesystem::file_time_type> LastWrite(const std::filesystem::path& ktemp,

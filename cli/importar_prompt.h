@@ -3,7 +3,7 @@
 // not, and No to "correct the teachers without a document".
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 namespace tv::cli {
 

@@ -4,6 +4,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <stdexcept>
 
@@ -30,7 +31,7 @@ std::vector<LevelAbbreviations> ReadLevelsCsv(const std::filesystem::path& file)
 void ApplyLevelAbbreviations(const std::filesystem::path& ktemp,
                              const std::vector<LevelAbbreviations>& levels) {
     tables::Table table;
-    table.Open(ktemp, "daeNIVIMP");
+    table.Open(ktemp, schema::kLevelsTable);
     // Every code is checked before anything changes.
     for (const auto& level : levels)
         if (!table.Locate("COD", {level.code}))

@@ -11,7 +11,7 @@ find_program(TV_LUPDATE NAMES lupdate lupdate-qt6 HINTS ${TV_QT_HOST_TOOLS} NO_C
 find_program(TV_LRELEASE NAMES lrelease lrelease-qt6 HINTS ${TV_QT_HOST_TOOLS} NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
 set(TV_TRANSLATIONS_DIR ${CMAKE_SOURCE_DIR}/translations)
-set(TV_TRANSLATED_FOLDERS app tables dae_to_tablorix tablorix_to_dae cli)
+set(TV_TRANSLATED_FOLDERS app tables common tablorix_schema dae_to_tablorix tablorix_to_dae cli)
 # The same options for the catalogue and for the test that checks it is current.
 # Texts no longer in the sources stay in the catalogue marked "vanished", with
 # their translations, for when they come back.

@@ -3,26 +3,15 @@
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/centre_table.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
-namespace {
 
-constexpr std::string_view kCentreTable = "daeCENTRO";
-
-} // namespace
-
-void CreaTablaCentro(const std::filesystem::path& ktemp) {
-    tables::TableDecl decl;
-    decl.fields = {
-        {"CODCENTRO", tables::FieldKind::String, 6},
-        {"ANOACAD", tables::FieldKind::String, 4},
-        {"VERSION", tables::FieldKind::String, 5},
-    };
-    tables::Table::Create(ktemp, kCentreTable, decl);
-}
+using schema::kCentreTable;
 
 void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp) {
-    CreaTablaCentro(ktemp);
+    schema::CreaTablaCentro(ktemp);
     tables::Table centre;
     centre.Open(ktemp, kCentreTable);
     // Not trimmed: a code with leading blanks keeps them.
@@ -46,7 +35,7 @@ void AcceptCentreData(ExportContext& context, std::string_view version) {
         centre.Append();
     else
         centre.Edit();
-    centre.SetString("VERSION", version);
+    centre.SetString(schema::kVersionField, version);
     centre.Post();
     centre.Close();
 }

@@ -8,9 +8,6 @@
 
 namespace tv::dae_to_tablorix {
 
-// Creates daeCENTRO anew and empty in `ktemp`. Also used by Tablorix -> DAE.
-void CreaTablaCentro(const std::filesystem::path& ktemp);
-
 // Fills daeCENTRO from the head of profesorado.txt: code and year as read.
 void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp);
 

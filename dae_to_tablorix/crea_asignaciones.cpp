@@ -9,6 +9,7 @@
 #include "tables/table.h"
 #include "tables/table_builder.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -165,15 +166,15 @@ void CreaAsignaciones(ExportContext& context) {
         FindDaeFile(context, "V55T15W18T54_2.txt", "No existe archivo DAE (V55T15W18T54_2.txt)");
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
-    tables::Table::Create(context.ktemp, "ASIGT", AssignmentTableDecl());
+    tables::Table::Create(context.ktemp, schema::kAssignmentTable, AssignmentTableDecl());
     // Tens of thousands of rows: built in bulk, at most one per record of the line.
-    tables::TableBuilder assignments(context.ktemp, "ASIGT");
+    tables::TableBuilder assignments(context.ktemp, schema::kAssignmentTable);
     assignments.Reserve(static_cast<std::uint32_t>(line.size() / kRecordLength + 1));
     AssignmentRecords assignmentRecords(assignments);
     tables::Table subjects;
-    subjects.Open(context.ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
+    subjects.Open(context.ktemp, schema::kSubjectTable, tables::OpenMode::Exclusive);
     tables::Table groups;
-    groups.Open(context.ktemp, "GRUPOST", tables::OpenMode::Exclusive);
+    groups.Open(context.ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
 
     const auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);

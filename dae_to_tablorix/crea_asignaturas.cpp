@@ -6,6 +6,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
 
@@ -66,7 +67,7 @@ void WriteDaeSubjects(const ExportContext& context, tables::Table& catalogue, ta
 // Task types keep their DAE code as short code; they are not made unique.
 void WriteTaskTypes(const ExportContext& context, tables::Table& subjects) {
     tables::Table catalogue;
-    catalogue.Open(context.ktemp, "daeTIPTAR", tables::OpenMode::ReadOnly);
+    catalogue.Open(context.ktemp, schema::kTaskTypesTable, tables::OpenMode::ReadOnly);
     for (catalogue.First(); !catalogue.Eof(); catalogue.Next()) {
         const std::string code = catalogue.AsString("COD");
         const std::string longCode = TrimBoth(catalogue.AsString("TIPTAR")) + TrimBoth(code) + "-" +
@@ -82,7 +83,7 @@ void WriteTaskTypes(const ExportContext& context, tables::Table& subjects) {
 // Other activities are told from subjects by a leading dot.
 void WriteOtherActivities(const ExportContext& context, tables::Table& subjects) {
     tables::Table catalogue;
-    catalogue.Open(context.ktemp, "daeOTRACT", tables::OpenMode::ReadOnly);
+    catalogue.Open(context.ktemp, schema::kOtherActivitiesTable, tables::OpenMode::ReadOnly);
     for (catalogue.First(); !catalogue.Eof(); catalogue.Next()) {
         const std::string code = catalogue.AsString("COD");
         const std::string name =
@@ -100,10 +101,10 @@ void CreaAsignaturas(ExportContext& context) {
         return;
     // The DAE subjects are opened first: without them the old ASIGNOMT stays.
     tables::Table daeSubjects;
-    daeSubjects.Open(context.ktemp, "daeASIGNAT", tables::OpenMode::ReadOnly);
-    tables::Table::Create(context.ktemp, "ASIGNOMT", SubjectTableDecl());
+    daeSubjects.Open(context.ktemp, schema::kDaeSubjectsTable, tables::OpenMode::ReadOnly);
+    tables::Table::Create(context.ktemp, schema::kSubjectTable, SubjectTableDecl());
     tables::Table subjects;
-    subjects.Open(context.ktemp, "ASIGNOMT");
+    subjects.Open(context.ktemp, schema::kSubjectTable);
     WriteDaeSubjects(context, daeSubjects, subjects);
     WriteTaskTypes(context, subjects);
     WriteOtherActivities(context, subjects);

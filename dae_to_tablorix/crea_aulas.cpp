@@ -7,6 +7,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
 
@@ -52,7 +53,7 @@ std::string RoomAbbreviation(std::string_view code, UniqueCodes& abbreviations) 
 void WriteRoom(std::string_view record, UniqueCodes& abbreviations, tables::Table& rooms) {
     const std::string_view code = Cut(record, 1, 8);
     rooms.Append();
-    rooms.SetString("ABREV", RoomAbbreviation(code, abbreviations));
+    rooms.SetString(schema::kAbbreviationField, RoomAbbreviation(code, abbreviations));
     rooms.SetString("NOMBRE", Cut(record, 9, 50));
     SetIntegerFromText(rooms, "MAXALUM", Cut(record, 59, 3));
     rooms.SetString("ABREV_GEST", code);
@@ -65,9 +66,9 @@ void CreaAulas(ExportContext& context) {
     const auto file = FindDaeFile(context, "AULAS.txt", "No existe archivo DAE de Aulas (AULAS.txt)");
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
-    tables::Table::Create(context.ktemp, "AULAT", RoomTableDecl());
+    tables::Table::Create(context.ktemp, schema::kRoomTable, RoomTableDecl());
     tables::Table rooms;
-    rooms.Open(context.ktemp, "AULAT");
+    rooms.Open(context.ktemp, schema::kRoomTable);
     UniqueCodes abbreviations(LetterCase::Sensitive, &ShortenedRoomCandidate);
     for (const std::string_view record : SplitRecords(line, kRecordLength))
         WriteRoom(record, abbreviations, rooms);

@@ -8,6 +8,8 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <unordered_map>
 #include <utility>
@@ -95,7 +97,7 @@ class GroupWriter {
         const std::string number = key.substr(key.size() - 1);
 
         groups.Append();
-        groups.SetString("ABREV", abbreviations_.Take(key));
+        groups.SetString(schema::kAbbreviationField, abbreviations_.Take(key));
         groups.SetString("TURNO", shift);
         groups.SetString("NIVEL", level);
         groups.SetString("CURSO", course);
@@ -147,22 +149,22 @@ void CreaGrupos(ExportContext& context) {
     const auto file = FindDaeFile(context, "GRUPOS.txt", "No existe archivo DAE de Grupos (GRUPOS.txt)");
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
-    tables::Table::Create(context.ktemp, "GRUPOST", GroupTableDecl());
+    tables::Table::Create(context.ktemp, schema::kGroupTable, GroupTableDecl());
     tables::Table groups;
-    groups.Open(context.ktemp, "GRUPOST");
+    groups.Open(context.ktemp, schema::kGroupTable);
 
     tables::Table levels;
-    levels.Open(context.ktemp, "daeNIVIMP", tables::OpenMode::ReadOnly);
+    levels.Open(context.ktemp, schema::kLevelsTable, tables::OpenMode::ReadOnly);
     tables::Table specialities;
-    specialities.Open(context.ktemp, "daeESPECI", tables::OpenMode::ReadOnly);
+    specialities.Open(context.ktemp, schema::kSpecialitiesTable, tables::OpenMode::ReadOnly);
     tables::Table teachers;
-    teachers.Open(context.ktemp, "PROFT", tables::OpenMode::Exclusive);
+    teachers.Open(context.ktemp, schema::kTeacherTable, tables::OpenMode::Exclusive);
     // Of teachers sharing a document, the tutor is the first in abbreviation order.
-    teachers.SetIndexName("ABREV");
+    teachers.SetIndexName(schema::kAbbreviationField);
     const bool basque = context.Basque();
     GroupWriter writer(ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
                        ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
-                       ReadLookup(teachers, "DNI", "ABREV"));
+                       ReadLookup(teachers, schema::kDocumentField, schema::kAbbreviationField));
 
     const std::string_view text = line;
     std::size_t position = kHeadLength;

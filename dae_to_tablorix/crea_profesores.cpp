@@ -7,6 +7,8 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 namespace tv::dae_to_tablorix {
 
@@ -17,12 +19,6 @@ constexpr std::size_t kHeadLength = 13;
 // Records of private centres carry 21 more characters, past the fields read.
 constexpr std::size_t kPublicRecordLength = 578;
 constexpr std::size_t kPrivateRecordLength = 599;
-
-tables::TableDecl TeacherTableDecl() {
-    return {{TextField("ABREV", 10), TextField("NOMBRE", 80), TextField("DEPART", 40), TextField("DNI", 15),
-             TextField("TIPODNI", 4), TextField("EMAIL", 100)},
-            {"ABREV"}};
-}
 
 std::string Initials(const std::string& first, const std::string& second, const std::string& third) {
     std::string initials;
@@ -36,11 +32,11 @@ void WriteTeacher(std::string_view record, UniqueCodes& abbreviations, tables::T
     const std::string second = Field(record, 72, 50);
     const std::string third = Field(record, 122, 30);
     teachers.Append();
-    teachers.SetString("ABREV", abbreviations.Take(Initials(first, second, third)));
-    teachers.SetString("NOMBRE", first + " " + second + " " + third);
-    teachers.SetString("DEPART", Field(record, 161, 150));
-    teachers.SetString("DNI", Field(record, 7, 15));
-    teachers.SetString("TIPODNI", Cut(record, 3, 4));
+    teachers.SetString(schema::kAbbreviationField, abbreviations.Take(Initials(first, second, third)));
+    teachers.SetString(schema::kTeacherNameField, first + " " + second + " " + third);
+    teachers.SetString(schema::kDepartmentField, Field(record, 161, 150));
+    teachers.SetString(schema::kDocumentField, Field(record, 7, 15));
+    teachers.SetString(schema::kDocumentTypeField, Cut(record, 3, 4));
     teachers.Post();
 }
 
@@ -48,9 +44,9 @@ void WriteTeacher(std::string_view record, UniqueCodes& abbreviations, tables::T
 
 void CreaProfesores(ExportContext& context) {
     // PROFT is renewed even when the file is missing: the groups read it.
-    tables::Table::Create(context.ktemp, "PROFT", TeacherTableDecl());
+    tables::Table::Create(context.ktemp, schema::kTeacherTable, schema::TeacherTableDecl());
     tables::Table teachers;
-    teachers.Open(context.ktemp, "PROFT");
+    teachers.Open(context.ktemp, schema::kTeacherTable);
     const auto file =
         FindDaeFile(context, "profesorado.txt", "No existe archivo DAE de Profesores (profesorado.txt)");
     if (!file) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tables/table.h"
+#include "tablorix_schema/table_names.h"
 
 #include <filesystem>
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace tv::dae_to_tablorix {
 
-inline constexpr std::string_view kDayHourTable = "DIASHORAST";
+using schema::kDayHourTable;
 
 // Replaces DIASHORAST.DBF with an empty table; a DIASHORAST.MDX beside it is
 // left as it was (Tablorix may keep one of its own).

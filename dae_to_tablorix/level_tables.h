@@ -2,11 +2,13 @@
 // later runs (daeNIVIMP2, same fields).
 #pragma once
 
+#include "tablorix_schema/table_names.h"
+
 #include <string_view>
 
 namespace tv::dae_to_tablorix {
 
-inline constexpr std::string_view kLevelsTable = "daeNIVIMP";
-inline constexpr std::string_view kSavedLevelsTable = "daeNIVIMP2";
+using schema::kLevelsTable;
+using schema::kSavedLevelsTable;
 
 } // namespace tv::dae_to_tablorix

@@ -3,7 +3,7 @@
 // "1", code at 2-9, name at 10-59) is followed by its 15-character hour lines.
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 #include <cstddef>
 #include <filesystem>

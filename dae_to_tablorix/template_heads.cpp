@@ -1,8 +1,10 @@
 #include "dae_to_tablorix/template_heads.h"
 
 #include "dae_to_tablorix/template_file.h"
+
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
 namespace {
@@ -36,9 +38,9 @@ std::vector<TemplateHead> ListTemplateHeads(std::string_view line) {
 void StoreTemplateHeads(const std::vector<TemplateHead>& heads, const std::filesystem::path& ktemp) {
     tables::TableDecl decl;
     decl.fields = {{"CODIGO", tables::FieldKind::String, 8}, {"PLANTILLA", tables::FieldKind::String, 50}};
-    tables::Table::Create(ktemp, "daePLANTILLAS", decl);
+    tables::Table::Create(ktemp, schema::kTemplatesTable, decl);
     tables::Table templates;
-    templates.Open(ktemp, "daePLANTILLAS");
+    templates.Open(ktemp, schema::kTemplatesTable);
     for (const auto& head : heads)
         templates.AppendRecord({head.code, head.name});
     templates.Close();
@@ -47,7 +49,7 @@ void StoreTemplateHeads(const std::vector<TemplateHead>& heads, const std::files
 std::vector<TemplateHead> ReadTemplateHeads(const std::filesystem::path& ktemp) {
     std::vector<TemplateHead> heads;
     tables::Table templates;
-    templates.Open(ktemp, "daePLANTILLAS", tables::OpenMode::ReadOnly);
+    templates.Open(ktemp, schema::kTemplatesTable, tables::OpenMode::ReadOnly);
     for (templates.First(); !templates.Eof(); templates.Next())
         heads.push_back({templates.AsString("CODIGO"), templates.AsString("PLANTILLA")});
     templates.Close();

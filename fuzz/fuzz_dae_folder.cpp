@@ -9,6 +9,7 @@
 
 #include "cli/levels_csv.h"
 
+#include "common/workflow_values.h"
 #include "dae_to_tablorix/centre_table.h"
 #include "dae_to_tablorix/datos_nivel.h"
 #include "dae_to_tablorix/final_recogida.h"
@@ -16,7 +17,6 @@
 #include "dae_to_tablorix/template_heads.h"
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/unsaved_tables.h"
-#include "tables/workflow_values.h"
 
 #include <array>
 #include <exception>

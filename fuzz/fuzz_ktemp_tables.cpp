@@ -10,6 +10,7 @@
 #include "fuzz/fuzz_support.h"
 
 #include "cli/levels_csv.h"
+#include "common/workflow_values.h"
 #include "dae_to_tablorix/centre_table.h"
 #include "dae_to_tablorix/datos_nivel.h"
 #include "dae_to_tablorix/final_recogida.h"
@@ -18,7 +19,6 @@
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/table.h"
 #include "tables/unsaved_tables.h"
-#include "tables/workflow_values.h"
 #include "tablorix_to_dae/extraction.h"
 #include "tablorix_to_dae/plantilla_centro.h"
 #include "tablorix_to_dae/work_tables.h"

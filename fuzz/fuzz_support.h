@@ -2,7 +2,7 @@
 // folder for the files a target feeds to the steps, and the sample school.
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 #include <unistd.h>
 

@@ -4,6 +4,8 @@
 #include "tablorix_to_dae/messages.h"
 
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 namespace tv::tablorix_to_dae {
 namespace {
@@ -61,9 +63,9 @@ void FillPlanFromLevel(tables::Table& classes, const tables::Table& chosenLevel)
 }
 
 void CopyDocumentToTeacherRecords(CodificationTables& tables) {
-    const std::string abbreviation = tables.teachers.AsString("ABREV");
-    const std::string documentType = tables.teachers.AsString("TIPODNI");
-    const std::string document = tables.teachers.AsString("DNI");
+    const std::string abbreviation = tables.teachers.AsString(schema::kAbbreviationField);
+    const std::string documentType = tables.teachers.AsString(schema::kDocumentTypeField);
+    const std::string document = tables.teachers.AsString(schema::kDocumentField);
 
     // The groups' place is taken first: walking the type-2 records moves
     // their master, which puts them on the first group of each record.
@@ -87,7 +89,8 @@ std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
     std::vector<std::string> missing;
     const tables::Bookmark mark = teachers.GetBookmark();
     for (teachers.First(); !teachers.Eof(); teachers.Next())
-        if (DocumentMissing(teachers.AsString("DNI"))) missing.push_back(teachers.AsString("ABREV"));
+        if (DocumentMissing(teachers.AsString(schema::kDocumentField)))
+            missing.push_back(teachers.AsString(schema::kAbbreviationField));
     ReturnTo(teachers, mark);
     return missing;
 }
@@ -96,7 +99,7 @@ TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
                          const BeforeWriting& beforeWriting) {
     context.codificationStatus = kCodificationFinished;
     for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
-        if (!DocumentMissing(tables.teachers.AsString("DNI"))) continue;
+        if (!DocumentMissing(tables.teachers.AsString(schema::kDocumentField))) continue;
         if (context.prompt.Question(kTeacherWithoutDocumentQuestion)) return TerminarOutcome::KeepEditing;
         context.codificationStatus = kCodificationNotFinished;
         break;

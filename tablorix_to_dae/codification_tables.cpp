@@ -2,34 +2,36 @@
 
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tablorix_schema/table_names.h"
+
 namespace tv::tablorix_to_dae {
 
 void CodificationTables::Open(const std::filesystem::path& ktemp) {
     using tables::OpenMode;
-    centre.Open(ktemp, "daeCENTRO");
-    teachers.Open(ktemp, "PROFT", OpenMode::Exclusive);
-    teachers.SetIndexName("ABREV");
+    centre.Open(ktemp, schema::kCentreTable);
+    teachers.Open(ktemp, schema::kTeacherTable, OpenMode::Exclusive);
+    teachers.SetIndexName(schema::kAbbreviationField);
     classes.Open(ktemp, kCuadroH2);
     groups.Open(ktemp, kCuadroH3);
     teacherGroups.Open(ktemp, kCuadroH3);
     Link();
-    documentTypes.Open(ktemp, "daeTIPDOC", OpenMode::ReadOnly);
-    taskTypes.Open(ktemp, "daeTIPTAR", OpenMode::ReadOnly);
-    levels.Open(ktemp, "daeNIVIMP", OpenMode::ReadOnly);
-    subjects.Open(ktemp, "daeASIGNAT", OpenMode::ReadOnly);
-    languages.Open(ktemp, "daeIDIOMA", OpenMode::ReadOnly);
-    activities.Open(ktemp, "daeOTRACT", OpenMode::ReadOnly);
-    tablorixGroups.Open(ktemp, "GRUPOST", OpenMode::Exclusive);
+    documentTypes.Open(ktemp, schema::kDocumentTypesTable, OpenMode::ReadOnly);
+    taskTypes.Open(ktemp, schema::kTaskTypesTable, OpenMode::ReadOnly);
+    levels.Open(ktemp, schema::kLevelsTable, OpenMode::ReadOnly);
+    subjects.Open(ktemp, schema::kDaeSubjectsTable, OpenMode::ReadOnly);
+    languages.Open(ktemp, schema::kLanguagesTable, OpenMode::ReadOnly);
+    activities.Open(ktemp, schema::kOtherActivitiesTable, OpenMode::ReadOnly);
+    tablorixGroups.Open(ktemp, schema::kGroupTable, OpenMode::Exclusive);
 }
 
 void CodificationTables::Link() {
     classes.SetIndexName("ABREVPROF");
-    classes.SetMasterSource(&teachers, "ABREV");
+    classes.SetMasterSource(&teachers, schema::kAbbreviationField);
     groups.SetIndexName("PROF_DIA_SES");
     groups.SetMasterSource(&classes, "PROF_DIA_SES");
     groups.SetFiltered(true);
     teacherGroups.SetIndexName("ABREVPROF");
-    teacherGroups.SetMasterSource(&teachers, "ABREV");
+    teacherGroups.SetMasterSource(&teachers, schema::kAbbreviationField);
     teacherGroups.SetFiltered(true);
 }
 

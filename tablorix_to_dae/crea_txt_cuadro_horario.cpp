@@ -11,6 +11,7 @@
 #include "tables/table_files.h"
 #include "tables/table_rows.h"
 #include "tables/unsaved_tables.h"
+#include "tablorix_schema/centre_table.h"
 
 #include <cstdint>
 #include <span>
@@ -28,7 +29,8 @@ constexpr std::size_t kGroupLineBytes = 96;
 
 std::string TimetableFileContent(CodificationTables& tables) {
     tables.centre.First();
-    std::string content = HeaderLine(tables.centre.AsString("CODCENTRO"), tables.centre.AsString("ANOACAD"));
+    std::string content = HeaderLine(tables.centre.AsString(schema::kCentreCodeField),
+                                     tables.centre.AsString(schema::kAcademicYearField));
     content += kLineEnd;
 
     // Every teacher's records, in key order. Unlinking the cursors also stores

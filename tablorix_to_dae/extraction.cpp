@@ -7,6 +7,8 @@
 #include "tables/key_sorter.h"
 #include "tables/table.h"
 #include "tables/table_builder.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,9 +20,10 @@ namespace {
 // The teacher's document, from PROFT by its ABREV tag; an unknown teacher is
 // appended so that the codification window lists him for his document.
 Teacher FindOrAppendTeacher(tables::Table& teachers, std::string_view abbreviation) {
-    if (teachers.FindKey(abbreviation)) return {teachers.AsString("TIPODNI"), teachers.AsString("DNI")};
+    if (teachers.FindKey(abbreviation))
+        return {teachers.AsString(schema::kDocumentTypeField), teachers.AsString(schema::kDocumentField)};
     teachers.Append();
-    teachers.SetString("ABREV", abbreviation);
+    teachers.SetString(schema::kAbbreviationField, abbreviation);
     teachers.Post();
     return {};
 }
@@ -35,8 +38,8 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
         const Lookups lookups{ReadGroups(ktemp), ReadSubjects(ktemp), ReadPeriods(ktemp)};
 
         tables::Table teachers;
-        teachers.Open(ktemp, "PROFT", tables::OpenMode::Exclusive);
-        teachers.SetIndexName("ABREV");
+        teachers.Open(ktemp, schema::kTeacherTable, tables::OpenMode::Exclusive);
+        teachers.SetIndexName(schema::kAbbreviationField);
         cuadroh2.emplace(ktemp, kCuadroH2);
         cuadroh3.emplace(ktemp, kCuadroH3);
         // Fresh tables get at most one record of each per class: reserved once. Kept

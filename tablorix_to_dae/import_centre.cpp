@@ -1,20 +1,21 @@
 #include "tablorix_to_dae/import_centre.h"
 
-#include "dae_to_tablorix/centre_table.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tablorix_schema/centre_table.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae {
-namespace {
 
-constexpr std::string_view kCentreTable = "daeCENTRO";
-
-} // namespace
+using schema::kAcademicYearField;
+using schema::kCentreCodeField;
+using schema::kCentreTable;
+using schema::kVersionField;
 
 bool AskForCentreDataIfMissing(ImportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return false;
-    dae_to_tablorix::CreaTablaCentro(context.ktemp);
+    schema::CreaTablaCentro(context.ktemp);
     context.state.WorkflowState = 1;
     return true;
 }
@@ -28,9 +29,9 @@ void StoreCentreData(const std::filesystem::path& ktemp, std::string_view code, 
         centre.Append();
     else
         centre.Edit();
-    centre.SetString("CODCENTRO", code);
-    centre.SetString("ANOACAD", year);
-    centre.SetString("VERSION", version);
+    centre.SetString(kCentreCodeField, code);
+    centre.SetString(kAcademicYearField, year);
+    centre.SetString(kVersionField, version);
     centre.Post();
     centre.Close();
 }
@@ -39,7 +40,7 @@ bool CentreDataComplete(ImportContext& context) {
     tables::Table centre;
     centre.Open(context.ktemp, kCentreTable);
     centre.First();
-    for (const char* field : {"CODCENTRO", "ANOACAD", "VERSION"})
+    for (const std::string_view field : {kCentreCodeField, kAcademicYearField, kVersionField})
         if (TrimBoth(centre.AsString(field)).empty()) return false;
     context.state.WorkflowState = 0;
     return true;

@@ -3,8 +3,8 @@
 // workflow values and the way to talk to the user.
 #pragma once
 
-#include "tables/prompt.h"
-#include "tables/workflow_values.h"
+#include "common/prompt.h"
+#include "common/workflow_values.h"
 
 #include <filesystem>
 

@@ -7,6 +7,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/file_names.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae {
 
@@ -27,7 +28,8 @@ ImportPath ChooseImportPath(ImportContext& context) {
 void Importar2(ImportContext& context, const OpenCodification& openCodification) {
     // The file this run ends by replacing must be free before the work tables change.
     RefuseIfTimetableFileInUse(context.dirTxt);
-    const TableSnapshot before(context.ktemp, {std::string(kCuadroH2), std::string(kCuadroH3), "PROFT"});
+    const TableSnapshot before(
+        context.ktemp, {std::string(kCuadroH2), std::string(kCuadroH3), std::string(schema::kTeacherTable)});
     // The work tables just written stay in memory through the codification.
     WrittenWorkTables written;
     RunRestoringOnFailure(before, [&] {

@@ -2,6 +2,7 @@
 
 #include "tables/file_names.h"
 #include "tables/table_files.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae {
 
@@ -19,7 +20,7 @@ tables::TableDecl PlantillaDeclaration() {
 std::vector<TemplateRow> CentreTemplateRows(const std::filesystem::path& ktemp) {
     if (tables::FileExistsNoCase(ktemp, "DIASHORAST.DBF")) {
         tables::Table dayHours;
-        dayHours.Open(ktemp, "DIASHORAST", tables::OpenMode::Exclusive);
+        dayHours.Open(ktemp, schema::kDayHourTable, tables::OpenMode::Exclusive);
         auto rows = TemplateRowsFromDayHours(dayHours);
         // A day/hour table without a period 1 gives no time at all; the default
         // template at least gives the check window rows to correct.

@@ -6,12 +6,14 @@
 #include "tablorix_to_dae/import_context.h"
 #include "tablorix_to_dae/template_rows.h"
 
+#include "tablorix_schema/table_names.h"
+
 #include <string_view>
 #include <vector>
 
 namespace tv::tablorix_to_dae {
 
-inline constexpr std::string_view kTemplateTable = "PLANTILLA";
+using schema::kTemplateTable;
 
 tables::TableDecl PlantillaDeclaration();
 

@@ -3,6 +3,8 @@
 // (N, F, I, O) and NALUM and TAREA as text whatever theirs.
 #pragma once
 
+#include "tablorix_schema/table_names.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,7 +12,7 @@
 
 namespace tv::tablorix_to_dae {
 
-inline constexpr std::string_view kSolutionTable = "SOLUC";
+using schema::kSolutionTable;
 
 // The texts are views into the SolucTimetable that holds the class.
 struct SolucClass {

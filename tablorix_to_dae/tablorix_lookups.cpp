@@ -3,15 +3,16 @@
 #include "tablorix_to_dae/plantilla_centro.h"
 
 #include "tables/table.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae {
 
 std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::path& ktemp) {
     tables::Table groups;
-    groups.Open(ktemp, "GRUPOST", tables::OpenMode::Exclusive);
+    groups.Open(ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
     std::unordered_map<std::string, GroupCodes> byAbbreviation;
     for (groups.First(); !groups.Eof(); groups.Next())
-        byAbbreviation.try_emplace(groups.AsString("ABREV"),
+        byAbbreviation.try_emplace(groups.AsString(schema::kAbbreviationField),
                                    GroupCodes{groups.AsString("NIVELDAE"), groups.AsString("PLANDAE"),
                                               groups.AsString("CODGRUDAE"), groups.AsString("ALIASDAE"),
                                               groups.AsString("MAXALUM")});
@@ -20,7 +21,7 @@ std::unordered_map<std::string, GroupCodes> ReadGroups(const std::filesystem::pa
 
 std::unordered_map<std::string, SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp) {
     tables::Table subjects;
-    subjects.Open(ktemp, "ASIGNOMT", tables::OpenMode::Exclusive);
+    subjects.Open(ktemp, schema::kSubjectTable, tables::OpenMode::Exclusive);
     std::unordered_map<std::string, SubjectCodes> byCode;
     for (subjects.First(); !subjects.Eof(); subjects.Next())
         byCode.try_emplace(subjects.AsString("COD"),

@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/timetable_check_parts.h"
 
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 namespace tv::tablorix_to_dae::check {
 namespace {
@@ -20,7 +21,9 @@ void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::st
         text = "Centro: " + std::string(what) + " " + Quote(value) + " no tiene " + IntToStr(width) +
                " caracteres.";
     if (!text.empty())
-        findings.Add(kind, [&] { return TableFinding(kind, text, "daeCENTRO", centre.present ? 1u : 0u); });
+        findings.Add(kind, [&] {
+            return TableFinding(kind, text, std::string(schema::kCentreTable), centre.present ? 1u : 0u);
+        });
 }
 
 void CheckTimes(const CheckClass& c, Findings& findings) {

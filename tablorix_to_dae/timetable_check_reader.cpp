@@ -12,6 +12,9 @@
 #include "tables/table_error.h"
 #include "tables/table_rows.h"
 #include "tables/text.h"
+#include "tablorix_schema/centre_table.h"
+#include "tablorix_schema/table_names.h"
+#include "tablorix_schema/teacher_table.h"
 
 #include <algorithm>
 #include <array>
@@ -29,12 +32,12 @@ bool TableExists(const std::filesystem::path& ktemp, std::string_view name) {
 
 CheckCentre ReadCentre(const std::filesystem::path& ktemp) {
     CheckCentre centre;
-    if (!TableExists(ktemp, "daeCENTRO")) return centre;
+    if (!TableExists(ktemp, schema::kCentreTable)) return centre;
     Table t;
-    t.Open(ktemp, "daeCENTRO", OpenMode::ReadOnly);
+    t.Open(ktemp, schema::kCentreTable, OpenMode::ReadOnly);
     t.First();
     if (t.Eof()) return centre;
-    return {true, t.AsString("CODCENTRO"), t.AsString("ANOACAD")};
+    return {true, t.AsString(schema::kCentreCodeField), t.AsString(schema::kAcademicYearField)};
 }
 
 // Walks the window's teachers cursor. Its details are unlinked meanwhile (a
@@ -53,13 +56,15 @@ std::vector<CheckTeacher> ReadTeachers(CodificationTables& tables) {
         tables.classes.SetMasterSource(nullptr, "");
     }
     for (cursor.First(); !cursor.Eof(); cursor.Next())
-        teachers.push_back({cursor.RecNo(), cursor.AsString("ABREV"), cursor.AsString("NOMBRE"),
-                            cursor.AsString("TIPODNI"), cursor.AsString("DNI")});
+        teachers.push_back({cursor.RecNo(), cursor.AsString(schema::kAbbreviationField),
+                            cursor.AsString(schema::kTeacherNameField),
+                            cursor.AsString(schema::kDocumentTypeField),
+                            cursor.AsString(schema::kDocumentField)});
     if (teacherMark.record != 0) cursor.GotoBookmark(teacherMark);
     if (linked) {
-        tables.classes.SetMasterSource(&cursor, "ABREV");
+        tables.classes.SetMasterSource(&cursor, schema::kAbbreviationField);
         tables.groups.SetMasterSource(&tables.classes, "PROF_DIA_SES");
-        tables.teacherGroups.SetMasterSource(&cursor, "ABREV");
+        tables.teacherGroups.SetMasterSource(&cursor, schema::kAbbreviationField);
     }
     if (classMark.record != 0) tables.classes.GotoBookmark(classMark);
     if (groupMark.record != 0) tables.groups.GotoBookmark(groupMark);
@@ -263,9 +268,9 @@ std::optional<std::set<int>> ReadTemplatePeriods(const std::filesystem::path& kt
 
 // The days of Tablorix's day/hour table: the first character of each DIHO.
 std::optional<std::set<int>> ReadTemplateDays(const std::filesystem::path& ktemp) {
-    if (!TableExists(ktemp, "DIASHORAST")) return std::nullopt;
+    if (!TableExists(ktemp, schema::kDayHourTable)) return std::nullopt;
     std::set<int> days;
-    const RowsOf t(ktemp, "DIASHORAST");
+    const RowsOf t(ktemp, schema::kDayHourTable);
     const Column dayHour(t, "DIHO");
     t.ForEachLive([&](const char* row) {
         const std::string diho = TrimBoth(dayHour.Text(row));
@@ -286,8 +291,8 @@ std::optional<std::unordered_set<std::string>> ReadCodes(const std::filesystem::
 }
 
 std::optional<std::unordered_set<std::string>> ReadTasksWithActivity(const std::filesystem::path& ktemp) {
-    if (!TableExists(ktemp, "daeTIPTAR")) return std::nullopt;
-    const RowsOf t(ktemp, "daeTIPTAR");
+    if (!TableExists(ktemp, schema::kTaskTypesTable)) return std::nullopt;
+    const RowsOf t(ktemp, schema::kTaskTypesTable);
     if (t.Cursor().FieldIndex("OTRACTIV") < 0) return std::nullopt;
     const Column activity(t, "OTRACTIV");
     const Column code(t, "COD");
@@ -304,8 +309,8 @@ std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::files
     CheckCatalogues catalogues;
     catalogues.templatePeriods = ReadTemplatePeriods(ktemp);
     catalogues.templateDays = ReadTemplateDays(ktemp);
-    catalogues.subjects = ReadCodes(ktemp, "daeASIGNAT");
-    catalogues.activities = ReadCodes(ktemp, "daeOTRACT");
+    catalogues.subjects = ReadCodes(ktemp, schema::kDaeSubjectsTable);
+    catalogues.activities = ReadCodes(ktemp, schema::kOtherActivitiesTable);
     catalogues.tasksWithActivity = ReadTasksWithActivity(ktemp);
     TimetableChecker checker(ReadCentre(ktemp), ReadTeachers(tables), std::move(catalogues));
     ReadClasses(ktemp, checker);

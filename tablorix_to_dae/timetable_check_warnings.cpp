@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/timetable_check_parts.h"
 
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
 
@@ -80,7 +81,7 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
             return TableFinding(FindingKind::SharedDocument,
                                 who + ": tiene el mismo documento " + Quote(TrimControl(t.document)) +
                                     " que " + RecordAbbreviation(first->abbreviation) + ".",
-                                "PROFT", t.record, abbreviation);
+                                std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }

@@ -3,6 +3,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/text.h"
+#include "tablorix_schema/table_names.h"
 
 #include <algorithm>
 #include <tuple>
@@ -113,8 +114,9 @@ void TimetableChecker::CheckDocuments() {
                 : m.type           ? ": falta el tipo de documento."
                                    : ": falta el documento (DNI).";
         teacherFindings_.Add(FindingKind::TeacherWithoutDocument, [&] {
-            return check::TableFinding(FindingKind::TeacherWithoutDocument, text, "PROFT",
-                                       teacher ? teacher->record : 0, abbreviation);
+            return check::TableFinding(FindingKind::TeacherWithoutDocument, text,
+                                       std::string(schema::kTeacherTable), teacher ? teacher->record : 0,
+                                       abbreviation);
         });
     }
 }
@@ -127,8 +129,8 @@ void TimetableChecker::CheckTeachersWithoutClasses() {
         if (!TrimControl(t.name).empty()) who += " (" + t.name + ")";
         teacherFindings_.Add(FindingKind::TeacherWithoutClasses, [&] {
             return check::TableFinding(FindingKind::TeacherWithoutClasses,
-                                       who + ": no tiene ninguna clase en el horario.", "PROFT", t.record,
-                                       abbreviation);
+                                       who + ": no tiene ninguna clase en el horario.",
+                                       std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tables/table.h"
+#include "tablorix_schema/table_names.h"
 
 #include <filesystem>
 #include <string>
@@ -12,8 +13,8 @@
 
 namespace tv::tablorix_to_dae {
 
-inline constexpr std::string_view kCuadroH2 = "CUADROH2";
-inline constexpr std::string_view kCuadroH3 = "CUADROH3";
+using schema::kCuadroH2;
+using schema::kCuadroH3;
 inline constexpr std::size_t kKeyWidth = 13;
 // Wide enough for the four digits that fCUADROS.txt carries.
 inline constexpr int kNumberOfPupilsWidth = 4;

@@ -9,6 +9,7 @@
 #include "dae_to_tablorix/centre_table.h"
 #include "dae_to_tablorix/template_heads.h"
 #include "gui_test_main.h"
+#include "tablorix_schema/centre_table.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -147,7 +148,7 @@ class GridModelsTest : public QObject {
     void anEmptyTableShowsTheRowThatEditingStarts() {
         QTemporaryDir dir;
         const auto folder = FolderOf(dir);
-        tv::dae_to_tablorix::CreaTablaCentro(folder);
+        tv::schema::CreaTablaCentro(folder);
         tables::Table centre;
         CentreModel model(centre);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);

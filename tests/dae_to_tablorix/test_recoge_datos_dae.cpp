@@ -3,6 +3,8 @@
 #include "dae_to_tablorix/recoge_datos_dae.h"
 #include "tests/dae_to_tablorix/dae_folder.h"
 
+#include "tablorix_schema/centre_table.h"
+
 namespace tv::test {
 namespace {
 
@@ -172,14 +174,14 @@ TEST_F(RecogeDatosDAETest, TheCentrePanelNeedsTheCentreTable) {
     EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"No existe archivo del Centro (daeCENTRO.DBF)"}));
     EXPECT_EQ(state.TransformResult, -1);
 
-    dae_to_tablorix::CreaTablaCentro(ktemp.path());
+    schema::CreaTablaCentro(ktemp.path());
     prompt.shown.clear();
     EXPECT_TRUE(dae_to_tablorix::CentreTableExists(context));
     EXPECT_TRUE(prompt.shown.empty());
 }
 
 TEST_F(RecogeDatosDAETest, AcceptingTheCentrePanelStoresTheVersion) {
-    dae_to_tablorix::CreaTablaCentro(ktemp.path());
+    schema::CreaTablaCentro(ktemp.path());
     dae_to_tablorix::AcceptCentreData(context, "V1"); // an empty table gets its row
     EXPECT_EQ(ReadRows("daeCENTRO", {"CODCENTRO", "VERSION"}), (Rows{{"", "V1"}}));
 

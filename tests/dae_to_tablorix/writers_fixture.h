@@ -3,11 +3,11 @@
 // written tables back.
 #pragma once
 
+#include "common/workflow_values.h"
 #include "dae_to_tablorix/catalogue_files.h"
 #include "dae_to_tablorix/export_context.h"
 #include "tables/table.h"
-#include "tables/workflow_values.h"
-#include "tests/dae_to_tablorix/fake_prompt.h"
+#include "tests/fake_prompt.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>

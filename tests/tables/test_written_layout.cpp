@@ -1,7 +1,7 @@
 // The bytes of a table we write, as a level-7 table and its production index
 // are laid out by dBase itself: header, descriptors, tag table, tag headers, nodes.
 #include "tables/dbf_format.h"
-#include "tables/ktemp.h"
+#include "common/ktemp.h"
 #include "tables/mdx_file.h"
 #include "tables/table.h"
 

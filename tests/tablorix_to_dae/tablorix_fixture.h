@@ -9,7 +9,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/table.h"
-#include "tests/dae_to_tablorix/fake_prompt.h"
+#include "tests/fake_prompt.h"
 #include "tests/test_support.h"
 
 #include <map>

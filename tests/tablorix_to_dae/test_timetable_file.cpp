@@ -7,7 +7,7 @@
 #include "tablorix_to_dae/messages.h"
 #include "tablorix_to_dae/timetable_lines.h"
 
-#include "dae_to_tablorix/centre_table.h"
+#include "tablorix_schema/centre_table.h"
 
 namespace tv::test {
 namespace {
@@ -96,7 +96,7 @@ class TimetableFileTest : public TablorixFixture {
   protected:
     void SetUp() override {
         TablorixFixture::SetUp();
-        dae_to_tablorix::CreaTablaCentro(ktemp());
+        schema::CreaTablaCentro(ktemp());
         t2d::StoreCentreData(ktemp(), "014725", "2025", "2526");
         t2d::CreaCuadrosHorarios(ktemp());
         for (const auto table :

@@ -1,4 +1,4 @@
-#include "tables/ktemp.h"
+#include "common/ktemp.h"
 
 #include "tables/path_text.h"
 #include "tables/system_error_text.h"
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <system_error>
 
-namespace tv::tables {
+namespace tv {
 namespace {
 
 std::filesystem::path& Override() {
@@ -38,10 +38,10 @@ std::filesystem::path KtempFolder() {
     if (!std::filesystem::is_directory(folder, ec)) {
         std::filesystem::create_directories(folder, ec);
         if (ec)
-            throw TableError("No se puede crear la carpeta de trabajo '" + PathText(folder) +
-                             "': " + SystemErrorText(ec) + ".");
+            throw tables::TableError("No se puede crear la carpeta de trabajo '" + tables::PathText(folder) +
+                                     "': " + tables::SystemErrorText(ec) + ".");
     }
     return folder;
 }
 
-} // namespace tv::tables
+} // namespace tv

@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
-namespace tv::tables {
+namespace tv {
 
 std::filesystem::path KtempFolder();
 void SetKtempOverride(const std::filesystem::path& folder); // empty path: no override
 
-} // namespace tv::tables
+} // namespace tv

@@ -2,7 +2,7 @@
 // questions and warnings from scripted answers (Yes / OK when none is left).
 #pragma once
 
-#include "tables/prompt.h"
+#include "common/prompt.h"
 
 #include <deque>
 #include <string>
