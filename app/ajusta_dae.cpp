@@ -34,13 +34,12 @@ QLabel* Label(const QString& text, QWidget* parent, const QRect& place) {
     return label;
 }
 
-TableGrid* CodificationGrid(CursorTableModel* model, int fixedColumns, const char* name, QWidget* parent) {
+TableGrid* CodificationGrid(CursorTableModel* model, const char* name, QWidget* parent) {
     auto* grid = new TableGrid(model,
                                {.fixedColumn = true,
                                 .scrollBars = true,
                                 .alternatingRows = true,
                                 .narrowCharacters = true,
-                                .fixedColumns = fixedColumns,
                                 .twoLineTitles = true},
                                parent);
     grid->setObjectName(QLatin1String(name));
@@ -175,20 +174,17 @@ void TAjustaDAE::BuildGrids() {
     teachersModel_ = new TeachersModel(tables_.teachers, this);
     classesModel_ = new ClassesModel(tables_.classes, this);
     groupsModel_ = new GroupsModel(tables_.groups, this);
-    teachersModel_->Reload();
-    classesModel_->Reload();
-    groupsModel_->Reload();
     lective_ = tablorix_to_dae::LectiveRule(tables_.classes.AsString("CODASIG"));
 
     StyledLabel(tr("PROFESORES"), "green", this)->setGeometry(10, 76, 200, 16);
-    wwDBGridPROFT = CodificationGrid(teachersModel_, TeachersModel::kFixedColumns, "wwDBGridPROFT", this);
+    wwDBGridPROFT = CodificationGrid(teachersModel_, "wwDBGridPROFT", this);
     classesHeading_ = GridHeading(tr("REGISTROS de TIPO 2 - Asignaturas del Profesor."),
                                   tr("Si la TAREA  NO es \"Lectiva\",  ACTIV. debe tener contenido. "), this);
-    DBGridCUADROH2 = CodificationGrid(classesModel_, ClassesModel::kFixedColumns, "DBGridCUADROH2", this);
+    DBGridCUADROH2 = CodificationGrid(classesModel_, "DBGridCUADROH2", this);
     groupsHeading_ =
         GridHeading(tr("REGISTROS de TIPO 3 - Alumnos del Grupo."),
                     tr("El PLAN se rellenará automáticamente, después de seleccionar el NIVEL."), this);
-    wwDBGridCUADROH3 = CodificationGrid(groupsModel_, GroupsModel::kFixedColumns, "wwDBGridCUADROH3", this);
+    wwDBGridCUADROH3 = CodificationGrid(groupsModel_, "wwDBGridCUADROH3", this);
     for (auto* heading : {new DaeHeading(wwDBGridPROFT, TeachersModel::TipoDni, this),
                           new DaeHeading(DBGridCUADROH2, ClassesModel::CodAsig, this),
                           new DaeHeading(wwDBGridCUADROH3, GroupsModel::NumAlum, this)})

@@ -72,8 +72,6 @@ class TAjustaDAE : public QDialog {
     void BuildLookupLists();
     void ConnectHandlers();
     void TeacherChanged();
-    void ClassChanged();
-    void ReloadDetails();
     void ListLeft(const QModelIndex& index);
     void ShowError(const QString& message);
     void BuildCheck();

@@ -1,6 +1,6 @@
-// The codification window's handlers: master/detail between the grids, the
-// lective rule, the lists' exit rules, the document copy and "&Terminar".
-// Each calls the core's rule and shows again what the rule changed.
+// The codification window's handlers: the lective rule, the lists' exit
+// rules, the document copy and "&Terminar". Each calls the core's rule; the
+// grids show what the rule changed by themselves (they listen to their cursors).
 #include "app/ajusta_dae.h"
 
 #include "app/classes_model.h"
@@ -61,19 +61,8 @@ void TAjustaDAE::ConnectHandlers() {
 }
 
 void TAjustaDAE::TeacherChanged() {
-    // Moving the teacher put his records' cursors on their first record.
-    ReloadDetails();
+    // The detail grids followed the teacher's cursor; the count and the week follow the teacher.
     extras_->Refresh();
-}
-
-void TAjustaDAE::ClassChanged() {
-    groupsModel_->PostEdit();
-    groupsModel_->Reload();
-}
-
-void TAjustaDAE::ReloadDetails() {
-    classesModel_->Reload();
-    groupsModel_->Reload();
 }
 
 void TAjustaDAE::wwDBGridPROFTColExit() {
@@ -81,7 +70,6 @@ void TAjustaDAE::wwDBGridPROFTColExit() {
         classesModel_->PostEdit();
         groupsModel_->PostEdit();
         t2d::CopyDocumentToTeacherRecords(tables_);
-        ReloadDetails();
     } catch (const std::exception& error) {
         ShowError(FromCp1252(error.what()));
     }
@@ -101,7 +89,7 @@ void TAjustaDAE::DBGridCUADROH2ColEnter() {
 }
 
 void TAjustaDAE::DBGridCUADROH2RowChanged() {
-    ClassChanged();
+    // The groups grid followed the class (its cursor stored the groups' edit as it moved).
     DBGridCUADROH2ColEnter();
 }
 
@@ -123,15 +111,13 @@ void TAjustaDAE::wwDBLookupCombodaeASIGNATExit() {
     // The list stands on the entry of the record's code; a code outside the
     // catalogue names no entry, and the name stays.
     if (!subjectList_->PositionOn(classesModel_->CurrentText(ClassesModel::CodAsig))) return;
-    if (t2d::FillNameFromSubject(tables_.classes, tables_.subjects, !lective_.subjectEditable))
-        classesModel_->RefreshCurrentRow();
+    t2d::FillNameFromSubject(tables_.classes, tables_.subjects, !lective_.subjectEditable);
 }
 
 void TAjustaDAE::wwDBLookupCombodaeGRUPNIVExit() {
     const QString level = classesModel_->CurrentText(ClassesModel::GrupNiv);
     if (!level.trimmed().isEmpty() && !levelList_->PositionOn(level)) return;
     t2d::FillPlanFromLevel(tables_.classes, tables_.levels);
-    classesModel_->RefreshCurrentRow();
 }
 
 void TAjustaDAE::BitBtn1Click() {
@@ -147,8 +133,6 @@ void TAjustaDAE::BitBtn1Click() {
         if (outcome != t2d::TerminarOutcome::Closed) {
             // The window stays: on the teacher who lacks a document, or, the
             // file not written (its message shown), for another "&Terminar".
-            teachersModel_->Reload();
-            ReloadDetails();
             extras_->Refresh();
             wwDBGridPROFT->setFocus();
             return;

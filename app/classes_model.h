@@ -5,30 +5,71 @@
 #pragma once
 
 #include "app/cursor_table_model.h"
+#include "app/grid_column.h"
 #include "tablorix_to_dae/codification_rules.h"
+
+#include <QtGlobal>
 
 namespace tv::app {
 
 class ClassesModel : public CursorTableModel {
     Q_OBJECT
   public:
-    enum Column {
-        AbrevProf,
-        DiaSem,
-        NumSesion,
-        HoraIni,
-        HoraFin,
-        AbrevAsig,
-        NomAsig,
-        CodAsig,
-        TipTar,
-        GrupNiv,
-        Idioma,
-        TipActiv,
-        Plan,
-        ColumnCount
+    static constexpr GridColumn kColumns[] = {
+        {.field = "ABREVPROF",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "Profe."),
+         .width = 12,
+         .fixed = true},
+        {.field = "DIASEM", .title = QT_TRANSLATE_NOOP("ClassesModel", "Día"), .width = 3, .fixed = true},
+        {.field = "NUMSESION",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "Sesión"),
+         .width = 6,
+         .fixed = true},
+        {.field = "HORAINI", .title = QT_TRANSLATE_NOOP("ClassesModel", "H.INI."), .width = 6, .fixed = true},
+        {.field = "HORAFIN", .title = QT_TRANSLATE_NOOP("ClassesModel", "H. FIN"), .width = 6, .fixed = true},
+        {.field = "ABREVASIG",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "Asignatura"),
+         .width = 10,
+         .fixed = true},
+        {.field = "NOMASIG",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "Nombre ASIGNATURA"),
+         .width = 34,
+         .fixed = true},
+        {.field = "CODASIG",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "Cód.ASIG"),
+         .width = 9,
+         .editable = true},
+        {.field = "TIPTAR",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "TAREA"),
+         .width = 6,
+         .editable = true},
+        {.field = "GRUPNIV",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "NIVEL"),
+         .width = 8,
+         .editable = true},
+        {.field = "IDIOMA",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "IDIOMA"),
+         .width = 7,
+         .editable = true},
+        {.field = "TIP_ACTIV",
+         .title = QT_TRANSLATE_NOOP("ClassesModel", "ACTIV."),
+         .width = 6,
+         .editable = true},
+        {.field = "PLAN", .title = QT_TRANSLATE_NOOP("ClassesModel", "PLAN"), .width = 4, .editable = true},
     };
-    static constexpr int kFixedColumns = 7;
+    static constexpr int AbrevProf = ColumnIndex(kColumns, "ABREVPROF");
+    static constexpr int DiaSem = ColumnIndex(kColumns, "DIASEM");
+    static constexpr int NumSesion = ColumnIndex(kColumns, "NUMSESION");
+    static constexpr int HoraIni = ColumnIndex(kColumns, "HORAINI");
+    static constexpr int HoraFin = ColumnIndex(kColumns, "HORAFIN");
+    static constexpr int AbrevAsig = ColumnIndex(kColumns, "ABREVASIG");
+    static constexpr int NomAsig = ColumnIndex(kColumns, "NOMASIG");
+    static constexpr int CodAsig = ColumnIndex(kColumns, "CODASIG");
+    static constexpr int TipTar = ColumnIndex(kColumns, "TIPTAR");
+    static constexpr int GrupNiv = ColumnIndex(kColumns, "GRUPNIV");
+    static constexpr int Idioma = ColumnIndex(kColumns, "IDIOMA");
+    static constexpr int TipActiv = ColumnIndex(kColumns, "TIP_ACTIV");
+    static constexpr int Plan = ColumnIndex(kColumns, "PLAN");
 
     explicit ClassesModel(tables::Table& cursor, QObject* parent = nullptr);
 
@@ -36,7 +77,6 @@ class ClassesModel : public CursorTableModel {
     tablorix_to_dae::LectiveEditing LectiveOf(int row) const;
 
   protected:
-    QString Title(int column) const override;
     bool Editable(int row, int column) const override;
 };
 

@@ -1,13 +1,21 @@
 #include "app/cursor_table_model.h"
 
 #include "app/qt_text.h"
+#include "tables/table_rows.h"
+
+#include <QCoreApplication>
+#include <QScopedValueRollback>
 
 #include <exception>
 
 namespace tv::app {
 
-CursorTableModel::CursorTableModel(tables::Table& cursor, std::vector<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), cursor_(cursor), columns_(std::move(columns)) {}
+CursorTableModel::CursorTableModel(tables::Table& cursor, std::span<const GridColumn> columns,
+                                   const char* titleContext, QObject* parent)
+    : QAbstractTableModel(parent), cursor_(cursor), columns_(columns), titleContext_(titleContext) {
+    subscription_ = cursor_.Subscribe([this](const tables::RowEvent& event) { OnRowEvent(event); });
+    if (cursor_.Active()) ReadAllRows();
+}
 
 int CursorTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -57,7 +65,7 @@ QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
         if (section < 0 || section >= columnCount()) return {};
-        return Title(section);
+        return QCoreApplication::translate(titleContext_, columns_[static_cast<std::size_t>(section)].title);
     }
     if (section < 0 || section >= rowCount()) return {};
     // The fixed column marks the cursor's row: ▶ browsing, I editing, * a new row.
@@ -73,12 +81,16 @@ QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 void CursorTableModel::Open(const std::filesystem::path& folder, std::string_view name) {
-    if (!cursor_.Active()) cursor_.Open(folder, name);
+    if (!cursor_.Active()) {
+        const QScopedValueRollback acting(acting_, acting_ + 1);
+        cursor_.Open(folder, name);
+    }
     Reload();
 }
 
 void CursorTableModel::Close() {
     beginResetModel();
+    const QScopedValueRollback acting(acting_, acting_ + 1);
     cursor_.Close();
     rows_.clear();
     endResetModel();
@@ -89,30 +101,74 @@ bool CursorTableModel::IsOpen() const {
 }
 
 void CursorTableModel::Reload() {
+    if (cursor_.State() == tables::TableState::Edit) Guarded([&] { cursor_.Post(); });
+    ReadAllRows();
+    if (CurrentRow() < 0 && !rows_.empty()) Guarded([&] { cursor_.First(); });
+    emit cursorMoved(CurrentRow());
+}
+
+void CursorTableModel::OnRowEvent(const tables::RowEvent& event) {
+    if (acting_ > 0) return;
+    switch (event.change) {
+    case tables::RowChange::Appended:
+    case tables::RowChange::Changed:
+        return ShowStoredChange(event.record);
+    case tables::RowChange::Edited:
+        return RefreshRow(CurrentRow());
+    case tables::RowChange::Reset:
+        ReadAllRows();
+        return FollowCursorLater();
+    case tables::RowChange::Moved:
+        return FollowCursorLater();
+    }
+}
+
+void CursorTableModel::ShowStoredChange(std::uint32_t record) {
+    std::vector<std::uint32_t> shown;
+    for (const Row& row : rows_)
+        if (row.record != 0) shown.push_back(row.record);
+    if (shown != cursor_.VisibleRecords()) {
+        ReadAllRows();
+        return FollowCursorLater();
+    }
+    const int row = RowOfRecord(record);
+    if (row < 0) return;
+    rows_[static_cast<std::size_t>(row)].values = ReadRecord(record).values;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void CursorTableModel::ReadAllRows() {
     beginResetModel();
     rows_.clear();
     if (cursor_.Active()) {
-        const bool inserting = cursor_.State() == tables::TableState::Insert;
-        Row pending;
-        if (inserting)
-            pending = ReadCurrent();
-        else if (cursor_.State() == tables::TableState::Edit)
-            cursor_.Post();
-        const tables::Bookmark mark = cursor_.GetBookmark();
-        if (!inserting) {
-            for (cursor_.First(); !cursor_.Eof(); cursor_.Next())
-                rows_.push_back(ReadCurrent());
-            if (mark.record != 0 && RowOfRecord(mark.record) >= 0)
-                cursor_.GotoBookmark(mark);
-            else
-                cursor_.First();
-        } else {
-            // Walking would post the new row; a table with a row being inserted is empty here.
-            rows_.push_back(pending);
-        }
+        for (const std::uint32_t record : cursor_.VisibleRecords())
+            rows_.push_back(ReadRecord(record));
+        if (cursor_.State() == tables::TableState::Insert) rows_.push_back(ReadCurrent());
     }
     endResetModel();
-    emit cursorMoved(CurrentRow());
+}
+
+void CursorTableModel::RefreshRow(int row) {
+    if (row < 0) return;
+    rows_[static_cast<std::size_t>(row)].values = ReadCurrent().values;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+void CursorTableModel::FollowCursorLater() {
+    if (followPending_) return;
+    followPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            followPending_ = false;
+            // A record deleted through another cursor leaves this one on no row shown.
+            if (cursor_.Active() && CurrentRow() < 0 && !rows_.empty() && !Editing())
+                Guarded([&] { cursor_.First(); });
+            if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+            emit cursorMoved(CurrentRow());
+        },
+        Qt::QueuedConnection);
 }
 
 int CursorTableModel::CurrentRow() const {
@@ -127,11 +183,16 @@ std::uint32_t CursorTableModel::RecordAt(int row) const {
 }
 
 void CursorTableModel::MoveToRow(int row) {
-    if (row < 0 || row >= rowCount() || row == CurrentRow()) return;
+    if (!cursor_.Active() || row < 0 || row >= rowCount() || row == CurrentRow()) return;
     PostEdit();
     const std::uint32_t record = rows_[static_cast<std::size_t>(row)].record;
     if (record != 0) Guarded([&] { cursor_.GotoBookmark({record}); });
     emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+void CursorTableModel::MoveToRecord(std::uint32_t record) {
+    MoveToRow(RowOfRecord(record));
+    emit cursorMoved(CurrentRow());
 }
 
 void CursorTableModel::First() {
@@ -171,20 +232,10 @@ void CursorTableModel::PostEdit() {
 
 void CursorTableModel::CancelEdit() {
     if (!Editing()) return;
-    if (cursor_.State() == tables::TableState::Insert) {
-        Guarded([&] { cursor_.Cancel(); });
-        return Reload();
-    }
+    const bool inserting = cursor_.State() == tables::TableState::Insert;
     Guarded([&] { cursor_.Cancel(); });
-    RefreshCurrentRow();
-}
-
-void CursorTableModel::RefreshCurrentRow() {
-    const int row = CurrentRow();
-    if (row < 0) return;
-    rows_[static_cast<std::size_t>(row)].values = ReadCurrent().values;
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
-    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    if (inserting) return Reload();
+    RefreshRow(CurrentRow());
 }
 
 void CursorTableModel::DeleteCurrentRow() {
@@ -198,7 +249,7 @@ void CursorTableModel::DeleteCurrentRow() {
 }
 
 int CursorTableModel::WidthInCharacters(int column) const {
-    return columns_[static_cast<std::size_t>(column)].widthInCharacters;
+    return columns_[static_cast<std::size_t>(column)].width;
 }
 
 int CursorTableModel::FieldLength(int column) const {
@@ -214,7 +265,7 @@ QString CursorTableModel::CurrentText(int column) const {
     return rows_[static_cast<std::size_t>(row)].values.value(column);
 }
 
-const std::string& CursorTableModel::Field(int column) const {
+std::string_view CursorTableModel::Field(int column) const {
     return columns_[static_cast<std::size_t>(column)].field;
 }
 
@@ -236,6 +287,17 @@ CursorTableModel::Row CursorTableModel::ReadCurrent() const {
     return row;
 }
 
+CursorTableModel::Row CursorTableModel::ReadRecord(std::uint32_t record) const {
+    // The record being edited shows what is typed; the others as stored,
+    // read without moving the cursor.
+    if (record == cursor_.RecNo() && cursor_.State() != tables::TableState::Insert) return ReadCurrent();
+    const tables::TableRows rows(cursor_);
+    Row row{record, {}};
+    for (const GridColumn& column : columns_)
+        row.values.append(FromCp1252(rows.Field(column.field).Text(rows.Record(record))));
+    return row;
+}
+
 int CursorTableModel::RowOfRecord(std::uint32_t record) const {
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].record == record) return static_cast<int>(i);
@@ -244,6 +306,7 @@ int CursorTableModel::RowOfRecord(std::uint32_t record) const {
 
 template <typename Action> bool CursorTableModel::Guarded(Action action) {
     try {
+        const QScopedValueRollback acting(acting_, acting_ + 1);
         action();
         return true;
     } catch (const std::exception& error) {

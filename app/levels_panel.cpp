@@ -19,13 +19,9 @@ LevelsPanel::LevelsPanel(LevelsModel* model, QWidget* parent) : StepPanel(parent
     instructions->setWordWrap(true);
     instructions->setGeometry(43, 16, 502, 28);
 
-    grid_ = new TableGrid(model,
-                          {.fixedColumn = true,
-                           .scrollBars = true,
-                           .alternatingRows = true,
-                           .rowsDeletable = true,
-                           .fixedColumns = 1},
-                          this);
+    grid_ = new TableGrid(
+        model, {.fixedColumn = true, .scrollBars = true, .alternatingRows = true, .rowsDeletable = true},
+        this);
     grid_->setObjectName(QStringLiteral("wwDBGridNIVIMP"));
     grid_->setGeometry(43, 45, 502, 191);
 

@@ -105,8 +105,8 @@ void TMForm::DatosNivel() {
         Panel1->hide();
         Panel2->show();
         Panel2->raise();
+        // The recovery writes through its own cursor; the grid shows it as it goes.
         dae_to_tablorix::OfferLevelRecovery(context);
-        levelsModel_->Reload(); // the recovery wrote through its own cursor
         levelsModel_->First();
         Panel2->Grid()->setFocus();
     });
@@ -124,8 +124,7 @@ void TMForm::FinalRecogida() {
         // The check is run here first for the row it stops on; FinalRecogida repeats it silently.
         const auto check = dae_to_tablorix::CompruebaAbreviaturas(context);
         if (check.repeated) {
-            wwTableNIVIMP.GotoBookmark(check.row);
-            levelsModel_->Reload();
+            levelsModel_->MoveToRecord(check.row.record);
             Panel2->Grid()->setFocus();
             return;
         }

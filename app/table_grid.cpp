@@ -39,9 +39,13 @@ TableGrid::TableGrid(CursorTableModel* model, GridOptions options, QWidget* pare
         horizontalHeader()->setFixedHeight(2 * horizontalHeader()->fontMetrics().height() + 8);
     }
     ApplyColumnWidths();
-    if (options.fixedColumns > 0) BuildFrozenColumns();
+    if (model->FixedColumns() > 0) BuildFrozenColumns();
     connect(model, &CursorTableModel::cursorMoved, this, &TableGrid::FollowCursor);
     connect(model, &QAbstractItemModel::modelReset, this, &TableGrid::ApplyColumnWidths);
+}
+
+int TableGrid::FixedColumns() const {
+    return model_->FixedColumns();
 }
 
 void TableGrid::DeleteCurrentRow() {
@@ -69,10 +73,9 @@ void TableGrid::currentChanged(const QModelIndex& current, const QModelIndex& pr
     if (current.row() != model_->CurrentRow()) model_->MoveToRow(current.row());
     // The fixed columns are never entered: the column the user was in stays
     // current, or the first after them, and no editor opens by itself there.
-    if (current.column() < options_.fixedColumns && options_.fixedColumns < model_->columnCount()) {
-        const int column = previous.isValid() && previous.column() >= options_.fixedColumns
-                               ? previous.column()
-                               : options_.fixedColumns;
+    if (current.column() < FixedColumns() && FixedColumns() < model_->columnCount()) {
+        const int column =
+            previous.isValid() && previous.column() >= FixedColumns() ? previous.column() : FixedColumns();
         const QScopedValueRollback leaving(leavingFixedColumn_, true);
         setCurrentIndex(current.siblingAtColumn(column));
     }
@@ -150,7 +153,7 @@ bool TableGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     // Passing over a read-only cell is no attempt to change it.
     const bool attempt = trigger == DoubleClicked || trigger == SelectedClicked ||
                          trigger == EditKeyPressed || trigger == AnyKeyPressed;
-    if (attempt && index.isValid() && index.column() >= options_.fixedColumns &&
+    if (attempt && index.isValid() && index.column() >= FixedColumns() &&
         !(model_->flags(index) & Qt::ItemIsEditable)) {
         emit editRefused(index);
         return false;
@@ -194,15 +197,15 @@ void TableGrid::BuildFrozenColumns() {
     viewport()->stackUnder(frozen_);
     const auto hideScrolling = [this] {
         for (int column = 0; column < model_->columnCount(); ++column) {
-            frozen_->setColumnHidden(column, column >= options_.fixedColumns);
-            if (column < options_.fixedColumns) frozen_->setColumnWidth(column, columnWidth(column));
+            frozen_->setColumnHidden(column, column >= FixedColumns());
+            if (column < FixedColumns()) frozen_->setColumnWidth(column, columnWidth(column));
         }
         PlaceFrozenColumns();
     };
     hideScrolling();
     connect(model_, &QAbstractItemModel::modelReset, this, hideScrolling);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
-        if (column < options_.fixedColumns) frozen_->setColumnWidth(column, width);
+        if (column < FixedColumns()) frozen_->setColumnWidth(column, width);
         PlaceFrozenColumns();
     });
     connect(verticalHeader(), &QHeaderView::sectionResized, this,
@@ -216,7 +219,7 @@ void TableGrid::BuildFrozenColumns() {
 
 int TableGrid::FrozenWidth() const {
     int width = 0;
-    for (int column = 0; column < options_.fixedColumns && column < model_->columnCount(); ++column)
+    for (int column = 0; column < FixedColumns() && column < model_->columnCount(); ++column)
         width += columnWidth(column);
     return width;
 }
@@ -234,7 +237,7 @@ void TableGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void TableGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    if (frozen_ && index.column() < options_.fixedColumns) return; // they never scroll
+    if (frozen_ && index.column() < FixedColumns()) return; // they never scroll
     QTableView::scrollTo(index, hint);
     // A cell brought into view must not stay hidden under the fixed columns.
     const int hidden = frozen_ ? FrozenWidth() - visualRect(index).left() : 0;

@@ -16,7 +16,6 @@ struct GridOptions {
     bool alternatingRows = false;
     bool narrowCharacters = false; // widths in average characters, for grids of many columns
     bool rowsDeletable = false;
-    int fixedColumns = 0;       // leading columns that cannot be entered, shaded
     bool twoLineTitles = false; // titles wrap onto a second line
 };
 
@@ -31,7 +30,8 @@ class TableGrid : public QTableView {
     void DeleteCurrentRow();
     // Stores the text of an editor still open (a button was clicked meanwhile).
     void CommitEdit();
-    int FixedColumns() const { return options_.fixedColumns; }
+    // The leading columns that cannot be entered, shaded (as the model declares them).
+    int FixedColumns() const;
 
   signals:
     // The grid received the focus (the window's "Enter" handlers).

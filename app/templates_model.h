@@ -3,18 +3,23 @@
 #pragma once
 
 #include "app/cursor_table_model.h"
+#include "app/grid_column.h"
+
+#include <QtGlobal>
 
 namespace tv::app {
 
 class TemplatesModel : public CursorTableModel {
-    Q_OBJECT
   public:
-    enum Column { Codigo, Plantilla, ColumnCount };
+    static constexpr GridColumn kColumns[] = {
+        {.field = "CODIGO", .title = QT_TRANSLATE_NOOP("TemplatesModel", "CODIGO"), .width = 9},
+        {.field = "PLANTILLA", .title = QT_TRANSLATE_NOOP("TemplatesModel", "PLANTILLA"), .width = 50},
+    };
+    static constexpr int Codigo = ColumnIndex(kColumns, "CODIGO");
+    static constexpr int Plantilla = ColumnIndex(kColumns, "PLANTILLA");
 
-    explicit TemplatesModel(tables::Table& cursor, QObject* parent = nullptr);
-
-  protected:
-    QString Title(int column) const override;
+    explicit TemplatesModel(tables::Table& cursor, QObject* parent = nullptr)
+        : CursorTableModel(cursor, kColumns, "TemplatesModel", parent) {}
 };
 
 } // namespace tv::app

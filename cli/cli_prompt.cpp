@@ -1,6 +1,7 @@
 #include "cli/cli_prompt.h"
 
 #include "cli/terminal.h"
+#include "tables/user_text.h"
 
 #include <string>
 
@@ -15,13 +16,14 @@ void CliPrompt::Information(std::string_view text) {
 }
 
 bool CliPrompt::Question(std::string_view text) {
-    PrintError(std::string(text) + " -> S\xED");
+    PrintError(FormatText(TV_TEXT("Línea de órdenes", "%1 -> Sí"), {text}));
     return true;
 }
 
 bool CliPrompt::Warning(std::string_view caption, std::string_view text) {
-    PrintError(std::string(caption) + ":\n" + std::string(text) +
-               (warningAnswer_ ? " -> Aceptar" : " -> Cancelar"));
+    PrintError(FormatText(warningAnswer_ ? TV_TEXT("Línea de órdenes", "%1:\n%2 -> Aceptar")
+                                         : TV_TEXT("Línea de órdenes", "%1:\n%2 -> Cancelar"),
+                          {caption, text}));
     return warningAnswer_;
 }
 

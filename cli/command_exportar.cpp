@@ -18,6 +18,7 @@
 #include "dae_to_tablorix/transfer_run.h"
 #include "tables/cp1252.h"
 #include "tables/unsaved_tables.h"
+#include "tables/user_text.h"
 
 #include <memory>
 #include <optional>
@@ -56,9 +57,15 @@ std::string ChooseTemplate(const std::filesystem::path& ktemp, const std::option
     std::string known;
     for (const auto& head : heads)
         known += (known.empty() ? "" : ", ") + head.code;
-    throw std::runtime_error("--plantilla: no hay ninguna plantilla con el c\xF3"
-                             "digo '" +
-                             *wanted + "' (plantillas: " + (known.empty() ? "ninguna" : known) + ")");
+    if (known.empty())
+        throw std::runtime_error(FormatText(
+            TV_TEXT("Línea de órdenes",
+                    "--plantilla: no hay ninguna plantilla con el código '%1' (plantillas: ninguna)"),
+            {*wanted}));
+    throw std::runtime_error(
+        FormatText(TV_TEXT("Línea de órdenes",
+                           "--plantilla: no hay ninguna plantilla con el código '%1' (plantillas: %2)"),
+                   {*wanted, known}));
 }
 
 int RunExportar(const ExportarOptions& options) {
@@ -85,7 +92,7 @@ int RunExportar(const ExportarOptions& options) {
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
-        prompt.Message("No existe la carpeta");
+        prompt.Message(TV_TEXT("Línea de órdenes", "No existe la carpeta"));
         state.TransformResult = -1; // as when Tablorix starts the tool
         return ExitCodeFor(state);
     }

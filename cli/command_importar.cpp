@@ -15,6 +15,7 @@
 #include "tables/path_text.h"
 #include "tables/text.h"
 #include "tables/unsaved_tables.h"
+#include "tables/user_text.h"
 #include "tablorix_to_dae/codification_rules.h"
 #include "tablorix_to_dae/crea_txt_cuadro_horario.h"
 #include "tablorix_to_dae/import_centre.h"
@@ -63,8 +64,9 @@ CentreData ParseCentre(const std::string& option) {
     }
     if (fields.size() != 3 || TrimBoth(fields[0]).empty() || TrimBoth(fields[1]).empty() ||
         TrimBoth(fields[2]).empty())
-        throw std::runtime_error("--centro: se esperaban tres datos no vac\xED"
-                                 "os, CODCENTRO,ANOACAD,VERSION (por ejemplo 014725,2025,2526)");
+        throw std::runtime_error(TV_TEXT(
+            "Línea de órdenes",
+            "--centro: se esperaban tres datos no vacíos, CODCENTRO,ANOACAD,VERSION (por ejemplo 014725,2025,2526)"));
     return {fields[0], fields[1], fields[2]};
 }
 
@@ -72,10 +74,15 @@ void PrintTeachersWithoutDocument(const std::vector<std::string>& teachers) {
     std::string list;
     for (const auto& teacher : teachers)
         list += (list.empty() ? "" : ", ") + teacher;
-    PrintError("No se escribe fCUADROS.txt: falta el documento (DNI) de " +
-               std::string(teachers.size() == 1 ? "este profesor: " : "estos profesores: ") + list +
-               ". Ind\xED"
-               "quelos con --documentos.");
+    PrintError(FormatText(
+        teachers.size() == 1
+            ? TV_TEXT(
+                  "Línea de órdenes",
+                  "No se escribe fCUADROS.txt: falta el documento (DNI) de este profesor: %1. Indíquelos con --documentos.")
+            : TV_TEXT(
+                  "Línea de órdenes",
+                  "No se escribe fCUADROS.txt: falta el documento (DNI) de estos profesores: %1. Indíquelos con --documentos."),
+        {list}));
 }
 
 int RunImportar(const ImportarOptions& options) {
@@ -91,15 +98,17 @@ int RunImportar(const ImportarOptions& options) {
 
     std::error_code ec;
     if (!std::filesystem::is_directory(context.dirTxt, ec)) {
-        prompt.Message(t2d::kFolderMissing);
+        prompt.Message(t2d::FolderMissing());
         return kExitError;
     }
     // Asked before anything is written: without the centre's data no file can be made.
     const bool centreMissing = !tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF");
     if (centreMissing && !centre)
-        throw std::runtime_error("No existe la tabla del centro (daeCENTRO.DBF) en " +
-                                 tables::PathText(context.ktemp) +
-                                 ": indique sus datos con --centro CODCENTRO,ANOACAD,VERSION");
+        throw std::runtime_error(FormatText(
+            TV_TEXT(
+                "Línea de órdenes",
+                "No existe la tabla del centro (daeCENTRO.DBF) en %1: indique sus datos con --centro CODCENTRO,ANOACAD,VERSION"),
+            {tables::PathText(context.ktemp)}));
 
     // Refused before the template or any work table changes.
     t2d::RefuseIfTimetableFileInUse(context.dirTxt);
@@ -136,8 +145,9 @@ int RunImportar(const ImportarOptions& options) {
         return kExitBlockingFindings;
     }
     if (written) {
-        PrintLine("fCUADROS.txt escrito en " +
-                  tables::PathText(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile)));
+        PrintLine(
+            FormatText(TV_TEXT("Línea de órdenes", "fCUADROS.txt escrito en %1"),
+                       {tables::PathText(tables::ResolveFileName(context.daeFolder, t2d::kTimetableFile))}));
         return kExitDone;
     }
     if (prompt.AskedAboutDocuments()) {

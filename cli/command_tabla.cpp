@@ -4,6 +4,7 @@
 
 #include "tables/path_text.h"
 #include "tables/table.h"
+#include "tables/user_text.h"
 
 #include <string>
 
@@ -35,8 +36,9 @@ void PrintTable(tables::Table& table, bool csv) {
             line += (i ? "," : "") + CsvField(fields[i].name);
         PrintLine(line + '\r');
     } else {
-        PrintLine(tables::FileNameText(table.FilePath()) + ": " + std::to_string(fields.size()) +
-                  " campos, " + std::to_string(table.RecordCount()) + " registros");
+        PrintLine(FormatText(TV_TEXT("Línea de órdenes", "%1: %2 campos, %3 registros"),
+                             {tables::FileNameText(table.FilePath()), std::to_string(fields.size()),
+                              std::to_string(table.RecordCount())}));
         for (const auto& field : fields)
             PrintLine("  " + field.name + " " + FieldType(field));
         PrintLine("");

@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/codification_rules.h"
 
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/teacher_table.h"
 
 #include <stdexcept>
@@ -27,9 +28,10 @@ std::vector<TeacherDocument> ReadDocumentsCsv(const std::filesystem::path& file)
         for (std::size_t i = 0; i < line.fields.size(); ++i) {
             values.push_back(TrimBoth(line.fields[i]));
             if (values.back().size() > kWidths[i].characters)
-                throw std::runtime_error(line.where + kWidths[i].name + " " +
-                                         QuotedForMessage(values.back()) + " tiene m\xE1s de " +
-                                         std::to_string(kWidths[i].characters) + " caracteres");
+                throw std::runtime_error(
+                    FormatText(TV_TEXT("Línea de órdenes", "%1: %2 %3 tiene más de %4 caracteres"),
+                               {line.where, kWidths[i].name, QuotedForMessage(values.back()),
+                                std::to_string(kWidths[i].characters)}));
         }
         documents.push_back({values[0], values[1], values[2]});
     }
@@ -41,8 +43,9 @@ void TypeTeacherDocuments(tablorix_to_dae::CodificationTables& tables,
     tables::Table& teachers = tables.teachers;
     for (const auto& document : documents)
         if (!teachers.FindKey(document.teacher))
-            throw std::runtime_error("--documentos: no hay ning\xFAn profesor " +
-                                     QuotedForMessage(document.teacher) + " en PROFT");
+            throw std::runtime_error(
+                FormatText(TV_TEXT("Línea de órdenes", "--documentos: no hay ningún profesor %1 en PROFT"),
+                           {QuotedForMessage(document.teacher)}));
     for (const auto& document : documents) {
         teachers.FindKey(document.teacher);
         teachers.Edit();

@@ -5,6 +5,7 @@
 #include "cli/terminal.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 #include <array>
@@ -41,7 +42,7 @@ ExportSummary::ExportSummary(std::filesystem::path ktemp) : ktemp_(std::move(kte
 }
 
 void ExportSummary::Print() const {
-    PrintLine("Tablas escritas en " + tables::PathText(ktemp_) + ":");
+    PrintLine(FormatText(TV_TEXT("Línea de órdenes", "Tablas escritas en %1:"), {tables::PathText(ktemp_)}));
     for (const auto table : kTables) {
         const auto now = LastWrite(ktemp_, table);
         if (!now) continue;
@@ -54,7 +55,10 @@ void ExportSummary::Print() const {
         written.Close();
         std::string name(table);
         name.resize(14, ' ');
-        PrintLine("  " + name + std::to_string(rows) + (rows == 1 ? " fila" : " filas"));
+        PrintLine("  " + name +
+                  FormatText(rows == 1 ? TV_TEXT("Línea de órdenes", "%1 fila")
+                                       : TV_TEXT("Línea de órdenes", "%1 filas"),
+                             {std::to_string(rows)}));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/terminal.h"
 
+#include "tables/user_text.h"
 #include "tablorix_to_dae/timetable_check.h"
 
 namespace tv::cli {
@@ -49,9 +50,9 @@ int ImportarCheck::CheckOnlyExitCode() const {
 }
 
 std::string ImportarCheck::RefusalMessage() {
-    return "No se escribe fCUADROS.txt: la comprobaci\xF3n ha encontrado errores que DAE no puede aceptar. "
-           "Corr\xEDjalos en la codificaci\xF3n o en Tablorix, o escr\xED"
-           "balo igualmente con --escribir-igualmente.";
+    return TV_TEXT(
+        "Línea de órdenes",
+        "No se escribe fCUADROS.txt: la comprobación ha encontrado errores que DAE no puede aceptar. Corríjalos en la codificación o en Tablorix, o escríbalo igualmente con --escribir-igualmente.");
 }
 
 } // namespace tv::cli

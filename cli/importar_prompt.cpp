@@ -2,6 +2,7 @@
 
 #include "cli/terminal.h"
 
+#include "tables/user_text.h"
 #include "tablorix_to_dae/messages.h"
 
 #include <string>
@@ -29,19 +30,22 @@ void ImportarPrompt::Information(std::string_view text) {
 
 bool ImportarPrompt::Question(std::string_view text) {
     bool answer = false;
-    if (text == tablorix_to_dae::kKeepEarlierDataQuestion) {
+    if (text == tablorix_to_dae::KeepEarlierDataQuestion()) {
         answer = keepEarlierTables_;
-    } else if (text == tablorix_to_dae::kCodificationOnlyQuestion) {
+    } else if (text == tablorix_to_dae::CodificationOnlyQuestion()) {
         answer = codificationOnly_;
-    } else if (text == tablorix_to_dae::kTeacherWithoutDocumentQuestion) {
+    } else if (text == tablorix_to_dae::TeacherWithoutDocumentQuestion()) {
         askedAboutDocuments_ = true; // nobody is there to correct it
     }
-    PrintError(ForTerminal(text) + (answer ? " -> S\xED" : " -> No"));
+    PrintError(
+        FormatText(answer ? TV_TEXT("Línea de órdenes", "%1 -> Sí") : TV_TEXT("Línea de órdenes", "%1 -> No"),
+                   {ForTerminal(text)}));
     return answer;
 }
 
 bool ImportarPrompt::Warning(std::string_view caption, std::string_view text) {
-    PrintError(ForTerminal(caption) + ":\n" + ForTerminal(text) + " -> Cancelar");
+    PrintError(FormatText(TV_TEXT("Línea de órdenes", "%1:\n%2 -> Cancelar"),
+                          {ForTerminal(caption), ForTerminal(text)}));
     return false;
 }
 

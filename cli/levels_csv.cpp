@@ -4,6 +4,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 #include <stdexcept>
@@ -21,8 +22,9 @@ std::vector<LevelAbbreviations> ReadLevelsCsv(const std::filesystem::path& file)
         LevelAbbreviations level{TrimBoth(line.fields[0]), line.fields[1], line.fields[2]};
         for (const std::string& abbreviation : {level.castilian, level.basque})
             if (TrimTrailing(abbreviation).size() > kAbbreviationWidth)
-                throw std::runtime_error(line.where + "la abreviatura " + QuotedForMessage(abbreviation) +
-                                         " tiene m\xE1s de 5 caracteres");
+                throw std::runtime_error(
+                    FormatText(TV_TEXT("Línea de órdenes", "%1: la abreviatura %2 tiene más de 5 caracteres"),
+                               {line.where, QuotedForMessage(abbreviation)}));
         levels.push_back(std::move(level));
     }
     return levels;
@@ -35,8 +37,9 @@ void ApplyLevelAbbreviations(const std::filesystem::path& ktemp,
     // Every code is checked before anything changes.
     for (const auto& level : levels)
         if (!table.Locate("COD", {level.code}))
-            throw std::runtime_error("--niveles: el nivel " + QuotedForMessage(level.code) +
-                                     " no est\xE1 en daeNIVIMP");
+            throw std::runtime_error(
+                FormatText(TV_TEXT("Línea de órdenes", "--niveles: el nivel %1 no está en daeNIVIMP"),
+                           {QuotedForMessage(level.code)}));
     for (const auto& level : levels) {
         table.Locate("COD", {level.code});
         table.Edit();

@@ -3,6 +3,7 @@
 #include "tables/cp1252.h"
 #include "tables/path_text.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <fstream>
 #include <iterator>
@@ -27,7 +28,9 @@ std::vector<std::string> SplitFields(const std::string& line) {
 std::vector<SemicolonLine> ReadSemicolonFile(const std::filesystem::path& file, const std::string& option,
                                              std::size_t fieldCount, const std::string& layout) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error(option + ": no se puede abrir " + tables::PathText(file));
+    if (!in)
+        throw std::runtime_error(FormatText(TV_TEXT("Línea de órdenes", "%1: no se puede abrir %2"),
+                                            {option, tables::PathText(file)}));
     std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
 
@@ -42,19 +45,18 @@ std::vector<SemicolonLine> ReadSemicolonFile(const std::filesystem::path& file, 
         if (TrimBoth(line).empty()) continue;
 
         SemicolonLine parsed;
-        parsed.where = option + " " + tables::FileNameText(file) +
-                       ", l\xED"
-                       "nea " +
-                       std::to_string(lineNumber) + ": ";
+        parsed.where = FormatText(TV_TEXT("Línea de órdenes", "%1 %2, línea %3"),
+                                  {option, tables::FileNameText(file), std::to_string(lineNumber)});
         const auto fields = SplitFields(line);
         if (fields.size() != fieldCount)
-            throw std::runtime_error(parsed.where + "se esperaban " + std::to_string(fieldCount) +
-                                     " campos (" + layout + ")");
+            throw std::runtime_error(
+                FormatText(TV_TEXT("Línea de órdenes", "%1: se esperaban %2 campos (%3)"),
+                           {parsed.where, std::to_string(fieldCount), layout}));
         try {
             for (const std::string& field : fields)
                 parsed.fields.push_back(Utf8ToCp1252(field));
         } catch (const EncodingError& error) {
-            throw std::runtime_error(parsed.where + error.what());
+            throw std::runtime_error(parsed.where + ": " + error.what());
         }
         lines.push_back(std::move(parsed));
     }

@@ -9,7 +9,7 @@
 namespace tv::cli {
 
 struct SemicolonLine {
-    std::string where;               // "--option file, línea N: " (Windows-1252), for messages
+    std::string where;               // "--option file, línea N" (Windows-1252), for messages
     std::vector<std::string> fields; // converted to Windows-1252, as written
 };
 

@@ -3,6 +3,7 @@
 #include "tables/path_text.h"
 #include "tables/system_error_text.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -38,8 +39,9 @@ std::filesystem::path KtempFolder() {
     if (!std::filesystem::is_directory(folder, ec)) {
         std::filesystem::create_directories(folder, ec);
         if (ec)
-            throw tables::TableError("No se puede crear la carpeta de trabajo '" + tables::PathText(folder) +
-                                     "': " + tables::SystemErrorText(ec) + ".");
+            throw tables::TableError(
+                FormatText(TV_TEXT("Tablas", "No se puede crear la carpeta de trabajo '%1': %2."),
+                           {tables::PathText(folder), tables::SystemErrorText(ec)}));
     }
     return folder;
 }

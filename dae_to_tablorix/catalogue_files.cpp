@@ -86,24 +86,16 @@ constexpr std::array<CatalogueField, 5> kLanguages{{
 }};
 
 const std::array<CatalogueFile, 9> kCatalogues{{
-    {"T13.txt", "No existe archivo DAE (T13.TXT)", schema::kTaskTypesTable, 508, RecordRule::TaskTypesLN,
-     kTaskTypes},
-    {"V55T12.txt", "No existe archivo DAE (V55T12.txt)", schema::kCoursesTable, 128, RecordRule::Every,
-     kCourses},
-    {"V55T35.txt", "No existe archivo DAE (V55T35.txt)", schema::kModelsTable, 34, RecordRule::Every,
-     kModels},
-    {"V55T15W18T54_1.txt", "No existe archivo DAE (V55T15W18T54_1.txt)", schema::kDaeSubjectsTable, 260,
-     RecordRule::Every, kSubjects},
-    {"T07.txt", "No existe archivo DAE (T07.txt)", schema::kOtherActivitiesTable, 243, RecordRule::Every,
-     kOtherActivities},
-    {"V55T86.txt", "No existe archivo DAE (V55T86.TXT)", schema::kDocumentTypesTable, 204, RecordRule::Every,
-     kDocumentTypes},
-    {"V55T11.txt", "No existe archivo DAE (V55T11.txt)", schema::kLevelsTable, 148,
-     RecordRule::FirstOfEachCode, kLevels},
-    {"V55T14.txt", "No existe archivo DAE (V55T14.txt)", schema::kSpecialitiesTable, 104, RecordRule::Every,
-     kSpecialities},
-    {"T55.txt", "No existe archivo DAE (T55.txt)", schema::kLanguagesTable, 210, RecordRule::Every,
-     kLanguages},
+    {"T13.txt", "T13.TXT", schema::kTaskTypesTable, 508, RecordRule::TaskTypesLN, kTaskTypes},
+    {"V55T12.txt", "V55T12.txt", schema::kCoursesTable, 128, RecordRule::Every, kCourses},
+    {"V55T35.txt", "V55T35.txt", schema::kModelsTable, 34, RecordRule::Every, kModels},
+    {"V55T15W18T54_1.txt", "V55T15W18T54_1.txt", schema::kDaeSubjectsTable, 260, RecordRule::Every,
+     kSubjects},
+    {"T07.txt", "T07.txt", schema::kOtherActivitiesTable, 243, RecordRule::Every, kOtherActivities},
+    {"V55T86.txt", "V55T86.TXT", schema::kDocumentTypesTable, 204, RecordRule::Every, kDocumentTypes},
+    {"V55T11.txt", "V55T11.txt", schema::kLevelsTable, 148, RecordRule::FirstOfEachCode, kLevels},
+    {"V55T14.txt", "V55T14.txt", schema::kSpecialitiesTable, 104, RecordRule::Every, kSpecialities},
+    {"T55.txt", "T55.txt", schema::kLanguagesTable, 210, RecordRule::Every, kLanguages},
 }};
 
 } // namespace

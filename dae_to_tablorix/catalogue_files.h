@@ -27,7 +27,7 @@ enum class RecordRule {
 
 struct CatalogueFile {
     std::string_view fileName;
-    std::string_view missingMessage;
+    std::string_view nameInMessage; // as "No existe archivo DAE (…)" spells it
     std::string_view table;
     std::size_t recordLength;
     RecordRule rule;

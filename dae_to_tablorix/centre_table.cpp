@@ -3,6 +3,7 @@
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/centre_table.h"
 #include "tablorix_schema/table_names.h"
 
@@ -22,7 +23,7 @@ void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesyste
 
 bool CentreTableExists(ExportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, "daeCENTRO.DBF")) return true;
-    context.prompt.Message("No existe archivo del Centro (daeCENTRO.DBF)");
+    context.prompt.Message(TV_TEXT("Exportar", "No existe archivo del Centro (daeCENTRO.DBF)"));
     context.state.TransformResult = -1;
     return false;
 }

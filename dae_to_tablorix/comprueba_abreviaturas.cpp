@@ -2,6 +2,7 @@
 
 #include "dae_to_tablorix/level_tables.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <string>
@@ -12,7 +13,7 @@ namespace {
 
 struct Language {
     std::string_view field;
-    std::string_view message;
+    std::string message;
     std::vector<std::string> seen;
 };
 
@@ -31,14 +32,8 @@ bool Repeats(Language& language, const std::string& abbreviation) {
 
 AbbreviationCheck CompruebaAbreviaturas(ExportContext& context) {
     Language languages[] = {
-        {"ABREVCAST",
-         "Abreviatura en Castellano Repetida - Compru\xE9"
-         "belo.",
-         {}},
-        {"ABREVEUSK",
-         "Abreviatura en Euskera Repetida - Compru\xE9"
-         "belo.",
-         {}},
+        {"ABREVCAST", TV_TEXT("Exportar", "Abreviatura en Castellano Repetida - Compruébelo."), {}},
+        {"ABREVEUSK", TV_TEXT("Exportar", "Abreviatura en Euskera Repetida - Compruébelo."), {}},
     };
     context.state.WorkflowState = 0;
 

@@ -9,6 +9,7 @@
 #include "tables/table.h"
 #include "tables/table_builder.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
@@ -163,7 +164,8 @@ class AssignmentRecords {
 
 void CreaAsignaciones(ExportContext& context) {
     const auto file =
-        FindDaeFile(context, "V55T15W18T54_2.txt", "No existe archivo DAE (V55T15W18T54_2.txt)");
+        FindDaeFile(context, "V55T15W18T54_2.txt",
+                    FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {"V55T15W18T54_2.txt"}));
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
     tables::Table::Create(context.ktemp, schema::kAssignmentTable, AssignmentTableDecl());

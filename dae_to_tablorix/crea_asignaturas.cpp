@@ -6,6 +6,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
@@ -97,7 +98,7 @@ void WriteOtherActivities(const ExportContext& context, tables::Table& subjects)
 
 void CreaAsignaturas(ExportContext& context) {
     if (!FindDaeFile(context, "V55T15W18T54_1.txt",
-                     "No existe archivo DAE de Asignaturas (V55T15W18T54_1.txt)"))
+                     TV_TEXT("Exportar", "No existe archivo DAE de Asignaturas (V55T15W18T54_1.txt)")))
         return;
     // The DAE subjects are opened first: without them the old ASIGNOMT stays.
     tables::Table daeSubjects;

@@ -7,6 +7,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 namespace tv::dae_to_tablorix {
@@ -63,7 +64,8 @@ void WriteRoom(std::string_view record, UniqueCodes& abbreviations, tables::Tabl
 } // namespace
 
 void CreaAulas(ExportContext& context) {
-    const auto file = FindDaeFile(context, "AULAS.txt", "No existe archivo DAE de Aulas (AULAS.txt)");
+    const auto file =
+        FindDaeFile(context, "AULAS.txt", TV_TEXT("Exportar", "No existe archivo DAE de Aulas (AULAS.txt)"));
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
     tables::Table::Create(context.ktemp, schema::kRoomTable, RoomTableDecl());

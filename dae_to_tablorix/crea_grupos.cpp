@@ -8,6 +8,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 #include "tablorix_schema/teacher_table.h"
 
@@ -146,7 +147,8 @@ std::size_t SkipPupilRecords(std::string_view line, std::size_t position) {
 } // namespace
 
 void CreaGrupos(ExportContext& context) {
-    const auto file = FindDaeFile(context, "GRUPOS.txt", "No existe archivo DAE de Grupos (GRUPOS.txt)");
+    const auto file = FindDaeFile(context, "GRUPOS.txt",
+                                  TV_TEXT("Exportar", "No existe archivo DAE de Grupos (GRUPOS.txt)"));
     if (!file) return;
     const std::string line = ReadFirstLine(*file);
     tables::Table::Create(context.ktemp, schema::kGroupTable, GroupTableDecl());

@@ -7,6 +7,7 @@
 
 #include "tables/table.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 #include "tablorix_schema/teacher_table.h"
 
@@ -48,7 +49,8 @@ void CreaProfesores(ExportContext& context) {
     tables::Table teachers;
     teachers.Open(context.ktemp, schema::kTeacherTable);
     const auto file =
-        FindDaeFile(context, "profesorado.txt", "No existe archivo DAE de Profesores (profesorado.txt)");
+        FindDaeFile(context, "profesorado.txt",
+                    TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
     if (!file) {
         teachers.Close();
         return;

@@ -3,16 +3,12 @@
 #include "dae_to_tablorix/level_tables.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
+#include "tables/user_text.h"
 
 #include <string>
 
 namespace tv::dae_to_tablorix {
 namespace {
-
-constexpr std::string_view kRecoveryCaption = "Recuperaci\xF3n de Niveles y Cursos importados anteriormente";
-constexpr std::string_view kRecoveryText =
-    "Existen Niveles y Cursos ya definidos de una Importaci\xF3n anterior.\n"
-    "\xBFQuiere recuperar las codificaciones introducidas anteriormente?";
 
 void RecoverSavedAbbreviations(const std::filesystem::path& ktemp) {
     tables::Table levels;
@@ -35,7 +31,7 @@ void RecoverSavedAbbreviations(const std::filesystem::path& ktemp) {
 
 bool LevelsTableExists(ExportContext& context) {
     if (tables::FileExistsNoCase(context.ktemp, std::string(kLevelsTable) + ".DBF")) return true;
-    context.prompt.Message("No existe archivo de Niveles (daeNIVIMP.DBF)");
+    context.prompt.Message(TV_TEXT("Exportar", "No existe archivo de Niveles (daeNIVIMP.DBF)"));
     context.state.TransformResult = -1;
     return false;
 }
@@ -43,7 +39,11 @@ bool LevelsTableExists(ExportContext& context) {
 void OfferLevelRecovery(ExportContext& context) {
     const std::string savedFile = std::string(kSavedLevelsTable) + ".DBF";
     if (!tables::FileExistsNoCase(context.ktemp, savedFile)) return;
-    if (context.prompt.Warning(kRecoveryCaption, kRecoveryText))
+    if (context.prompt.Warning(
+            TV_TEXT("Exportar", "Recuperación de Niveles y Cursos importados anteriormente"),
+            TV_TEXT(
+                "Exportar",
+                "Existen Niveles y Cursos ya definidos de una Importación anterior.\n¿Quiere recuperar las codificaciones introducidas anteriormente?")))
         RecoverSavedAbbreviations(context.ktemp);
     else
         tables::DeleteFileNoCase(context.ktemp, savedFile);

@@ -1,5 +1,6 @@
 #include "dae_to_tablorix/day_hour_table.h"
 
+#include "tables/cp1252.h"
 #include "tables/file_names.h"
 #include "tables/text.h"
 
@@ -9,15 +10,9 @@
 namespace tv::dae_to_tablorix {
 namespace {
 
+// Written into DIASHORAST for Tablorix: data in Windows-1252, never translated.
 constexpr std::array<std::string_view, 7> kDayNames{
-    "Lunes",
-    "Martes",
-    "Mi\xE9rcoles",
-    "Jueves",
-    "Viernes",
-    "S\xE1"
-    "bado",
-    "Domingo",
+    "Lunes", "Martes", "Miércoles", "Jueves", "Viernes", "Sábado", "Domingo",
 };
 
 tables::TableDecl DayHourDecl() {
@@ -61,8 +56,8 @@ void CreateDayHourTable(const std::filesystem::path& ktemp) {
     if (hadMdx) std::filesystem::rename(kept, mdx);
 }
 
-std::string_view DayName(int day) {
-    return day >= 1 && day <= 7 ? kDayNames[static_cast<std::size_t>(day - 1)] : std::string_view();
+std::string DayName(int day) {
+    return day >= 1 && day <= 7 ? Utf8ToCp1252(kDayNames[static_cast<std::size_t>(day - 1)]) : std::string();
 }
 
 void AppendHourRow(tables::Table& table, std::string_view hourLine, std::string_view templateCode,

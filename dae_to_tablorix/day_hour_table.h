@@ -18,7 +18,7 @@ using schema::kDayHourTable;
 void CreateDayHourTable(const std::filesystem::path& ktemp);
 
 // Spanish name of day 1 (Monday) to 7; empty outside that range.
-std::string_view DayName(int day);
+std::string DayName(int day);
 
 // Appends the row of one hour line (kind, hour 2-3, day 4, start 5-9, end
 // 10-14, break flag 15). `dayName` carries the previous row's day name: a day

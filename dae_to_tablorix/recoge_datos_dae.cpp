@@ -7,6 +7,7 @@
 #include "dae_to_tablorix/template_file.h"
 #include "dae_to_tablorix/template_heads.h"
 #include "tables/file_names.h"
+#include "tables/user_text.h"
 
 #include <string>
 
@@ -28,14 +29,18 @@ bool RecogeDatosDAE(ExportContext& context) {
     tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
 
     for (const CatalogueFile& catalogue : CatalogueFiles()) {
-        if (ReportIfMissing(context, catalogue.fileName, catalogue.missingMessage)) return false;
+        if (ReportIfMissing(
+                context, catalogue.fileName,
+                FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {catalogue.nameInMessage})))
+            return false;
         // The line is read before the table is replaced, so an unreadable file
         // leaves the earlier table as it was.
         const std::string line = ReadFirstLine(tables::ResolveFileName(context.dirTxt, catalogue.fileName));
         LoadCatalogue(catalogue, line, context.ktemp);
     }
 
-    if (ReportIfMissing(context, "profesorado.txt", "No existe archivo DAE de Profesores (profesorado.txt)"))
+    if (ReportIfMissing(context, "profesorado.txt",
+                        TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)")))
         return false;
     StoreCentreFromTeacherFile(ReadFirstLine(tables::ResolveFileName(context.dirTxt, "profesorado.txt")),
                                context.ktemp);

@@ -2,6 +2,7 @@
 
 #include "tables/path_text.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <cstring>
 #include <fstream>
@@ -12,7 +13,9 @@ namespace tv::dae_to_tablorix {
 
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("No se puede abrir el archivo " + tables::PathText(file));
+    if (!in)
+        throw std::runtime_error(
+            FormatText(TV_TEXT("Exportar", "No se puede abrir el archivo %1"), {tables::PathText(file)}));
     // DAE files are one line of megabytes: read in large blocks up to the first LF.
     std::string line;
     std::vector<char> block(1 << 16);
@@ -24,7 +27,9 @@ std::string ReadFirstLine(const std::filesystem::path& file) {
         }
         line.append(block.data(), count);
     }
-    if (in.bad()) throw std::runtime_error("Error de lectura en el archivo " + tables::PathText(file));
+    if (in.bad())
+        throw std::runtime_error(
+            FormatText(TV_TEXT("Exportar", "Error de lectura en el archivo %1"), {tables::PathText(file)}));
     // A lone CR also ends the line.
     if (const auto cr = line.find('\r'); cr != std::string::npos) line.resize(cr);
     return line;

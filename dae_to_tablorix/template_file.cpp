@@ -1,6 +1,7 @@
 #include "dae_to_tablorix/template_file.h"
 
 #include "tables/file_names.h"
+#include "tables/user_text.h"
 
 namespace tv::dae_to_tablorix {
 
@@ -11,8 +12,9 @@ std::optional<std::filesystem::path> FindTemplateFile(const std::filesystem::pat
 }
 
 void ShowTemplateFileMissing(Prompt& prompt) {
-    prompt.Message("No existe archivo DAE (Plantillas.txt o T02.txt)");
-    prompt.Message("Pero podr\xE1 Crear su Plantilla Horaria, cuando Exporte la Soluci\xF3n del Horario.");
+    prompt.Message(TV_TEXT("Exportar", "No existe archivo DAE (Plantillas.txt o T02.txt)"));
+    prompt.Message(TV_TEXT("Exportar",
+                           "Pero podrá Crear su Plantilla Horaria, cuando Exporte la Solución del Horario."));
 }
 
 } // namespace tv::dae_to_tablorix

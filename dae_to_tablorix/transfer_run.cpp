@@ -7,6 +7,7 @@
 #include "dae_to_tablorix/writers.h"
 #include "tables/file_names.h"
 #include "tables/table.h"
+#include "tables/user_text.h"
 
 #include <string>
 
@@ -52,7 +53,7 @@ TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode,
     CreaAsignaciones(context);
 
     if (beforeFinalMessage) beforeFinalMessage();
-    context.prompt.Message("Proceso finalizado");
+    context.prompt.Message(TV_TEXT("Exportar", "Proceso finalizado"));
     return TransferOutcome::Finished;
 }
 

@@ -2,6 +2,7 @@
 
 #include "tables/conversion_error.h"
 #include "tables/file_names.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -42,8 +43,8 @@ void SetIntegerFromText(tables::Table& table, std::string_view field, std::strin
     if (text.empty()) return;
     long long value = 0;
     if (!ParseIntegerField(text, value))
-        throw ConversionError("'" + std::string(text) + "' is not a valid integer value for field '" +
-                              std::string(field) + "'");
+        throw ConversionError(
+            FormatText(TV_TEXT("Tablas", "'%1' is not a valid integer value for field '%2'"), {text, field}));
     table.SetInteger(field, value);
 }
 

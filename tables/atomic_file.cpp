@@ -3,6 +3,7 @@
 #include "tables/path_text.h"
 #include "tables/system_error_text.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 #include "tables/write_faults.h"
 
 #include <algorithm>
@@ -34,7 +35,8 @@ int LastError() {
 #endif
 
 [[noreturn]] void Fail(const std::filesystem::path& file, int code) {
-    throw TableError("No se puede escribir '" + FileNameText(file) + "': " + SystemErrorText(code) + ".");
+    throw TableError(FormatText(TV_TEXT("Tablas", "No se puede escribir '%1': %2."),
+                                {FileNameText(file), SystemErrorText(code)}));
 }
 
 #ifdef _WIN32
@@ -195,7 +197,8 @@ void RemoveFileDurably(const std::filesystem::path& file) {
     if (InjectedWriteFailure()) Fail(file, kDiskFull);
     if (!RemoveFile(file)) {
         const int code = LastError();
-        throw TableError("No se puede borrar '" + FileNameText(file) + "': " + SystemErrorText(code) + ".");
+        throw TableError(FormatText(TV_TEXT("Tablas", "No se puede borrar '%1': %2."),
+                                    {FileNameText(file), SystemErrorText(code)}));
     }
     SyncFolder(file);
 }

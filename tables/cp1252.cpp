@@ -1,4 +1,5 @@
 #include "tables/cp1252.h"
+#include "tables/user_text.h"
 
 #include <array>
 #include <cstdio>
@@ -125,12 +126,11 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     char32_t bad = 0;
     if (TryUtf8ToCp1252(utf8, out, bad)) return out;
-    if (bad == 0xFFFFFFFF) throw EncodingError("El texto no es UTF-8 v\xE1lido.");
+    if (bad == 0xFFFFFFFF) throw EncodingError(TV_TEXT("Caracteres", "El texto no es UTF-8 válido."));
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad));
-    throw EncodingError(std::string("El car\xE1"
-                                    "cter ") +
-                        code + " no existe en Windows-1252.");
+    throw EncodingError(
+        FormatText(TV_TEXT("Caracteres", "El carácter %1 no existe en Windows-1252."), {code}));
 }
 
 } // namespace tv

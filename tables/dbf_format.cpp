@@ -2,6 +2,7 @@
 
 #include "tables/table_error.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -123,16 +124,14 @@ std::string TypeLabel(char type) {
     return HexByte(byte);
 }
 
-// "\xF1" and "ada" are split: a hex escape would swallow the "ada".
-constexpr const char* kDamagedHeader = "tiene la cabecera da\xF1"
-                                       "ada: ";
-
-[[noreturn]] void FailTable(std::string_view fileName, const std::string& problem) {
-    throw TableError("La tabla " + Quoted(fileName) + " " + problem);
+// Throws the sentence `cp1252Template` with its %1.. filled in.
+[[noreturn]] void Fail(std::string_view cp1252Template, std::initializer_list<std::string_view> arguments) {
+    throw TableError(FormatText(cp1252Template, arguments));
 }
 
-[[noreturn]] void FailField(const DbfField& def, const std::string& problem) {
-    throw TableError("El campo " + Quoted(def.name) + " " + problem);
+// A value that does not fit the field: %1 is the field, %2 the value.
+[[noreturn]] void FailValue(std::string_view cp1252Template, const DbfField& def, std::string_view text) {
+    Fail(cp1252Template, {Quoted(def.name), Quoted(text)});
 }
 
 // ---------------------------------------------------------------------------
@@ -142,12 +141,34 @@ bool IsBinaryType(char type) {
     return type == 'I' || type == '+' || type == 'O' || type == '@';
 }
 
-// Why a field definition is unusable at `level`, or empty when it is fine.
-std::string FieldDefinitionProblem(const DbfField& f, int level) {
-    if (f.name.empty()) return "no tiene nombre.";
-    const auto badLength = [&f] {
-        return "tiene una longitud no v\xE1lida (" + std::to_string(f.length) + ") para el tipo " +
-               TypeLabel(f.type) + ".";
+std::string FieldLabel(const DbfField& f, std::size_t index) {
+    if (f.name.empty()) return FormatText(TV_TEXT("Tablas", "n.º %1"), {std::to_string(index + 1)});
+    return Quoted(f.name);
+}
+
+// Why a field definition is unusable at `level`, as the sentence to show, or
+// empty when it is fine. `label` names the field; `fileName` is the table it
+// was read from, empty for a table being created.
+std::string FieldDefinitionProblem(const DbfField& f, int level, std::string_view label,
+                                   std::string_view fileName) {
+    const std::string table = Quoted(fileName);
+    const bool read = !fileName.empty();
+    if (f.name.empty())
+        return read ? FormatText(TV_TEXT("Tablas", "El campo %1 de la tabla %2 no tiene nombre."),
+                                 {label, table})
+                    : FormatText(TV_TEXT("Tablas", "El campo %1 no tiene nombre."), {label});
+    const std::string type = TypeLabel(f.type);
+    const auto badLength = [&] {
+        const std::string length = std::to_string(f.length);
+        return read
+                   ? FormatText(
+                         TV_TEXT(
+                             "Tablas",
+                             "El campo %1 de la tabla %4 tiene una longitud no válida (%2) para el tipo %3."),
+                         {label, length, type, table})
+                   : FormatText(
+                         TV_TEXT("Tablas", "El campo %1 tiene una longitud no válida (%2) para el tipo %3."),
+                         {label, length, type});
     };
     int exact = 0; // the only length allowed, for the fixed-size types
     switch (f.type) {
@@ -159,8 +180,17 @@ std::string FieldDefinitionProblem(const DbfField& f, int level) {
         if (f.length < 1 || f.length > 20) return badLength();
         // Lenient: room for the point is enough (".5" in N(2,1)); writing
         // checks the actual width anyway.
-        if (f.decimals < 0 || (f.decimals > 0 && f.decimals >= f.length))
-            return "tiene un n\xFAmero de decimales no v\xE1lido (" + std::to_string(f.decimals) + ").";
+        if (f.decimals < 0 || (f.decimals > 0 && f.decimals >= f.length)) {
+            const std::string decimals = std::to_string(f.decimals);
+            return read ? FormatText(
+                              TV_TEXT(
+                                  "Tablas",
+                                  "El campo %1 de la tabla %3 tiene un número de decimales no válido (%2)."),
+                              {label, decimals, table})
+                        : FormatText(
+                              TV_TEXT("Tablas", "El campo %1 tiene un número de decimales no válido (%2)."),
+                              {label, decimals});
+        }
         return {};
     case 'L':
         exact = 1;
@@ -182,19 +212,26 @@ std::string FieldDefinitionProblem(const DbfField& f, int level) {
         exact = 8;
         break;
     default:
-        return "es de un tipo desconocido (" + TypeLabel(f.type) + ").";
+        return read ? FormatText(
+                          TV_TEXT("Tablas", "El campo %1 de la tabla %3 es de un tipo desconocido (%2)."),
+                          {label, type, table})
+                    : FormatText(TV_TEXT("Tablas", "El campo %1 es de un tipo desconocido (%2)."),
+                                 {label, type});
     }
     // dBase III/IV files have no binary fields; FoxPro's little-endian 'I'
     // would otherwise be read as garbage.
     if (IsBinaryType(f.type) && level != 7)
-        return "es de tipo " + TypeLabel(f.type) + ", que solo existe en tablas de nivel 7.";
+        return read
+                   ? FormatText(
+                         TV_TEXT(
+                             "Tablas",
+                             "El campo %1 de la tabla %3 es de tipo %2, que solo existe en tablas de nivel 7."),
+                         {label, type, table})
+                   : FormatText(TV_TEXT("Tablas",
+                                        "El campo %1 es de tipo %2, que solo existe en tablas de nivel 7."),
+                                {label, type});
     if (f.length != exact) return badLength();
     return {};
-}
-
-std::string FieldLabel(const DbfField& f, std::size_t index) {
-    if (f.name.empty()) return "n.\xBA " + std::to_string(index + 1);
-    return Quoted(f.name);
 }
 
 // Name up to the first NUL of its slot.
@@ -222,28 +259,31 @@ void ReadDescriptors(std::span<const std::uint8_t> file, std::string_view fileNa
     for (std::size_t pos = layout.first;; pos += layout.size) {
         if (pos < headerEnd && file[pos] == kTerminator) return;
         if (pos + layout.size > headerEnd)
-            FailTable(fileName,
-                      std::string(kDamagedHeader) + "la lista de campos no termina dentro de la cabecera.");
+            Fail(
+                TV_TEXT(
+                    "Tablas",
+                    "La tabla %1 tiene la cabecera dañada: la lista de campos no termina dentro de la cabecera."),
+                {Quoted(fileName)});
         header.fields.push_back(ReadDescriptor(file.data() + pos, layout, header.level));
     }
 }
 
 void CheckFields(std::string_view fileName, DbfHeader& header) {
-    if (header.fields.empty()) FailTable(fileName, "no tiene campos.");
+    if (header.fields.empty()) Fail(TV_TEXT("Tablas", "La tabla %1 no tiene campos."), {Quoted(fileName)});
     std::size_t offset = 1; // byte 0 of a record is the deletion flag
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         DbfField& f = header.fields[i];
-        const std::string problem = FieldDefinitionProblem(f, header.level);
-        if (!problem.empty())
-            throw TableError("El campo " + FieldLabel(f, i) + " de la tabla " + Quoted(fileName) + " " +
-                             problem);
+        const std::string problem = FieldDefinitionProblem(f, header.level, FieldLabel(f, i), fileName);
+        if (!problem.empty()) throw TableError(problem);
         f.offset = static_cast<int>(offset);
         offset += static_cast<std::size_t>(f.length);
     }
     if (offset != header.recordLength)
-        FailTable(fileName, std::string(kDamagedHeader) + "la longitud de registro (" +
-                                std::to_string(header.recordLength) + ") no es la suma de sus campos (" +
-                                std::to_string(offset) + ").");
+        Fail(
+            TV_TEXT(
+                "Tablas",
+                "La tabla %1 tiene la cabecera dañada: la longitud de registro (%2) no es la suma de sus campos (%3)."),
+            {Quoted(fileName), std::to_string(header.recordLength), std::to_string(offset)});
 }
 
 // Version 0x03 is written by dBase III and by dBase IV/5 alike. A language
@@ -263,8 +303,8 @@ void CheckRecordsPresent(std::span<const std::uint8_t> file, std::string_view fi
         header.headerLength + static_cast<std::uint64_t>(header.recordCount) * header.recordLength;
     if (needed > file.size()) {
         const std::uint64_t present = (file.size() - header.headerLength) / header.recordLength;
-        FailTable(fileName, "est\xE1 truncada: declara " + std::to_string(header.recordCount) +
-                                " registros y solo contiene " + std::to_string(present) + ".");
+        Fail(TV_TEXT("Tablas", "La tabla %1 está truncada: declara %2 registros y solo contiene %3."),
+             {Quoted(fileName), std::to_string(header.recordCount), std::to_string(present)});
     }
 }
 
@@ -433,8 +473,9 @@ void WriteFixed(const DbfField& def, const DecimalText& d, char* out) {
     }
     const auto width = static_cast<std::size_t>(def.length);
     if (text.size() > width)
-        FailField(def, "no admite el n\xFAmero " + text + ": no cabe en " + std::to_string(def.length) +
-                           " posiciones con " + std::to_string(def.decimals) + " decimales.");
+        Fail(TV_TEXT("Tablas",
+                     "El campo %1 no admite el número %2: no cabe en %3 posiciones con %4 decimales."),
+             {Quoted(def.name), text, std::to_string(def.length), std::to_string(def.decimals)});
     std::memset(out, ' ', width - text.size());
     if (!text.empty()) std::memcpy(out + (width - text.size()), text.data(), text.size());
 }
@@ -604,8 +645,8 @@ bool ParseDate(std::string_view s, char* out) {
 
 void RequireLength(const DbfField& def, int length) {
     if (def.length != length)
-        FailField(def, "tiene una longitud no v\xE1lida (" + std::to_string(def.length) + ") para el tipo " +
-                           TypeLabel(def.type) + ".");
+        Fail(TV_TEXT("Tablas", "El campo %1 tiene una longitud no válida (%2) para el tipo %3."),
+             {Quoted(def.name), std::to_string(def.length), TypeLabel(def.type)});
 }
 
 void WriteLeftAligned(const DbfField& def, std::string_view text, char* out) {
@@ -616,16 +657,15 @@ void WriteLeftAligned(const DbfField& def, std::string_view text, char* out) {
     std::memset(out + used, ' ', width - used);
 }
 
-[[noreturn]] void FailValue(const DbfField& def, std::string_view text, std::string_view expected) {
-    FailField(def, "no admite el valor " + Quoted(text) + ": se esperaba " + std::string(expected) + ".");
-}
-
 void EncodeNumericText(const DbfField& def, std::string_view text, char* out) {
     DecimalText d;
-    if (!SplitDecimal(text, d)) FailValue(def, text, "un n\xFAmero");
+    if (!SplitDecimal(text, d))
+        FailValue(TV_TEXT("Tablas", "El campo %1 no admite el valor %2: se esperaba un número."), def, text);
     if (d.exponent || (def.type != 'N' && def.type != 'F')) {
         double value = 0;
-        if (!ParseDouble(d, value)) FailValue(def, text, "un n\xFAmero");
+        if (!ParseDouble(d, value))
+            FailValue(TV_TEXT("Tablas", "El campo %1 no admite el valor %2: se esperaba un número."), def,
+                      text);
         EncodeNumber(def, value, out);
         return;
     }
@@ -652,14 +692,17 @@ void EncodeLogicalText(const DbfField& def, std::string_view text, char* out) {
         *out = 'F';
         return;
     default:
-        FailValue(def, text, "True o False");
+        FailValue(TV_TEXT("Tablas", "El campo %1 no admite el valor %2: se esperaba True o False."), def,
+                  text);
     }
 }
 
 // A memo field holds only the number of its first block in the memo file.
 void EncodeBlockNumber(const DbfField& def, std::string_view text, char* out) {
     const auto width = static_cast<std::size_t>(def.length);
-    if (!AllDigits(text) || text.size() > width) FailValue(def, text, "un n\xFAmero de bloque");
+    if (!AllDigits(text) || text.size() > width)
+        FailValue(TV_TEXT("Tablas", "El campo %1 no admite el valor %2: se esperaba un número de bloque."),
+                  def, text);
     std::memset(out, ' ', width - text.size());
     if (!text.empty()) std::memcpy(out + (width - text.size()), text.data(), text.size());
 }
@@ -670,18 +713,18 @@ void EncodeBlockNumber(const DbfField& def, std::string_view text, char* out) {
 // Header
 
 DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fileName) {
-    if (file.empty())
-        FailTable(fileName, "est\xE1 vac\xED"
-                            "a.");
+    if (file.empty()) Fail(TV_TEXT("Tablas", "La tabla %1 está vacía."), {Quoted(fileName)});
     DbfHeader header;
     header.version = file[0];
     header.level = LevelOfVersion(header.version);
     if (header.level == 0)
-        FailTable(fileName, "no es una tabla dBase (versi\xF3n " + HexByte(header.version) + ").");
+        Fail(TV_TEXT("Tablas", "La tabla %1 no es una tabla dBase (versión %2)."),
+             {Quoted(fileName), HexByte(header.version)});
     const std::size_t minimum = header.level == 7 ? kLevel7HeaderSize : kMainHeaderSize;
     if (file.size() < minimum)
-        FailTable(fileName, "est\xE1 truncada: tiene " + std::to_string(file.size()) +
-                                " bytes y su cabecera necesita al menos " + std::to_string(minimum) + ".");
+        Fail(TV_TEXT("Tablas",
+                     "La tabla %1 está truncada: tiene %2 bytes y su cabecera necesita al menos %3."),
+             {Quoted(fileName), std::to_string(file.size()), std::to_string(minimum)});
 
     header.updated = FileDate{file[1], file[2], file[3]};
     header.recordCount = ReadLe32(&file[4]);
@@ -692,8 +735,9 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fi
     if (header.level == 7) header.languageDriverName = ReadName(&file[kDriverNameAt], kDriverNameSize);
 
     if (header.headerLength > file.size())
-        FailTable(fileName, "est\xE1 truncada: su cabecera declara " + std::to_string(header.headerLength) +
-                                " bytes y el archivo tiene " + std::to_string(file.size()) + ".");
+        Fail(TV_TEXT("Tablas",
+                     "La tabla %1 está truncada: su cabecera declara %2 bytes y el archivo tiene %3."),
+             {Quoted(fileName), std::to_string(header.headerLength), std::to_string(file.size())});
     ReadDescriptors(file, fileName, header);
     CheckFields(fileName, header);
     RefineLevel3(header);
@@ -702,19 +746,19 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> file, std::string_view fi
 }
 
 std::vector<std::uint8_t> BuildLevel7Header(const DbfHeader& header) {
-    if (header.fields.empty()) throw TableError("No se puede crear una tabla sin campos.");
+    if (header.fields.empty()) throw TableError(TV_TEXT("Tablas", "No se puede crear una tabla sin campos."));
     const std::size_t headerLength = kLevel7HeaderSize + kLayout7.size * header.fields.size() + 1;
     std::size_t recordLength = 1;
     for (const DbfField& f : header.fields) {
-        const std::string problem = FieldDefinitionProblem(f, 7);
-        if (!problem.empty()) FailField(f, problem);
+        const std::string problem = FieldDefinitionProblem(f, 7, Quoted(f.name), {});
+        if (!problem.empty()) throw TableError(problem);
         if (f.name.size() > kMaxLevel7NameLength)
-            FailField(f, "tiene un nombre demasiado largo (m\xE1ximo " +
-                             std::to_string(kMaxLevel7NameLength) + " caracteres).");
+            Fail(TV_TEXT("Tablas", "El campo %1 tiene un nombre demasiado largo (máximo %2 caracteres)."),
+                 {Quoted(f.name), std::to_string(kMaxLevel7NameLength)});
         recordLength += static_cast<std::size_t>(f.length);
     }
     if (headerLength > 0xFFFF || recordLength > 0xFFFF)
-        throw TableError("No se puede crear la tabla: tiene demasiados campos.");
+        throw TableError(TV_TEXT("Tablas", "No se puede crear la tabla: tiene demasiados campos."));
 
     std::vector<std::uint8_t> bytes(headerLength, 0);
     bytes[0] = 0x04; // level 7 without memo file: we never create memo fields
@@ -742,7 +786,7 @@ std::vector<std::uint8_t> BuildLevel7Header(const DbfHeader& header) {
 void PatchDbfHeader(std::vector<std::uint8_t>& headerBytes, const DbfHeader& header) {
     const DescriptorLayout& layout = LayoutOf(header.level);
     if (headerBytes.size() < layout.first + layout.size * header.fields.size())
-        throw TableError("La cabecera de la tabla es m\xE1s corta que su lista de campos.");
+        throw TableError(TV_TEXT("Tablas", "La cabecera de la tabla es más corta que su lista de campos."));
     WriteDate(&headerBytes[1], header.updated);
     WriteLe32(&headerBytes[4], header.recordCount);
     headerBytes[kMdxFlagAt] = header.productionMdx ? 1 : 0;
@@ -869,12 +913,19 @@ void EncodeText(const DbfField& def, std::string_view text, char* out) {
         return;
     case 'D':
         RequireLength(def, 8);
-        if (!ParseDate(value, out)) FailValue(def, value, "una fecha AAAAMMDD");
+        if (!ParseDate(value, out))
+            FailValue(TV_TEXT("Tablas", "El campo %1 no admite el valor %2: se esperaba una fecha AAAAMMDD."),
+                      def, value);
         return;
     case '@': {
         RequireLength(def, 8);
         double ms = 0;
-        if (!ParseTimestamp(value, ms)) FailValue(def, value, "una fecha y hora AAAA-MM-DD HH:MM:SS");
+        if (!ParseTimestamp(value, ms))
+            FailValue(
+                TV_TEXT(
+                    "Tablas",
+                    "El campo %1 no admite el valor %2: se esperaba una fecha y hora AAAA-MM-DD HH:MM:SS."),
+                def, value);
         WriteBigEndian(out, std::bit_cast<std::uint64_t>(ms), 8);
         return;
     }
@@ -884,12 +935,15 @@ void EncodeText(const DbfField& def, std::string_view text, char* out) {
         EncodeBlockNumber(def, value, out);
         return;
     default:
-        FailField(def, "es de un tipo desconocido (" + TypeLabel(def.type) + ").");
+        Fail(TV_TEXT("Tablas", "El campo %1 es de un tipo desconocido (%2)."),
+             {Quoted(def.name), TypeLabel(def.type)});
     }
 }
 
 void EncodeNumber(const DbfField& def, double value, char* out) {
-    if (!std::isfinite(value)) FailField(def, "no admite un valor que no es un n\xFAmero finito.");
+    if (!std::isfinite(value))
+        Fail(TV_TEXT("Tablas", "El campo %1 no admite un valor que no es un número finito."),
+             {Quoted(def.name)});
     switch (def.type) {
     case 'N':
     case 'F': {
@@ -899,7 +953,8 @@ void EncodeNumber(const DbfField& def, double value, char* out) {
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
         DecimalText d;
         if (result.ec != std::errc{} || !SplitDecimal(std::string_view(buffer, result.ptr), d))
-            FailField(def, "no admite el n\xFAmero " + ShortestDecimal(value) + ".");
+            Fail(TV_TEXT("Tablas", "El campo %1 no admite el número %2."),
+                 {Quoted(def.name), ShortestDecimal(value)});
         WriteFixed(def, d, out);
         return;
     }
@@ -909,8 +964,9 @@ void EncodeNumber(const DbfField& def, double value, char* out) {
         const double rounded = std::round(value);
         // -2^31 would store as four zero bytes, which read back as null.
         if (rounded < -2147483647.0 || rounded > 2147483647.0)
-            FailField(def, "no admite el n\xFAmero " + ShortestDecimal(value) +
-                               ": est\xE1 fuera del rango de un entero de 32 bits.");
+            Fail(TV_TEXT("Tablas",
+                         "El campo %1 no admite el número %2: está fuera del rango de un entero de 32 bits."),
+                 {Quoted(def.name), ShortestDecimal(value)});
         const auto integer = static_cast<std::int32_t>(rounded);
         WriteBigEndian(out, static_cast<std::uint32_t>(integer) ^ kIntegerFlip, 4);
         return;
@@ -922,12 +978,15 @@ void EncodeNumber(const DbfField& def, double value, char* out) {
         return;
     }
     default:
-        FailField(def, "no es num\xE9rico (tipo " + TypeLabel(def.type) + ").");
+        Fail(TV_TEXT("Tablas", "El campo %1 no es numérico (tipo %2)."),
+             {Quoted(def.name), TypeLabel(def.type)});
     }
 }
 
 void EncodeBoolean(const DbfField& def, bool value, char* out) {
-    if (def.type != 'L') FailField(def, "no es l\xF3gico (tipo " + TypeLabel(def.type) + ").");
+    if (def.type != 'L')
+        Fail(TV_TEXT("Tablas", "El campo %1 no es lógico (tipo %2)."),
+             {Quoted(def.name), TypeLabel(def.type)});
     RequireLength(def, 1);
     *out = value ? 'T' : 'F';
 }

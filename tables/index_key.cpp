@@ -1,6 +1,7 @@
 #include "tables/index_key.h"
 
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -18,7 +19,8 @@ constexpr std::uint8_t kExponentBias = 0x34;
 constexpr double kBlankDateKey = 1.0e100;
 
 [[noreturn]] void ThrowNotIndexable(char fieldType) {
-    throw TableError(std::string("Un campo de tipo '") + fieldType + "' no puede ser clave de \xEDndice");
+    throw TableError(FormatText(TV_TEXT("Tablas", "Un campo de tipo '%1' no puede ser clave de índice"),
+                                {std::string_view(&fieldType, 1)}));
 }
 
 int CompareBytes(std::string_view a, std::string_view b) {

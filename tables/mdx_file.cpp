@@ -1,6 +1,7 @@
 #include "tables/mdx_file.h"
 
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -115,13 +116,11 @@ bool IsKnownKeyType(char keyType) {
 
 // ---- Reading -----------------------------------------------------------------------
 
-// "' está dañado: " in Windows-1252; the literal is split so that "\xF1" does
-// not swallow the hex-looking "ad" that follows it.
-constexpr const char* kIsDamaged = "' est\xE1 da\xF1"
-                                   "ado: ";
-
-[[noreturn]] void ThrowDamaged(std::string_view fileName, const std::string& detail) {
-    throw TableError("El \xEDndice '" + std::string(fileName) + kIsDamaged + detail);
+// Throws the sentence `cp1252Template` with its %1.. filled in: %1 is always
+// the index file's name.
+[[noreturn]] void ThrowDamaged(std::string_view cp1252Template,
+                               std::initializer_list<std::string_view> arguments) {
+    throw TableError(FormatText(cp1252Template, arguments));
 }
 
 // What the file header says about the whole file, checked against its size.
@@ -135,51 +134,100 @@ struct FileGeometry {
 
 FileGeometry ReadFileGeometry(std::span<const std::uint8_t> file, std::string_view fileName) {
     if (file.size() < kPageBytes)
-        ThrowDamaged(fileName, "mide " + std::to_string(file.size()) + " bytes, menos que su cabecera");
+        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: mide %2 bytes, menos que su cabecera"),
+                     {fileName, std::to_string(file.size())});
     FileGeometry geometry;
     geometry.version = file[0];
     if (geometry.version != 2 && geometry.version != 3)
-        ThrowDamaged(fileName, "versi\xF3n " + std::to_string(geometry.version) + " desconocida");
+        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: versión %2 desconocida"),
+                     {fileName, std::to_string(geometry.version)});
 
     const std::size_t pagesPerBlock = ReadU16(file, 20);
     geometry.blockBytes = ReadU16(file, 22);
     if (pagesPerBlock < 2 || pagesPerBlock > 32 || geometry.blockBytes != pagesPerBlock * kPageBytes)
-        ThrowDamaged(fileName,
-                     "tama\xF1o de bloque no v\xE1lido (" + std::to_string(geometry.blockBytes) + ")");
+        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: tamaño de bloque no válido (%2)"),
+                     {fileName, std::to_string(geometry.blockBytes)});
 
     geometry.slots = SlotLayoutFor(geometry.version);
     geometry.slots.slotBytes = file[26];
     if (geometry.slots.slotBytes < geometry.slots.MinSlotBytes())
-        ThrowDamaged(fileName, "la tabla de etiquetas tiene entradas de " +
-                                   std::to_string(geometry.slots.slotBytes) + " bytes");
+        ThrowDamaged(
+            TV_TEXT("Tablas", "El índice '%1' está dañado: la tabla de etiquetas tiene entradas de %2 bytes"),
+            {fileName, std::to_string(geometry.slots.slotBytes)});
     const std::size_t tagTableEnd = SlotOffset(geometry.slots, kTagSlots);
     geometry.firstNodePage = static_cast<std::uint32_t>(RoundUp(tagTableEnd, kPageBytes) / kPageBytes);
     if (file.size() < tagTableEnd)
-        ThrowDamaged(fileName, "el archivo termina dentro de la tabla de etiquetas");
+        ThrowDamaged(
+            TV_TEXT("Tablas",
+                    "El índice '%1' está dañado: el archivo termina dentro de la tabla de etiquetas"),
+            {fileName});
 
     geometry.tagCount = ReadU16(file, 28);
     if (geometry.tagCount > kMaxTags)
-        ThrowDamaged(fileName,
-                     "dice tener " + std::to_string(geometry.tagCount) + " etiquetas (m\xE1ximo 47)");
+        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: dice tener %2 etiquetas (máximo 47)"),
+                     {fileName, std::to_string(geometry.tagCount)});
 
     const std::uint64_t declaredPages = ReadU32(file, 32);
     if (declaredPages * kPageBytes > file.size())
-        ThrowDamaged(fileName, "est\xE1 truncado: la cabecera indica " + std::to_string(declaredPages) +
-                                   " p\xE1ginas y el archivo mide " + std::to_string(file.size()) + " bytes");
+        ThrowDamaged(
+            TV_TEXT(
+                "Tablas",
+                "El índice '%1' está dañado: está truncado: la cabecera indica %2 páginas y el archivo mide %3 bytes"),
+            {fileName, std::to_string(declaredPages), std::to_string(file.size())});
     return geometry;
 }
 
+// What points to a block, for the error that names it.
+enum class PageOwner { TagHeader, TagRoot, TagTree };
+
 // A tag header or B-tree node: a whole block past the tag table, inside the file.
-// `describe` names what points there; it is only called to word an error.
-template <typename Describe>
 void CheckBlockPage(std::span<const std::uint8_t> file, const FileGeometry& geometry, std::uint32_t page,
-                    std::string_view fileName, const Describe& describe) {
-    if (page < geometry.firstNodePage)
-        ThrowDamaged(fileName, describe() + " apunta a la p\xE1gina " + std::to_string(page) +
-                                   ", dentro de la tabla de etiquetas");
-    if (static_cast<std::uint64_t>(page) * kPageBytes + geometry.blockBytes > file.size())
-        ThrowDamaged(fileName,
-                     describe() + " apunta a la p\xE1gina " + std::to_string(page) + ", fuera del archivo");
+                    std::string_view fileName, PageOwner owner, std::string_view tagName) {
+    const std::string number = std::to_string(page);
+    if (page < geometry.firstNodePage) {
+        switch (owner) {
+        case PageOwner::TagHeader:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
+                {fileName, tagName, number});
+        case PageOwner::TagRoot:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: la raíz de la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
+                {fileName, tagName, number});
+        case PageOwner::TagTree:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: el árbol de la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
+                {fileName, tagName, number});
+        }
+    }
+    if (static_cast<std::uint64_t>(page) * kPageBytes + geometry.blockBytes > file.size()) {
+        switch (owner) {
+        case PageOwner::TagHeader:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: la etiqueta '%2' apunta a la página %3, fuera del archivo"),
+                {fileName, tagName, number});
+        case PageOwner::TagRoot:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: la raíz de la etiqueta '%2' apunta a la página %3, fuera del archivo"),
+                {fileName, tagName, number});
+        case PageOwner::TagTree:
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: el árbol de la etiqueta '%2' apunta a la página %3, fuera del archivo"),
+                {fileName, tagName, number});
+        }
+    }
 }
 
 // The tag-header values that the tree walk depends on.
@@ -192,8 +240,7 @@ struct TagGeometry {
 
 TagGeometry ReadTagGeometry(std::span<const std::uint8_t> file, const FileGeometry& geometry,
                             const MdxTag& tag, std::string_view fileName) {
-    const std::string what = "la etiqueta '" + tag.name + "'";
-    CheckBlockPage(file, geometry, tag.headerPage, fileName, [&] { return what; });
+    CheckBlockPage(file, geometry, tag.headerPage, fileName, PageOwner::TagHeader, tag.name);
     const std::size_t at = static_cast<std::size_t>(tag.headerPage) * kPageBytes;
 
     TagGeometry tagGeometry;
@@ -201,12 +248,16 @@ TagGeometry ReadTagGeometry(std::span<const std::uint8_t> file, const FileGeomet
     tagGeometry.itemLength = ReadU16(file, at + 18);
     if (tagGeometry.keyLength == 0 || tagGeometry.itemLength < tagGeometry.keyLength + 4 ||
         tagGeometry.itemLength + kNodeOverhead > geometry.blockBytes)
-        ThrowDamaged(fileName, what + " tiene claves de " + std::to_string(tagGeometry.keyLength) +
-                                   " bytes en entradas de " + std::to_string(tagGeometry.itemLength));
+        ThrowDamaged(
+            TV_TEXT(
+                "Tablas",
+                "El índice '%1' está dañado: la etiqueta '%2' tiene claves de %3 bytes en entradas de %4"),
+            {fileName, tag.name, std::to_string(tagGeometry.keyLength),
+             std::to_string(tagGeometry.itemLength)});
     tagGeometry.maxKeysPerNode = (geometry.blockBytes - kNodeOverhead) / tagGeometry.itemLength;
 
     tagGeometry.root = ReadU32(file, at);
-    CheckBlockPage(file, geometry, tagGeometry.root, fileName, [&] { return "la ra\xEDz de " + what; });
+    CheckBlockPage(file, geometry, tagGeometry.root, fileName, PageOwner::TagRoot, tag.name);
     return tagGeometry;
 }
 
@@ -218,17 +269,23 @@ MdxTag ReadTag(std::span<const std::uint8_t> file, const FileGeometry& geometry,
     tag.name = ReadText(file, slot + 4, geometry.slots.nameBytes);
     tag.keyType = static_cast<char>(file[slot + geometry.slots.KeyTypeAt()]);
     if (tag.name.empty())
-        ThrowDamaged(fileName, "la etiqueta " + std::to_string(tagNumber) + " no tiene nombre");
+        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: la etiqueta %2 no tiene nombre"),
+                     {fileName, std::to_string(tagNumber)});
     if (!IsKnownKeyType(tag.keyType))
-        ThrowDamaged(fileName, "la etiqueta '" + tag.name + "' tiene un tipo de clave desconocido");
+        ThrowDamaged(
+            TV_TEXT("Tablas",
+                    "El índice '%1' está dañado: la etiqueta '%2' tiene un tipo de clave desconocido"),
+            {fileName, tag.name});
 
     const TagGeometry tagGeometry = ReadTagGeometry(file, geometry, tag, fileName);
     tag.keyLength = static_cast<int>(tagGeometry.keyLength);
     const std::size_t fixedLength = FixedKeyLength(tag.keyType);
     if ((fixedLength != 0 && tagGeometry.keyLength != fixedLength) ||
         (fixedLength == 0 && tagGeometry.keyLength > kMaxKeyLength))
-        ThrowDamaged(fileName, "la etiqueta '" + tag.name + "' de tipo " + tag.keyType + " tiene claves de " +
-                                   std::to_string(tag.keyLength) + " bytes");
+        ThrowDamaged(
+            TV_TEXT("Tablas",
+                    "El índice '%1' está dañado: la etiqueta '%2' de tipo %3 tiene claves de %4 bytes"),
+            {fileName, tag.name, std::string_view(&tag.keyType, 1), std::to_string(tag.keyLength)});
 
     const std::size_t header = static_cast<std::size_t>(tag.headerPage) * kPageBytes;
     const std::uint8_t flags = file[header + 8];
@@ -265,19 +322,23 @@ class TreeWalker {
         int depth;
     };
 
-    std::string What() const { return "el \xE1rbol de la etiqueta '" + std::string(tagName_) + "'"; }
-
     void Visit(const Pending& node) {
-        CheckBlockPage(file_, geometry_, node.page, fileName_, [this] { return What(); });
+        CheckBlockPage(file_, geometry_, node.page, fileName_, PageOwner::TagTree, tagName_);
         if (visited_[node.page])
-            ThrowDamaged(fileName_, What() + " vuelve a la p\xE1gina " + std::to_string(node.page));
+            ThrowDamaged(
+                TV_TEXT("Tablas",
+                        "El índice '%1' está dañado: el árbol de la etiqueta '%2' vuelve a la página %3"),
+                {fileName_, tagName_, std::to_string(node.page)});
         visited_[node.page] = true;
 
         const std::size_t at = static_cast<std::size_t>(node.page) * kPageBytes;
         const std::size_t keyCount = ReadU32(file_, at);
         if (keyCount > tag_.maxKeysPerNode)
-            ThrowDamaged(fileName_, What() + " tiene " + std::to_string(keyCount) +
-                                        " claves en la p\xE1gina " + std::to_string(node.page));
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene %3 claves en la página %4"),
+                {fileName_, tagName_, std::to_string(keyCount), std::to_string(node.page)});
         // Leaves end with a zero where interior nodes keep their last child.
         const std::uint32_t lastChild = ReadU32(file_, at + 8 + keyCount * tag_.itemLength);
         if (lastChild == 0) {
@@ -291,13 +352,21 @@ class TreeWalker {
 
     void AddLeaf(const Pending& node, std::size_t at, std::size_t keyCount) {
         if (leafDepth_ < 0) leafDepth_ = node.depth;
-        if (node.depth != leafDepth_) ThrowDamaged(fileName_, What() + " tiene hojas a distinta profundidad");
+        if (node.depth != leafDepth_)
+            ThrowDamaged(
+                TV_TEXT(
+                    "Tablas",
+                    "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene hojas a distinta profundidad"),
+                {fileName_, tagName_});
         for (std::size_t i = 0; i < keyCount; ++i) {
             const std::size_t item = at + 8 + i * tag_.itemLength;
             const std::uint32_t record = ReadU32(file_, item);
             if (record == 0)
-                ThrowDamaged(fileName_,
-                             What() + " tiene un registro 0 en la p\xE1gina " + std::to_string(node.page));
+                ThrowDamaged(
+                    TV_TEXT(
+                        "Tablas",
+                        "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene un registro 0 en la página %3"),
+                    {fileName_, tagName_, std::to_string(node.page)});
             const auto* key = reinterpret_cast<const char*>(file_.data() + item + 4);
             entries_.emplace_back(std::string(key, tag_.keyLength), record);
         }
@@ -316,8 +385,11 @@ class TreeWalker {
 
 // ---- Writing -----------------------------------------------------------------------
 
-[[noreturn]] void ThrowCannotBuild(const MdxBuild& build, const std::string& detail) {
-    throw TableError("No se puede escribir el \xEDndice '" + build.tableName + ".MDX': " + detail);
+// Throws the sentence `cp1252Template` with its %1.. filled in: %1 is always
+// the table's name.
+[[noreturn]] void ThrowCannotBuild(std::string_view cp1252Template,
+                                   std::initializer_list<std::string_view> arguments) {
+    throw TableError(FormatText(cp1252Template, arguments));
 }
 
 // Where a tag goes in the file being built and how its nodes are sized.
@@ -352,29 +424,53 @@ bool IsSingleFieldName(std::string_view expression) {
 
 void CheckTag(const MdxBuild& build, const SlotLayout& layout, const MdxTagContent& content) {
     const MdxTag& tag = content.tag;
-    const std::string what = "la etiqueta '" + tag.name + "'";
+    const std::string_view table = build.tableName;
     if (tag.name.empty() || tag.name.size() >= layout.nameBytes)
-        ThrowCannotBuild(build, what + " necesita un nombre de 1 a " + std::to_string(layout.nameBytes - 1) +
-                                    " caracteres");
-    if (!IsKnownKeyType(tag.keyType)) ThrowCannotBuild(build, what + " tiene un tipo de clave desconocido");
+        ThrowCannotBuild(
+            TV_TEXT(
+                "Tablas",
+                "No se puede escribir el índice '%1.MDX': la etiqueta '%2' necesita un nombre de 1 a %3 caracteres"),
+            {table, tag.name, std::to_string(layout.nameBytes - 1)});
+    if (!IsKnownKeyType(tag.keyType))
+        ThrowCannotBuild(
+            TV_TEXT(
+                "Tablas",
+                "No se puede escribir el índice '%1.MDX': la etiqueta '%2' tiene un tipo de clave desconocido"),
+            {table, tag.name});
     const std::size_t fixedLength = FixedKeyLength(tag.keyType);
     const auto keyLength = static_cast<std::size_t>(std::max(tag.keyLength, 0));
     if (keyLength == 0 || (fixedLength != 0 && keyLength != fixedLength) || keyLength > kMaxKeyLength)
-        ThrowCannotBuild(build, what + " no admite claves de " + std::to_string(tag.keyLength) + " bytes");
+        ThrowCannotBuild(
+            TV_TEXT("Tablas",
+                    "No se puede escribir el índice '%1.MDX': la etiqueta '%2' no admite claves de %3 bytes"),
+            {table, tag.name, std::to_string(tag.keyLength)});
     if (tag.expression.empty() || tag.expression.size() >= kExpressionBytes)
-        ThrowCannotBuild(build, what + " necesita una expresi\xF3n de 1 a 220 caracteres");
-    if (tag.hasForFilter) ThrowCannotBuild(build, what + " tiene un filtro FOR, que no se sabe escribir");
+        ThrowCannotBuild(
+            TV_TEXT(
+                "Tablas",
+                "No se puede escribir el índice '%1.MDX': la etiqueta '%2' necesita una expresión de 1 a 220 caracteres"),
+            {table, tag.name});
+    if (tag.hasForFilter)
+        ThrowCannotBuild(
+            TV_TEXT(
+                "Tablas",
+                "No se puede escribir el índice '%1.MDX': la etiqueta '%2' tiene un filtro FOR, que no se sabe escribir"),
+            {table, tag.name});
     for (const IndexEntry& entry : content.entries) {
         if (entry.first.size() != keyLength || entry.second == 0)
-            ThrowCannotBuild(build, what + " recibe una clave de " + std::to_string(entry.first.size()) +
-                                        " bytes para el registro " + std::to_string(entry.second));
+            ThrowCannotBuild(
+                TV_TEXT(
+                    "Tablas",
+                    "No se puede escribir el índice '%1.MDX': la etiqueta '%2' recibe una clave de %3 bytes para el registro %4"),
+                {table, tag.name, std::to_string(entry.first.size()), std::to_string(entry.second)});
     }
 }
 
 std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, std::uint32_t firstPage) {
     if (build.tags.size() > static_cast<std::size_t>(kMaxTags))
-        ThrowCannotBuild(build,
-                         "no caben " + std::to_string(build.tags.size()) + " etiquetas (m\xE1ximo 47)");
+        ThrowCannotBuild(
+            TV_TEXT("Tablas", "No se puede escribir el índice '%1.MDX': no caben %2 etiquetas (máximo 47)"),
+            {build.tableName, std::to_string(build.tags.size())});
     std::vector<TagPlan> plans;
     plans.reserve(build.tags.size());
     std::uint32_t page = firstPage;
@@ -385,7 +481,10 @@ std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, s
         plan.name = ToUpperAscii(content.tag.name);
         for (const TagPlan& earlier : plans) {
             if (earlier.name == plan.name)
-                ThrowCannotBuild(build, "la etiqueta '" + plan.name + "' est\xE1 repetida");
+                ThrowCannotBuild(
+                    TV_TEXT("Tablas",
+                            "No se puede escribir el índice '%1.MDX': la etiqueta '%2' está repetida"),
+                    {build.tableName, plan.name});
         }
         plan.keyLength = static_cast<std::size_t>(content.tag.keyLength);
         plan.itemLength = ItemLength(plan.keyLength);
@@ -584,7 +683,8 @@ std::vector<IndexEntry> WalkMdxTag(std::span<const std::uint8_t> file, const Mdx
 
 std::vector<std::uint8_t> BuildMdx(const MdxBuild& build) {
     if (build.version != 2 && build.version != 3)
-        ThrowCannotBuild(build, "versi\xF3n " + std::to_string(build.version) + " desconocida");
+        ThrowCannotBuild(TV_TEXT("Tablas", "No se puede escribir el índice '%1.MDX': versión %2 desconocida"),
+                         {build.tableName, std::to_string(build.version)});
     const SlotLayout layout = SlotLayoutFor(build.version);
     // The tag table fills whole blocks; the first tag header follows it.
     const std::size_t tagTableEnd = RoundUp(SlotOffset(layout, kTagSlots), kBlockBytes);

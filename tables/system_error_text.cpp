@@ -1,5 +1,7 @@
 #include "tables/system_error_text.h"
 
+#include "tables/user_text.h"
+
 #include <cerrno>
 
 #ifdef _WIN32
@@ -14,40 +16,40 @@ namespace {
 std::string ConditionText(std::errc condition, int code) {
     switch (condition) {
     case std::errc::no_space_on_device:
-        return "no queda espacio en el disco";
+        return TV_TEXT("Sistema", "no queda espacio en el disco");
     case std::errc::file_too_large:
-        return "el archivo es demasiado grande";
+        return TV_TEXT("Sistema", "el archivo es demasiado grande");
     case std::errc::permission_denied:
     case std::errc::operation_not_permitted:
-        return "no hay permiso";
+        return TV_TEXT("Sistema", "no hay permiso");
     case std::errc::read_only_file_system:
-        return "el disco es de solo lectura";
+        return TV_TEXT("Sistema", "el disco es de solo lectura");
     case std::errc::no_such_file_or_directory:
-        return "no existe el archivo o la carpeta";
+        return TV_TEXT("Sistema", "no existe el archivo o la carpeta");
     case std::errc::not_a_directory:
-        return "una parte de la ruta no es una carpeta";
+        return TV_TEXT("Sistema", "una parte de la ruta no es una carpeta");
     case std::errc::is_a_directory:
-        return "es una carpeta";
+        return TV_TEXT("Sistema", "es una carpeta");
     case std::errc::too_many_symbolic_link_levels:
-        return "demasiados enlaces simb\xF3licos encadenados";
+        return TV_TEXT("Sistema", "demasiados enlaces simbólicos encadenados");
     case std::errc::filename_too_long:
-        return "el nombre es demasiado largo";
+        return TV_TEXT("Sistema", "el nombre es demasiado largo");
     case std::errc::file_exists:
-        return "ya existe";
+        return TV_TEXT("Sistema", "ya existe");
     case std::errc::device_or_resource_busy:
     case std::errc::text_file_busy:
-        return "est\xE1 en uso por otro programa";
+        return TV_TEXT("Sistema", "está en uso por otro programa");
     case std::errc::io_error:
-        return "error de entrada/salida del disco";
+        return TV_TEXT("Sistema", "error de entrada/salida del disco");
     case std::errc::too_many_files_open:
     case std::errc::too_many_files_open_in_system:
-        return "hay demasiados archivos abiertos";
+        return TV_TEXT("Sistema", "hay demasiados archivos abiertos");
     case std::errc::not_enough_memory:
-        return "no queda memoria";
+        return TV_TEXT("Sistema", "no queda memoria");
     case std::errc::cross_device_link:
-        return "no se puede mover a otro disco";
+        return TV_TEXT("Sistema", "no se puede mover a otro disco");
     default:
-        return "error del sistema " + std::to_string(code);
+        return FormatText(TV_TEXT("Sistema", "error del sistema %1"), {std::to_string(code)});
     }
 }
 
@@ -59,10 +61,10 @@ std::string SystemErrorText(const std::error_code& error) {
         switch (error.value()) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
-            return "est\xE1 en uso por otro programa";
+            return TV_TEXT("Sistema", "está en uso por otro programa");
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return "no queda espacio en el disco";
+            return TV_TEXT("Sistema", "no queda espacio en el disco");
         default:
             break;
         }
@@ -71,7 +73,7 @@ std::string SystemErrorText(const std::error_code& error) {
     const std::error_condition condition = error.default_error_condition();
     if (condition.category() == std::generic_category())
         return ConditionText(static_cast<std::errc>(condition.value()), error.value());
-    return "error del sistema " + std::to_string(error.value());
+    return FormatText(TV_TEXT("Sistema", "error del sistema %1"), {std::to_string(error.value())});
 }
 
 std::string SystemErrorText(int code) {

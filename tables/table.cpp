@@ -13,12 +13,14 @@
 #include "tables/table_files.h"
 #include "tables/text.h"
 #include "tables/unsaved_tables.h"
+#include "tables/user_text.h"
 #include "tables/value_parsing.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace tv::tables {
 
@@ -46,12 +48,39 @@ struct Table::Impl {
     std::string masterField;
     std::vector<Impl*> details;
 
+    // This cursor's listeners (null until one subscribes), linked to the rows'
+    // own list while the table is open. A post holds the rows' events until
+    // the posted record is current.
+    std::shared_ptr<RowListeners> listeners;
+    RowSubscription rowsLink;
+    bool holdingEvents = false;
+    std::vector<RowEvent> heldEvents;
+
+    void Tell(RowChange change, std::uint32_t record = 0) {
+        if (listeners && !listeners->Empty()) Tell(RowEvent{change, record});
+    }
+
+    void Tell(const RowEvent& event) {
+        if (holdingEvents)
+            heldEvents.push_back(event);
+        else
+            listeners->Notify(event);
+    }
+
+    // The record being edited: 0 for a new row not yet stored.
+    void TellEdited() { Tell(RowChange::Edited, state == TableState::Insert ? 0 : current); }
+
+    void LinkRows() {
+        if (!listeners || !data || rowsLink.Active()) return;
+        rowsLink = data->Listeners().Subscribe([this](const RowEvent& event) { Tell(event); });
+    }
+
     // ----- helpers
     // -------------------------------------------------------------------------------------------
     std::string Name() const { return FileNameText(path); }
 
     void CheckActive() const {
-        if (!data) throw TableError("La tabla no est\xE1 abierta.");
+        if (!data) throw TableError(TV_TEXT("Tablas", "La tabla no está abierta."));
     }
 
     // Steps name fields with the same literals over and over: remember where
@@ -91,7 +120,8 @@ struct Table::Impl {
 
     char* WritableField(const DbfField& def) {
         if (state != TableState::Edit && state != TableState::Insert)
-            throw TableError("La tabla '" + Name() + "' no est\xE1 en modo de edici\xF3n.");
+            throw TableError(
+                FormatText(TV_TEXT("Tablas", "La tabla '%1' no está en modo de edición."), {Name()}));
         return buffer.data() + def.offset;
     }
 
@@ -157,12 +187,14 @@ struct Table::Impl {
         current = recno;
         eof = bof = false;
         NotifyDetails();
+        Tell(RowChange::Moved, recno);
     }
 
     void SetEmpty() {
         current = 0;
         eof = bof = true;
         NotifyDetails();
+        Tell(RowChange::Moved);
     }
 
     void GoFirst() {
@@ -184,6 +216,7 @@ struct Table::Impl {
         if (!data) return;
         if (state == TableState::Edit || state == TableState::Insert) Post();
         GoFirst();
+        Tell(RowChange::Reset);
     }
 
     // Moving off an edited record stores it.
@@ -193,15 +226,24 @@ struct Table::Impl {
     }
 
     void Post() {
-        if (state == TableState::Edit) {
-            data->UpdateRecord(current, buffer.data());
-        } else if (state == TableState::Insert) {
-            current = data->AppendRecord(buffer.data());
-            eof = bof = false;
-        } else {
-            return;
+        if (state != TableState::Edit && state != TableState::Insert) return;
+        holdingEvents = listeners && !listeners->Empty();
+        try {
+            if (state == TableState::Edit) {
+                data->UpdateRecord(current, buffer.data());
+            } else {
+                current = data->AppendRecord(buffer.data());
+                eof = bof = false;
+            }
+        } catch (...) {
+            holdingEvents = false;
+            heldEvents.clear();
+            throw;
         }
         state = TableState::Browse;
+        holdingEvents = false;
+        for (const RowEvent& event : std::exchange(heldEvents, {}))
+            Tell(event);
         NotifyDetails();
     }
 
@@ -220,7 +262,8 @@ struct Table::Impl {
         const std::string value =
             equals == std::string::npos ? std::string() : TrimBoth(trimmed.substr(equals + 1));
         if (equals == std::string::npos || value.size() < 2 || value.front() != '\'' || value.back() != '\'')
-            throw TableError("Filtro no v\xE1lido en la tabla '" + Name() + "': " + trimmed);
+            throw TableError(
+                FormatText(TV_TEXT("Tablas", "Filtro no válido en la tabla '%1': %2"), {Name(), trimmed}));
         const std::string field = TrimBoth(trimmed.substr(0, equals));
         filterField = data->FieldNumber(field);
         if (filterField < 0) throw MissingField(Name(), field);
@@ -279,7 +322,8 @@ void Table::Create(const std::filesystem::path& folder, std::string_view name, c
     const std::filesystem::path dbf = ResolveFileName(folder, base + ".DBF");
     const std::filesystem::path mdx = ResolveFileName(folder, dbf.stem().string() + ".MDX");
     if (TableData::IsOpen(dbf))
-        throw TableError("La tabla '" + base + "' est\xE1 abierta; no se puede crear de nuevo.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta; no se puede crear de nuevo."), {base}));
     RefuseIfInUseElsewhere(dbf);
     RefuseIfInUseElsewhere(mdx);
 
@@ -304,7 +348,9 @@ void Table::Open(const std::filesystem::path& folder, std::string_view name, Ope
     impl_->nameCache = {};
     impl_->mode = mode;
     impl_->state = TableState::Browse;
+    impl_->LinkRows();
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 void Table::Close() {
@@ -319,7 +365,9 @@ void Table::Close() {
     t.filtered = false;
     t.filterField = -1;
     t.current = 0;
+    t.rowsLink.Reset();
     auto data = std::move(t.data);
+    t.Tell(RowChange::Reset); // no rows to show now
     data->RemoveUser();
 }
 
@@ -368,7 +416,8 @@ std::string Table::AsString(int fieldIndex) const {
     impl_->CheckActive();
     const auto& fields = impl_->data->Fields();
     if (fieldIndex < 0 || static_cast<std::size_t>(fieldIndex) >= fields.size())
-        throw TableError("N\xFAmero de campo fuera de rango en la tabla '" + impl_->Name() + "'.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "Número de campo fuera de rango en la tabla '%1'."),
+                                    {impl_->Name()}));
     return impl_->Text(fields[static_cast<std::size_t>(fieldIndex)]);
 }
 
@@ -385,7 +434,8 @@ double Table::AsFloat(std::string_view field) const {
     if (def.type == 'L') return FieldBoolean(def, bytes) ? 1 : 0;
     if (def.type == 'C' ? ParseNumber(FieldText(def, bytes), value) : FieldNumber(def, bytes, value))
         return value;
-    throw ConversionError("'" + FieldText(def, bytes) + "' is not a valid floating point value");
+    throw ConversionError(
+        FormatText(TV_TEXT("Tablas", "'%1' is not a valid floating point value"), {FieldText(def, bytes)}));
 }
 
 bool Table::AsBoolean(std::string_view field) const {
@@ -406,6 +456,7 @@ void Table::SetString(std::string_view field, std::string_view value) {
     const DbfField& def = impl_->FieldDef(field);
     char* out = impl_->WritableField(def);
     StoreText(def, value, out);
+    impl_->TellEdited();
 }
 
 void Table::SetInteger(std::string_view field, long long value) {
@@ -417,6 +468,7 @@ void Table::SetInteger(std::string_view field, long long value) {
         EncodeBoolean(def, value != 0, out);
     else
         EncodeNumber(def, static_cast<double>(value), out);
+    impl_->TellEdited();
 }
 
 void Table::SetFloat(std::string_view field, double value) {
@@ -430,6 +482,7 @@ void Table::SetFloat(std::string_view field, double value) {
         EncodeBoolean(def, value != 0, out);
     else
         EncodeNumber(def, value, out);
+    impl_->TellEdited();
 }
 
 void Table::SetBoolean(std::string_view field, bool value) {
@@ -441,11 +494,13 @@ void Table::SetBoolean(std::string_view field, bool value) {
         EncodeBoolean(def, value, out);
     else
         EncodeNumber(def, value ? 1 : 0, out);
+    impl_->TellEdited();
 }
 
 void Table::Clear(std::string_view field) {
     const DbfField& def = impl_->FieldDef(field);
     EncodeBlank(def, impl_->WritableField(def));
+    impl_->TellEdited();
 }
 
 // ----- cursor
@@ -511,6 +566,7 @@ void Table::SetIndexName(std::string_view tag) {
     t.indexName = std::string(tag);
     t.index = tag.empty() ? nullptr : &t.data->Index(tag);
     t.GoFirst();
+    t.Tell(RowChange::Reset);
 }
 
 const std::string& Table::IndexName() const {
@@ -525,7 +581,8 @@ void Table::Edit() {
     t.CheckActive();
     if (t.state == TableState::Edit || t.state == TableState::Insert) return;
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     std::uint32_t found = 0;
     if (t.current == 0 || !t.Seek(0, true, found)) return Append(); // nothing to edit: a new row
     t.buffer.assign(t.data->Record(t.current), t.data->Record(t.current) + t.data->RecordLength());
@@ -536,10 +593,12 @@ void Table::Append() {
     Impl& t = *impl_;
     t.CheckBrowseMode();
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     t.beforeInsert = t.current;
     t.BlankBuffer();
     t.state = TableState::Insert;
+    t.Tell(RowChange::Reset);
 }
 
 void Table::AppendRecord(const std::vector<FieldValue>& values) {
@@ -571,9 +630,13 @@ void Table::Post() {
 
 void Table::Cancel() {
     Impl& t = *impl_;
+    const TableState dropped = t.state;
     if (t.state == TableState::Insert) t.current = t.beforeInsert;
     if (t.state == TableState::Edit || t.state == TableState::Insert) t.state = TableState::Browse;
     t.buffer.clear();
+    // The record shows as stored again; a new row goes away.
+    if (dropped == TableState::Edit) t.Tell(RowChange::Edited, t.current);
+    if (dropped == TableState::Insert) t.Tell(RowChange::Reset);
 }
 
 void Table::Delete() {
@@ -581,11 +644,11 @@ void Table::Delete() {
     t.CheckActive();
     if (t.state == TableState::Insert) return Cancel();
     if (t.mode == OpenMode::ReadOnly)
-        throw TableError("La tabla '" + t.Name() + "' est\xE1 abierta s\xF3lo para lectura.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta sólo para lectura."), {t.Name()}));
     if (t.current == 0)
-        throw TableError("La tabla '" + t.Name() +
-                         "' est\xE1 vac\xED"
-                         "a; no hay registro que borrar.");
+        throw TableError(FormatText(
+            TV_TEXT("Tablas", "La tabla '%1' está vacía; no hay registro que borrar."), {t.Name()}));
     t.state = TableState::Browse;
     const std::uint32_t deleted = t.current;
     const std::size_t position = t.PositionOf(deleted);
@@ -618,7 +681,9 @@ int Table::RecordCount() const {
 bool Table::FindKey(std::string_view value) {
     impl_->CheckBrowseMode();
     Impl& t = *impl_;
-    if (!t.index) throw TableError("La tabla '" + t.Name() + "' no tiene \xEDndice activo para FindKey.");
+    if (!t.index)
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' no tiene índice activo para FindKey."), {t.Name()}));
     const std::string key = t.KeyFor(value);
     const auto [begin, end] = t.Range();
     for (std::size_t p = std::max(begin, t.index->LowerBound(key)); p < end; ++p) {
@@ -646,7 +711,8 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
         start = end + 1;
     }
     if (defs.size() != values.size())
-        throw TableError("Locate en la tabla '" + t.Name() + "': campos y valores no se corresponden.");
+        throw TableError(FormatText(
+            TV_TEXT("Tablas", "Locate en la tabla '%1': campos y valores no se corresponden."), {t.Name()}));
     const auto [begin, end] = t.Range();
     for (std::size_t p = begin; p < end; ++p) {
         const std::uint32_t recno = t.RecordAt(p);
@@ -678,6 +744,7 @@ void Table::SetMasterSource(Table* master, std::string_view masterField) {
         t.master->details.push_back(&t);
     }
     t.GoFirst();
+    t.Tell(RowChange::Reset);
 }
 
 void Table::MasterChanged() {
@@ -689,6 +756,7 @@ void Table::SetFilter(std::string_view filter) {
     impl_->ParseFilter(filter);
     impl_->filter = std::string(filter);
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 const std::string& Table::Filter() const {
@@ -699,10 +767,29 @@ void Table::SetFiltered(bool on) {
     impl_->CheckBrowseMode();
     impl_->filtered = on;
     impl_->GoFirst();
+    impl_->Tell(RowChange::Reset);
 }
 
 bool Table::Filtered() const {
     return impl_->filtered;
+}
+
+std::vector<std::uint32_t> Table::VisibleRecords() const {
+    const Impl& t = *impl_;
+    t.CheckActive();
+    std::vector<std::uint32_t> records;
+    const auto [begin, end] = t.Range();
+    for (std::size_t p = begin; p < end; ++p)
+        if (t.Visible(t.RecordAt(p))) records.push_back(t.RecordAt(p));
+    return records;
+}
+
+RowSubscription Table::Subscribe(RowListener listener) {
+    Impl& t = *impl_;
+    if (!t.listeners) t.listeners = std::make_shared<RowListeners>();
+    RowSubscription subscription = t.listeners->Subscribe(std::move(listener));
+    t.LinkRows();
+    return subscription;
 }
 
 Bookmark Table::GetBookmark() const {
@@ -713,7 +800,8 @@ void Table::GotoBookmark(const Bookmark& mark) {
     impl_->CheckBrowseMode();
     Impl& t = *impl_;
     if (mark.record == 0 || mark.record > t.data->RecordCount() || t.data->IsDeleted(mark.record))
-        throw TableError("Registro no encontrado en la tabla '" + t.Name() + "'.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "Registro no encontrado en la tabla '%1'."), {t.Name()}));
     t.MoveTo(mark.record);
 }
 

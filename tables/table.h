@@ -7,6 +7,7 @@
 // the rows, so a change posted through one is seen by the others at once.
 #pragma once
 
+#include "tables/row_listeners.h"
 #include "tables/table_error.h"
 
 #include <cstdint>
@@ -131,6 +132,18 @@ class Table {
     void SetFiltered(bool on);
     bool Filtered() const;
 
+    // The records this cursor shows (live, filtered, detail range), in its
+    // order, read without moving it.
+    std::vector<std::uint32_t> VisibleRecords() const;
+
+    // Tells `listener` of what changes the rows this cursor shows: appends,
+    // changes and deletes posted through any cursor on the same file (events
+    // of a post through this one come once its record is current), its own
+    // unposted record edited, its moves, and Reset when what it shows is
+    // another set or order (opened or closed, index, filter, its master
+    // moved, a new row started). A cursor reopened keeps its listeners.
+    RowSubscription Subscribe(RowListener listener);
+
     Bookmark GetBookmark() const;
     void GotoBookmark(const Bookmark& mark);
 
@@ -142,7 +155,7 @@ class Table {
     // The rows this cursor has open, for TableRows; null when closed.
     std::shared_ptr<TableData> Data() const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

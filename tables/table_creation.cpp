@@ -4,6 +4,7 @@
 #include "tables/mdx_file.h"
 #include "tables/table_error.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <set>
 
@@ -46,22 +47,28 @@ std::string TableBaseName(std::string_view name) {
 }
 
 void ValidateDecl(std::string_view table, const TableDecl& decl) {
-    const auto fail = [&](const std::string& why) {
-        throw TableError("No se puede crear la tabla '" + std::string(table) + "': " + why);
+    // %1 is the table, %2 the field.
+    const auto fail = [&](std::string_view cp1252Template, std::string_view field = {}) {
+        throw TableError(FormatText(cp1252Template, {table, field}));
     };
-    if (table.empty()) fail("falta el nombre.");
-    if (decl.fields.empty()) fail("no tiene campos.");
+    if (table.empty()) fail(TV_TEXT("Tablas", "No se puede crear la tabla '%1': falta el nombre."));
+    if (decl.fields.empty()) fail(TV_TEXT("Tablas", "No se puede crear la tabla '%1': no tiene campos."));
     std::set<std::string> names;
     for (const FieldDecl& f : decl.fields) {
         if (f.name.empty() || f.name.size() > kMaxFieldName)
-            fail("nombre de campo no v\xE1lido '" + f.name + "'.");
-        if (!names.insert(AnsiUpperCase(f.name)).second) fail("campo repetido '" + f.name + "'.");
+            fail(TV_TEXT("Tablas", "No se puede crear la tabla '%1': nombre de campo no válido '%2'."),
+                 f.name);
+        if (!names.insert(AnsiUpperCase(f.name)).second)
+            fail(TV_TEXT("Tablas", "No se puede crear la tabla '%1': campo repetido '%2'."), f.name);
         if (f.kind == FieldKind::String && (f.width < 1 || f.width > 254))
-            fail("anchura no v\xE1lida del campo '" + f.name + "'.");
+            fail(TV_TEXT("Tablas", "No se puede crear la tabla '%1': anchura no válida del campo '%2'."),
+                 f.name);
     }
     for (const std::string& index : decl.indexes)
         if (!names.count(AnsiUpperCase(index)))
-            fail("\xEDndice sobre un campo que no existe '" + index + "'.");
+            fail(TV_TEXT("Tablas",
+                         "No se puede crear la tabla '%1': índice sobre un campo que no existe '%2'."),
+                 index);
 }
 
 DbfHeader DeclaredHeader(const TableDecl& decl) {

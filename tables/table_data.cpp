@@ -6,6 +6,7 @@
 #include "tables/table_error.h"
 #include "tables/table_files.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <fstream>
@@ -33,12 +34,14 @@ std::string RegistryKey(const std::filesystem::path& path) {
 
 template <class Byte = std::uint8_t> std::vector<Byte> ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw TableError("No se puede abrir la tabla '" + FileNameText(path) + "'.");
+    if (!in)
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "No se puede abrir la tabla '%1'."), {FileNameText(path)}));
     const std::streamoff size = in.tellg();
     std::vector<Byte> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        throw TableError("Error al leer la tabla '" + FileNameText(path) + "'.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "Error al leer la tabla '%1'."), {FileNameText(path)}));
     return bytes;
 }
 
@@ -77,7 +80,8 @@ TableData::~TableData() = default;
 
 void TableData::AddUser(Access access) {
     if (users_ > 0 && (access == Access::Exclusive || access_ == Access::Exclusive))
-        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso.");
+        throw TableError(
+            FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso."), {FileNameText(dbfPath_)}));
     if (users_ == 0 || access != Access::ReadOnly) access_ = access;
     ++users_;
 }
@@ -93,10 +97,11 @@ bool TableData::RemoveUser() {
 void TableData::Load() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dbfPath_, ec))
-        throw TableError("No existe la tabla '" + FileNameText(dbfPath_) + "'.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "No existe la tabla '%1'."), {FileNameText(dbfPath_)}));
     const auto kind = access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
     if (!lock_.Acquire(dbfPath_, kind))
-        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso por otro programa.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso por otro programa."),
+                                    {FileNameText(dbfPath_)}));
 
     // The whole file goes into the record buffer, which then lets go of the
     // header in front and of anything after the last record: one copy of the
@@ -195,8 +200,11 @@ RecordOrder& TableData::Index(std::string_view fieldName) {
 void TableData::CheckWritable() const {
     for (std::size_t i = 0; i < tagFields_.size(); ++i)
         if (tagFields_[i] < 0)
-            throw TableError("La tabla '" + FileNameText(dbfPath_) + "' tiene un \xEDndice ('" +
-                             mdx_.tags[i].name + "') que este programa no puede mantener; no se modifica.");
+            throw TableError(FormatText(
+                TV_TEXT(
+                    "Tablas",
+                    "La tabla '%1' tiene un índice ('%2') que este programa no puede mantener; no se modifica."),
+                {FileNameText(dbfPath_), mdx_.tags[i].name}));
 }
 
 std::uint32_t TableData::AppendRecord(const char* bytes) {
@@ -208,6 +216,7 @@ std::uint32_t TableData::AppendRecord(const char* bytes) {
         index->Add(recno, Record(recno));
     if (!IsDeleted(recno)) ++liveCount_;
     dirty_ = true;
+    listeners_->Notify({RowChange::Appended, recno});
     return recno;
 }
 
@@ -245,7 +254,8 @@ void TableData::ShareAccess() {
     if (access_ != Access::Exclusive) return;
     lock_.Release();
     if (!lock_.Acquire(dbfPath_, FileLock::Kind::Shared))
-        throw TableError("La tabla '" + FileNameText(dbfPath_) + "' est\xE1 en uso por otro programa.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso por otro programa."),
+                                    {FileNameText(dbfPath_)}));
     access_ = Access::Shared;
 }
 
@@ -258,6 +268,7 @@ void TableData::UpdateRecord(std::uint32_t recno, const char* bytes) {
         index->Update(recno, Record(recno));
     if (wasDeleted != IsDeleted(recno)) liveCount_ += wasDeleted ? 1 : -1;
     dirty_ = true;
+    listeners_->Notify({RowChange::Changed, recno});
 }
 
 void TableData::DeleteRecord(std::uint32_t recno) {
@@ -267,6 +278,7 @@ void TableData::DeleteRecord(std::uint32_t recno) {
     records_[(recno - 1) * recordLength_] = '*';
     --liveCount_;
     dirty_ = true;
+    listeners_->Notify({RowChange::Changed, recno});
 }
 
 std::vector<std::uint8_t> TableData::BuildMdxImage() {

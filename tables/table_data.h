@@ -6,6 +6,7 @@
 #include "tables/dbf_format.h"
 #include "tables/file_lock.h"
 #include "tables/mdx_file.h"
+#include "tables/row_listeners.h"
 #include "tables/table.h"
 
 #include <cstdint>
@@ -110,6 +111,10 @@ class TableData {
     // Rewrites the production index from the rows even if nothing changed.
     void Reindex();
 
+    // Told of every append, change and delete, whichever cursor made it (a
+    // builder works alone on an exclusive open, so no one is there to tell).
+    RowListeners& Listeners() { return *listeners_; }
+
     void AddUser(Access access);
     // Returns true when this was the last cursor (the data is then flushed and forgotten).
     bool RemoveUser();
@@ -140,6 +145,7 @@ class TableData {
     std::vector<char> records_;
     std::uint32_t liveCount_ = 0;
     bool dirty_ = false;
+    std::shared_ptr<RowListeners> listeners_ = std::make_shared<RowListeners>();
 
     // Production index: tags in creation order, each over one field.
     bool hasMdx_ = false;

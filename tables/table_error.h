@@ -2,6 +2,8 @@
 // names the file concerned, so the front ends can show it as it is.
 #pragma once
 
+#include "tables/user_text.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,9 +17,7 @@ class TableError : public std::runtime_error {
 
 // A field asked for by a name the table does not have.
 inline TableError MissingField(std::string_view table, std::string_view field) {
-    std::string text = "La tabla '";
-    text.append(table).append("' no tiene el campo '").append(field).append("'.");
-    return TableError(text);
+    return TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' no tiene el campo '%2'."), {table, field}));
 }
 
 } // namespace tv::tables

@@ -5,12 +5,14 @@
 #include "tables/file_lock.h"
 #include "tables/path_text.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 namespace tv::tables {
 
 void CommitTableFiles(const std::filesystem::path& dbf, const std::filesystem::path& mdx, TableImage image) {
     static constexpr std::uint8_t kEndOfFile = 0x1A;
-    if (image.header.size() <= kProductionMdxFlagAt) throw TableError("Cabecera de tabla incompleta.");
+    if (image.header.size() <= kProductionMdxFlagAt)
+        throw TableError(TV_TEXT("Tablas", "Cabecera de tabla incompleta."));
     image.header[kProductionMdxFlagAt] = 0;
     WriteFileAtomically(dbf, {image.header, image.records, {&kEndOfFile, 1}});
     if (!image.index) return;
@@ -37,7 +39,8 @@ bool HeldElsewhere(const std::filesystem::path& file) {
 
 void RefuseIfInUseElsewhere(const std::filesystem::path& file) {
     if (HeldElsewhere(file))
-        throw TableError("La tabla '" + FileNameText(file) + "' est\xE1 en uso por otro programa.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso por otro programa."),
+                                    {FileNameText(file)}));
 }
 
 } // namespace tv::tables

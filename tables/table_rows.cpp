@@ -3,11 +3,12 @@
 #include "tables/path_text.h"
 #include "tables/table_data.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 namespace tv::tables {
 
 TableRows::TableRows(const Table& table) : data_(table.Data()) {
-    if (!data_) throw TableError("La tabla no est\xE1 abierta.");
+    if (!data_) throw TableError(TV_TEXT("Tablas", "La tabla no está abierta."));
 }
 
 FieldSlot TableRows::Field(std::string_view name) const {

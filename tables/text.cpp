@@ -1,6 +1,8 @@
 #include "tables/text.h"
 
 #include "tables/conversion_error.h"
+#include "tables/cp1252.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <array>
@@ -121,7 +123,7 @@ bool TryStrToInt(std::string_view text, int& value) {
 int StrToInt(std::string_view text) {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+        throw ConversionError(FormatText(TV_TEXT("Tablas", "'%1' is not a valid integer value"), {text}));
     return value;
 }
 
@@ -136,9 +138,10 @@ std::string QuotedForMessage(std::string_view text, std::size_t limit) {
     quoted.reserve(std::min(text.size(), limit) + 32);
     quoted += '\'';
     quoted.append(text.substr(0, limit));
-    if (text.size() > limit) quoted += '\x85';
+    if (text.size() > limit) quoted += Utf8ToCp1252("…");
     quoted += '\'';
-    if (text.size() > limit) quoted.append(" (").append(std::to_string(text.size())).append(" caracteres)");
+    if (text.size() > limit)
+        quoted = FormatText(TV_TEXT("Tablas", "%1 (%2 caracteres)"), {quoted, std::to_string(text.size())});
     return quoted;
 }
 

@@ -2,6 +2,7 @@
 
 #include "tables/conversion_error.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,9 +11,9 @@
 namespace tv::tables {
 namespace {
 
-[[noreturn]] void Invalid(std::string_view value, const char* what, const DbfField& def) {
-    throw ConversionError("'" + std::string(value) + "' is not a valid " + what + " value for field '" + def.name +
-                          "'");
+// `cp1252Template`: %1 is the value, %2 the field.
+[[noreturn]] void Invalid(std::string_view cp1252Template, std::string_view value, const DbfField& def) {
+    throw ConversionError(FormatText(cp1252Template, {value, def.name}));
 }
 
 } // namespace
@@ -32,16 +33,25 @@ bool ParseNumber(std::string_view text, double& value) {
 std::int32_t RoundHalfEven(double value) {
     const double rounded = std::nearbyint(value); // the default rounding mode rounds halves to even
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-        throw ConversionError("'" + std::to_string(value) + "' is not a valid integer value");
+        throw ConversionError(
+            FormatText(TV_TEXT("Tablas", "'%1' is not a valid integer value"), {std::to_string(value)}));
     return static_cast<std::int32_t>(rounded);
 }
 
 BooleanText ParseBoolean(std::string_view text) {
     if (text.empty()) return BooleanText::Invalid;
     switch (text.front()) {
-    case 'T': case 't': case 'Y': case 'y': case 'S': case 's':
+    case 'T':
+    case 't':
+    case 'Y':
+    case 'y':
+    case 'S':
+    case 's':
         return BooleanText::True;
-    case 'F': case 'f': case 'N': case 'n':
+    case 'F':
+    case 'f':
+    case 'N':
+    case 'n':
         return BooleanText::False;
     default:
         return BooleanText::Invalid;
@@ -56,8 +66,9 @@ void StoreText(const DbfField& def, std::string_view value, char* out) {
         return EncodeText(def, value, out);
     case 'L':
         if (value.empty()) return EncodeBlank(def, out);
-        if (const auto b = ParseBoolean(value); b != BooleanText::Invalid) return EncodeBoolean(def, b == BooleanText::True, out);
-        Invalid(value, "boolean", def);
+        if (const auto b = ParseBoolean(value); b != BooleanText::Invalid)
+            return EncodeBoolean(def, b == BooleanText::True, out);
+        Invalid(TV_TEXT("Tablas", "'%1' is not a valid boolean value for field '%2'"), value, def);
     case 'I':
     case '+': {
         if (value.empty()) return EncodeBlank(def, out);
@@ -67,9 +78,9 @@ void StoreText(const DbfField& def, std::string_view value, char* out) {
         if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
         long long number = 0;
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || number < INT32_MIN ||
-            number > INT32_MAX)
-            Invalid(value, "integer", def);
+        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+            number < INT32_MIN || number > INT32_MAX)
+            Invalid(TV_TEXT("Tablas", "'%1' is not a valid integer value for field '%2'"), value, def);
         return EncodeNumber(def, static_cast<double>(number), out);
     }
     case 'N':
@@ -77,11 +88,12 @@ void StoreText(const DbfField& def, std::string_view value, char* out) {
     case 'O': {
         if (value.empty()) return EncodeBlank(def, out);
         double number = 0;
-        if (!ParseNumber(value, number)) Invalid(value, "floating point", def);
+        if (!ParseNumber(value, number))
+            Invalid(TV_TEXT("Tablas", "'%1' is not a valid floating point value for field '%2'"), value, def);
         return EncodeNumber(def, number, out);
     }
     default:
-        throw TableError("El campo '" + def.name + "' no admite texto.");
+        throw TableError(FormatText(TV_TEXT("Tablas", "El campo '%1' no admite texto."), {def.name}));
     }
 }
 

@@ -39,9 +39,9 @@ std::optional<LectiveEditing> ApplyLective(std::string_view column, const tables
     return LectiveRule(classes.AsString("CODASIG"));
 }
 
-std::optional<std::string_view> ReadOnlyListMessage(CodeList list, const LectiveEditing& editing) {
-    if (list == CodeList::Subject && !editing.subjectEditable) return kSubjectListOnNonLectiveLine;
-    if (list == CodeList::Activity && !editing.activityEditable) return kActivityListOnLectiveLine;
+std::optional<std::string> ReadOnlyListMessage(CodeList list, const LectiveEditing& editing) {
+    if (list == CodeList::Subject && !editing.subjectEditable) return SubjectListOnNonLectiveLine();
+    if (list == CodeList::Activity && !editing.activityEditable) return ActivityListOnLectiveLine();
     return std::nullopt;
 }
 
@@ -100,7 +100,7 @@ TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
     context.codificationStatus = kCodificationFinished;
     for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
         if (!DocumentMissing(tables.teachers.AsString(schema::kDocumentField))) continue;
-        if (context.prompt.Question(kTeacherWithoutDocumentQuestion)) return TerminarOutcome::KeepEditing;
+        if (context.prompt.Question(TeacherWithoutDocumentQuestion())) return TerminarOutcome::KeepEditing;
         context.codificationStatus = kCodificationNotFinished;
         break;
     }

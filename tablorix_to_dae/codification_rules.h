@@ -31,7 +31,7 @@ std::optional<LectiveEditing> ApplyLective(std::string_view column, const tables
 enum class CodeList { Subject, Activity };
 // The information shown on entering a list the line makes read-only (the list
 // is then hidden); nullopt when the list is editable.
-std::optional<std::string_view> ReadOnlyListMessage(CodeList list, const LectiveEditing& editing);
+std::optional<std::string> ReadOnlyListMessage(CodeList list, const LectiveEditing& editing);
 
 // Leaving the subject list: NOMASIG takes DESCCAST of the chosen daeASIGNAT
 // entry (the Castilian text whatever the language), unless the list is

@@ -11,6 +11,7 @@
 #include "tables/table_files.h"
 #include "tables/table_rows.h"
 #include "tables/unsaved_tables.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/centre_table.h"
 
 #include <cstdint>
@@ -90,14 +91,15 @@ std::string TimetableFileContent(CodificationTables& tables) {
 void RefuseIfTimetableFileInUse(const std::filesystem::path& daeFolder) {
     const std::filesystem::path file = tables::ResolveFileName(daeFolder, kTimetableFile);
     if (tables::HeldElsewhere(file))
-        throw tables::TableError("El archivo '" + tables::FileNameText(file) +
-                                 "' est\xE1 en uso por otro programa; no se ha cambiado nada.");
+        throw tables::TableError(FormatText(
+            TV_TEXT("Importar", "El archivo '%1' está en uso por otro programa; no se ha cambiado nada."),
+            {tables::FileNameText(file)}));
 }
 
 TimetableWrite CreaTXTCuadroHorario(ImportContext& context, CodificationTables& tables) {
     std::error_code ec;
     if (!std::filesystem::is_directory(context.daeFolder, ec)) {
-        context.prompt.Message(kFolderMissing);
+        context.prompt.Message(FolderMissing());
         context.codificationStatus = kCodificationNotFinished;
         return TimetableWrite::FolderMissing;
     }

@@ -13,12 +13,12 @@ namespace tv::tablorix_to_dae {
 
 ImportPath ChooseImportPath(ImportContext& context) {
     if (!tables::FileExistsNoCase(context.ktemp, "CUADROH2.DBF") ||
-        !context.prompt.Question(kKeepEarlierDataQuestion)) {
+        !context.prompt.Question(KeepEarlierDataQuestion())) {
         CreaCuadrosHorarios(context.ktemp);
         context.state.WorkflowState = 1;
         return ImportPath::Fresh;
     }
-    if (context.prompt.Question(kCodificationOnlyQuestion)) {
+    if (context.prompt.Question(CodificationOnlyQuestion())) {
         context.state.WorkflowState = 0;
         return ImportPath::CodificationOnly;
     }
@@ -47,7 +47,7 @@ void Importar2(ImportContext& context, const OpenCodification& openCodification)
     written.groups.Close();
     if (context.state.WorkflowState != 4) context.state.WorkflowState = 0;
     context.state.TransformResult = 1;
-    context.prompt.Message(context.state.WorkflowState == 4 ? kProcessNotFinished : kProcessFinished);
+    context.prompt.Message(context.state.WorkflowState == 4 ? ProcessNotFinished() : ProcessFinished());
 }
 
 } // namespace tv::tablorix_to_dae

@@ -1,42 +1,50 @@
-// The texts this direction shows, word for word (Windows-1252).
+// The texts this direction shows in more than one place, in the user's
+// language (Windows-1252).
 #pragma once
 
-#include <string_view>
+#include "tables/user_text.h"
+
+#include <string>
 
 namespace tv::tablorix_to_dae {
 
-inline constexpr std::string_view kFolderMissing = "No existe la carpeta";
+inline std::string FolderMissing() {
+    return TV_TEXT("Importar", "No existe la carpeta");
+}
 
-inline constexpr std::string_view kKeepEarlierDataQuestion =
-    "Si Conserva los Datos de la Exportaci\xF3n Anterior,\r"
-    "estos se ajustar\xE1n a los cambios hechos en el horario,\r"
-    "pero se conservar\xE1n los C\xF3"
-    "digos DAE puestos anteriormente.\r"
-    "\xBF"
-    "Desea Conservar los Datos de la Exportaci\xF3n Anterior?";
+inline std::string KeepEarlierDataQuestion() {
+    return TV_TEXT(
+        "Importar",
+        "Si Conserva los Datos de la Exportación Anterior,\restos se ajustarán a los cambios hechos en el horario,\rpero se conservarán los Códigos DAE puestos anteriormente.\r¿Desea Conservar los Datos de la Exportación Anterior?");
+}
 
-inline constexpr std::string_view kCodificationOnlyQuestion =
-    "Si desea acceder directamente a la Codificaci\xF3n DAE, pulse S\xCD.\r"
-    "                                                             \r"
-    "Si desea Exportar Nuevamente Conservando Datos, pulse NO.";
+inline std::string CodificationOnlyQuestion() {
+    return TV_TEXT(
+        "Importar",
+        "Si desea acceder directamente a la Codificación DAE, pulse SÍ.\r                                                             \rSi desea Exportar Nuevamente Conservando Datos, pulse NO.");
+}
 
-inline constexpr std::string_view kTeacherWithoutDocumentQuestion =
-    "           !!!ATENCI\xD3N!!!                 \r"
-    "Todav\xED"
-    "a hay alg\xFAn Profesor SIN DOCumento(DNI).\r"
-    "       \xBF"
-    "Desea corregir esta incidencia?       ";
+inline std::string TeacherWithoutDocumentQuestion() {
+    return TV_TEXT(
+        "Codificación",
+        "           !!!ATENCIÓN!!!                 \rTodavía hay algún Profesor SIN DOCumento(DNI).\r       ¿Desea corregir esta incidencia?       ");
+}
 
-inline constexpr std::string_view kProcessFinished = "Proceso finalizado";
-inline constexpr std::string_view kProcessNotFinished =
-    "!!ATENCI\xD3N!! El Proceso NO ha finalizado Correctamente";
+inline std::string ProcessFinished() {
+    return TV_TEXT("Importar", "Proceso finalizado");
+}
+
+inline std::string ProcessNotFinished() {
+    return TV_TEXT("Importar", "!!ATENCIÓN!! El Proceso NO ha finalizado Correctamente");
+}
 
 // Entering a list that the line's kind makes read-only.
-inline constexpr std::string_view kSubjectListOnNonLectiveLine =
-    "No debe modificar este dato. Esta l\xEDnea NO es de car\xE1"
-    "cter Lectivo.";
-inline constexpr std::string_view kActivityListOnLectiveLine =
-    "No debe modificar este dato. Esta l\xEDnea ES de car\xE1"
-    "cter Lectivo.";
+inline std::string SubjectListOnNonLectiveLine() {
+    return TV_TEXT("Codificación", "No debe modificar este dato. Esta línea NO es de carácter Lectivo.");
+}
+
+inline std::string ActivityListOnLectiveLine() {
+    return TV_TEXT("Codificación", "No debe modificar este dato. Esta línea ES de carácter Lectivo.");
+}
 
 } // namespace tv::tablorix_to_dae

@@ -4,6 +4,7 @@
 #include "tables/table.h"
 #include "tables/table_rows.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <array>
 #include <cstdint>
@@ -51,7 +52,8 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
             timetable.classes.push_back(lesson);
             ends.push_back(end);
         } catch (const ConversionError& error) {
-            throw std::runtime_error("SOLUC, registro " + IntToStr(r) + ": " + error.what());
+            throw std::runtime_error(
+                FormatText(TV_TEXT("Importar", "SOLUC, registro %1: %2"), {IntToStr(r), error.what()}));
         }
     }
     const std::string_view texts = timetable.texts;

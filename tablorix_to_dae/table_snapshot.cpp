@@ -6,6 +6,7 @@
 #include "tables/path_text.h"
 #include "tables/system_error_text.h"
 #include "tables/table_error.h"
+#include "tables/user_text.h"
 
 #include <fstream>
 
@@ -38,9 +39,9 @@ TableSnapshot::TableSnapshot(const std::filesystem::path& folder, const std::vec
             std::filesystem::remove(file->kept, ec);
             std::filesystem::create_hard_link(file->path, file->kept, ec);
             if (ec && !std::filesystem::copy_file(file->path, file->kept, ec))
-                throw tables::TableError("No se puede guardar una copia de '" +
-                                         tables::FileNameText(file->path) +
-                                         "': " + tables::SystemErrorText(ec) + ".");
+                throw tables::TableError(
+                    FormatText(TV_TEXT("Importar", "No se puede guardar una copia de '%1': %2."),
+                               {tables::FileNameText(file->path), tables::SystemErrorText(ec)}));
         }
         tables_.push_back(std::move(kept));
     }

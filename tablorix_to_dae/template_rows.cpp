@@ -1,6 +1,7 @@
 #include "tablorix_to_dae/template_rows.h"
 
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <stdexcept>
 
@@ -30,9 +31,11 @@ std::vector<TemplateRow> TemplateRowsFromDayHours(tables::Table& dayHours) {
         const std::string diho = dayHours.AsString("DIHO");
         int period = 0;
         if (!TryStrToInt(Cut(diho, 2, 2), period))
-            throw std::runtime_error("DIASHORAST: el registro " + IntToStr(dayHours.RecNo()) +
-                                     " tiene DIHO '" + diho +
-                                     "', cuyos caracteres 2 y 3 no son un n\xFAmero de hora.");
+            throw std::runtime_error(FormatText(
+                TV_TEXT(
+                    "Importar",
+                    "DIASHORAST: el registro %1 tiene DIHO '%2', cuyos caracteres 2 y 3 no son un número de hora."),
+                {IntToStr(dayHours.RecNo()), diho}));
         if (period != next) continue;
         rows.push_back({period, dayHours.AsString("HORADESDE"), dayHours.AsString("HORAHASTA")});
         ++next;

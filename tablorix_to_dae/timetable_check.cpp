@@ -5,51 +5,58 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 namespace tv::tablorix_to_dae {
 namespace check {
 
 std::string Quote(std::string_view text) {
-    // Built piece by piece: GCC 12 for Windows warns falsely on the chained form.
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '\xAB';
-    quoted += text;
-    quoted += '\xBB';
-    return quoted;
+    return FormatText(TV_TEXT("Comprobación", "«%1»"), {text});
 }
 
 std::string DayName(std::string_view day) {
-    static constexpr std::string_view kDays[] = {"lunes",
-                                                 "martes",
-                                                 "mi\xE9rcoles",
-                                                 "jueves",
-                                                 "viernes",
-                                                 "s\xE1"
-                                                 "bado",
-                                                 "domingo"};
     int number = 0;
-    if (TryStrToInt(TrimBoth(day), number) && number >= 1 && number <= 7)
-        return std::string(kDays[number - 1]);
-    return "d\xED"
-           "a " +
-           std::string(day);
+    switch (TryStrToInt(TrimBoth(day), number) ? number : 0) {
+    case 1:
+        return TV_TEXT("Comprobación", "lunes");
+    case 2:
+        return TV_TEXT("Comprobación", "martes");
+    case 3:
+        return TV_TEXT("Comprobación", "miércoles");
+    case 4:
+        return TV_TEXT("Comprobación", "jueves");
+    case 5:
+        return TV_TEXT("Comprobación", "viernes");
+    case 6:
+        return TV_TEXT("Comprobación", "sábado");
+    case 7:
+        return TV_TEXT("Comprobación", "domingo");
+    default:
+        return FormatText(TV_TEXT("Comprobación", "día %1"), {day});
+    }
 }
 
 namespace {
 
-std::string PeriodName(std::string_view period) {
+std::string PeriodNumber(std::string_view period) {
     int number = 0;
-    return "sesi\xF3n " + (TryStrToInt(TrimBoth(period), number) ? IntToStr(number) : std::string(period));
+    return TryStrToInt(TrimBoth(period), number) ? IntToStr(number) : std::string(period);
 }
 
 } // namespace
 
 std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
                        std::string_view subject) {
-    std::string place = "Profesor " + std::string(teacher) + ", " + DayName(day) + ", " + PeriodName(period);
-    if (!TrimControl(subject).empty()) place += " (" + std::string(subject) + ")";
-    return place;
+    if (TrimControl(subject).empty())
+        return FormatText(TV_TEXT("Comprobación", "Profesor %1, %2, sesión %3"),
+                          {teacher, DayName(day), PeriodNumber(period)});
+    return FormatText(TV_TEXT("Comprobación", "Profesor %1, %2, sesión %3 (%4)"),
+                      {teacher, DayName(day), PeriodNumber(period), subject});
+}
+
+std::string TeacherPlace(std::string_view abbreviation, std::string_view name) {
+    if (TrimControl(name).empty()) return FormatText(TV_TEXT("Comprobación", "Profesor %1"), {abbreviation});
+    return FormatText(TV_TEXT("Comprobación", "Profesor %1 (%2)"), {abbreviation, name});
 }
 
 std::string ClassPlace(const CheckClass& c) {
@@ -58,8 +65,8 @@ std::string ClassPlace(const CheckClass& c) {
 
 std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
                        std::string_view period) {
-    return "Grupo " + std::string(group) + " con " + std::string(teacher) + ", " + DayName(day) + ", " +
-           PeriodName(period);
+    return FormatText(TV_TEXT("Comprobación", "Grupo %1 con %2, %3, sesión %4"),
+                      {group, teacher, DayName(day), PeriodNumber(period)});
 }
 
 std::string GroupPlace(const CheckGroup& g) {

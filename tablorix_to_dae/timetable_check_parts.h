@@ -48,6 +48,8 @@ std::string ClassPlace(const CheckClass& c);
 std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
                        std::string_view period);
 std::string GroupPlace(const CheckGroup& g);
+// "Profesor ABC" or, with a name, "Profesor ABC (Name)".
+std::string TeacherPlace(std::string_view abbreviation, std::string_view name);
 // The text without blanks and control characters at both ends (the wider
 // trim), as a view: the checks of every record make no copies for it.
 std::string_view Trimmed(std::string_view text);

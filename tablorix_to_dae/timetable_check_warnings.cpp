@@ -5,6 +5,7 @@
 #include "tablorix_to_dae/timetable_check_parts.h"
 
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
@@ -13,20 +14,27 @@ namespace tv::tablorix_to_dae::check {
 namespace {
 
 void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
-    std::string problem;
+    // The finding's sentence, %1 being the class; made only for a finding.
+    std::string (*sentence)() = nullptr;
     const auto day = Number(c.day);
     const auto period = Number(c.period);
     if (input.templateDays ? !day || !input.templateDays->contains(*day) : !day || *day < 1 || *day > 7)
-        problem = "el d\xED"
-                  "a no est\xE1 en la tabla de d\xED"
-                  "as y horas del horario";
+        sentence = [] {
+            return TV_TEXT("Comprobación", "%1: el día no está en la tabla de días y horas del horario.");
+        };
     else if (input.templatePeriods && (!period || !input.templatePeriods->contains(*period)))
-        problem = "la sesi\xF3n no est\xE1 en la plantilla horaria del centro";
+        sentence = [] {
+            return TV_TEXT("Comprobación", "%1: la sesión no está en la plantilla horaria del centro.");
+        };
     else if (input.templatePeriods && Minutes(c.start) && Trimmed(c.end).empty())
-        problem = "la clase termina despu\xE9s de la \xFAltima sesi\xF3n de la plantilla horaria del centro";
-    if (!problem.empty())
+        sentence = [] {
+            return TV_TEXT(
+                "Comprobación",
+                "%1: la clase termina después de la última sesión de la plantilla horaria del centro.");
+        };
+    if (sentence)
         findings.Add(FindingKind::OutsideTemplate, [&] {
-            return ClassFinding(FindingKind::OutsideTemplate, c, ClassPlace(c) + ": " + problem + ".");
+            return ClassFinding(FindingKind::OutsideTemplate, c, FormatText(sentence(), {ClassPlace(c)}));
         });
 }
 
@@ -36,32 +44,37 @@ void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, F
     if (!activity.empty()) {
         if (input.activities && !input.activities->contains(activity))
             findings.Add(FindingKind::ActivityNotInCatalogue, [&] {
-                return ClassFinding(FindingKind::ActivityNotInCatalogue, c,
-                                    ClassPlace(c) + ": el tipo de actividad " + Quote(activity) +
-                                        " no est\xE1 en la lista de actividades de DAE.");
+                return ClassFinding(
+                    FindingKind::ActivityNotInCatalogue, c,
+                    FormatText(
+                        TV_TEXT("Comprobación",
+                                "%1: el tipo de actividad %2 no está en la lista de actividades de DAE."),
+                        {ClassPlace(c), Quote(activity)}));
             });
     } else if (subject.size() >= 5 && input.subjects && !input.subjects->contains(subject)) {
         findings.Add(FindingKind::SubjectNotInCatalogue, [&] {
-            return ClassFinding(FindingKind::SubjectNotInCatalogue, c,
-                                ClassPlace(c) +
-                                    ": el c\xF3"
-                                    "digo de asignatura " +
-                                    Quote(subject) + " no est\xE1 en la lista de asignaturas de DAE.");
+            return ClassFinding(
+                FindingKind::SubjectNotInCatalogue, c,
+                FormatText(
+                    TV_TEXT("Comprobación",
+                            "%1: el código de asignatura %2 no está en la lista de asignaturas de DAE."),
+                    {ClassPlace(c), Quote(subject)}));
         });
     }
 }
 
 // A blank NUMALUM goes as 0000; one that is not a number is a blocking finding.
 void CheckPupils(const CheckGroup& g, Findings& findings) {
-    std::string problem;
-    if (Trimmed(g.pupils).empty())
-        problem = ": falta el n\xFAmero de alumnos (se escribir\xED"
-                  "a 0).";
-    else if (g.pupils.find_first_not_of('0') == std::string::npos)
-        problem = ": el n\xFAmero de alumnos es 0.";
-    if (!problem.empty())
-        findings.Add(FindingKind::NoPupils,
-                     [&] { return GroupFinding(FindingKind::NoPupils, g, GroupPlace(g) + problem); });
+    const bool blank = Trimmed(g.pupils).empty();
+    if (blank || g.pupils.find_first_not_of('0') == std::string::npos)
+        findings.Add(FindingKind::NoPupils, [&] {
+            return GroupFinding(
+                FindingKind::NoPupils, g,
+                FormatText(blank
+                               ? TV_TEXT("Comprobación", "%1: falta el número de alumnos (se escribiría 0).")
+                               : TV_TEXT("Comprobación", "%1: el número de alumnos es 0."),
+                           {GroupPlace(g)}));
+        });
 }
 
 } // namespace
@@ -75,13 +88,13 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
         if (added) continue;
         const CheckTeacher* first = entry->second;
         const std::string abbreviation = RecordAbbreviation(t.abbreviation);
-        std::string who = "Profesor " + abbreviation;
-        if (!TrimControl(t.name).empty()) who += " (" + t.name + ")";
         findings.Add(FindingKind::SharedDocument, [&] {
-            return TableFinding(FindingKind::SharedDocument,
-                                who + ": tiene el mismo documento " + Quote(TrimControl(t.document)) +
-                                    " que " + RecordAbbreviation(first->abbreviation) + ".",
-                                std::string(schema::kTeacherTable), t.record, abbreviation);
+            return TableFinding(
+                FindingKind::SharedDocument,
+                FormatText(TV_TEXT("Comprobación", "%1: tiene el mismo documento %2 que %3."),
+                           {TeacherPlace(abbreviation, t.name), Quote(TrimControl(t.document)),
+                            RecordAbbreviation(first->abbreviation)}),
+                std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }

@@ -3,6 +3,7 @@
 #include "tablorix_to_dae/work_tables.h"
 
 #include "tables/text.h"
+#include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
 #include <algorithm>
@@ -108,15 +109,17 @@ void TimetableChecker::CheckDocuments() {
         const MissingDocument& m = missingDocuments_[static_cast<std::size_t>(id)];
         const auto found = inProft.find(abbreviation);
         const CheckTeacher* teacher = found == inProft.end() ? nullptr : found->second;
-        std::string text = "Profesor " + abbreviation;
-        if (teacher && !TrimControl(teacher->name).empty()) text += " (" + teacher->name + ")";
-        text += m.type && m.number ? ": faltan el tipo de documento y el documento (DNI)."
-                : m.type           ? ": falta el tipo de documento."
-                                   : ": falta el documento (DNI).";
         teacherFindings_.Add(FindingKind::TeacherWithoutDocument, [&] {
-            return check::TableFinding(FindingKind::TeacherWithoutDocument, text,
-                                       std::string(schema::kTeacherTable), teacher ? teacher->record : 0,
-                                       abbreviation);
+            const std::string sentence =
+                m.type && m.number
+                    ? TV_TEXT("Comprobación", "%1: faltan el tipo de documento y el documento (DNI).")
+                : m.type ? TV_TEXT("Comprobación", "%1: falta el tipo de documento.")
+                         : TV_TEXT("Comprobación", "%1: falta el documento (DNI).");
+            return check::TableFinding(
+                FindingKind::TeacherWithoutDocument,
+                FormatText(sentence,
+                           {check::TeacherPlace(abbreviation, teacher ? teacher->name : std::string())}),
+                std::string(schema::kTeacherTable), teacher ? teacher->record : 0, abbreviation);
         });
     }
 }
@@ -125,12 +128,12 @@ void TimetableChecker::CheckTeachersWithoutClasses() {
     for (const CheckTeacher& t : teachers_) {
         const std::string abbreviation = check::RecordAbbreviation(t.abbreviation);
         if (teaching_[static_cast<std::size_t>(teacherIds_.at(abbreviation))]) continue;
-        std::string who = "Profesor " + abbreviation;
-        if (!TrimControl(t.name).empty()) who += " (" + t.name + ")";
         teacherFindings_.Add(FindingKind::TeacherWithoutClasses, [&] {
-            return check::TableFinding(FindingKind::TeacherWithoutClasses,
-                                       who + ": no tiene ninguna clase en el horario.",
-                                       std::string(schema::kTeacherTable), t.record, abbreviation);
+            return check::TableFinding(
+                FindingKind::TeacherWithoutClasses,
+                FormatText(TV_TEXT("Comprobación", "%1: no tiene ninguna clase en el horario."),
+                           {check::TeacherPlace(abbreviation, t.name)}),
+                std::string(schema::kTeacherTable), t.record, abbreviation);
         });
     }
 }
@@ -201,19 +204,20 @@ void TimetableChecker::CheckTeacherOverlaps() {
                 const Lesson& l = lessons_[slot.index];
                 const Lesson& earlier = lessons_[latest->index];
                 const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
-                return Finding{Severity::Warning,
-                               FindingKind::TeacherOverlap,
-                               check::ClassPlace(teacher, l.DayText(), l.Period(), l.subject) + ", de " +
-                                   Clock(l.start) + "-" + Clock(l.end) +
-                                   ": se solapa con su clase de la sesi\xF3n " +
-                                   IntToStr(StrToIntDef(earlier.Period(), 0)) + " (" + Clock(earlier.start) +
-                                   "-" + Clock(earlier.end) + ").",
-                               std::string(kCuadroH2),
-                               l.record,
-                               teacher,
-                               l.key,
-                               {},
-                               0};
+                return Finding{
+                    Severity::Warning,
+                    FindingKind::TeacherOverlap,
+                    FormatText(TV_TEXT("Comprobación",
+                                       "%1, de %2-%3: se solapa con su clase de la sesión %4 (%5-%6)."),
+                               {check::ClassPlace(teacher, l.DayText(), l.Period(), l.subject),
+                                Clock(l.start), Clock(l.end), IntToStr(StrToIntDef(earlier.Period(), 0)),
+                                Clock(earlier.start), Clock(earlier.end)}),
+                    std::string(kCuadroH2),
+                    l.record,
+                    teacher,
+                    l.key,
+                    {},
+                    0};
             });
         }
         if (!latest || slot.end > latest->end) latest = &slot;
@@ -249,19 +253,21 @@ void TimetableChecker::CheckGroupOverlaps() {
             findings_.Add(FindingKind::GroupOverlap, [&] {
                 const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
                 const std::string& group = groupNames_[static_cast<std::size_t>(g.group)];
-                return Finding{Severity::Warning,
-                               FindingKind::GroupOverlap,
-                               check::GroupPlace(group, teacher, l.DayText(), l.Period()) + " (" + l.subject +
-                                   ", " + Clock(l.start) + "-" + Clock(l.end) +
-                                   "): el grupo tiene a la vez " + other.subject + " con " +
-                                   teacherNames_[static_cast<std::size_t>(other.teacher)] + " (" +
-                                   Clock(other.start) + "-" + Clock(other.end) + ").",
-                               std::string(kCuadroH3),
-                               g.record,
-                               teacher,
-                               l.key,
-                               group,
-                               0};
+                return Finding{
+                    Severity::Warning,
+                    FindingKind::GroupOverlap,
+                    FormatText(
+                        TV_TEXT("Comprobación", "%1 (%2, %3-%4): el grupo tiene a la vez %5 con %6 (%7-%8)."),
+                        {check::GroupPlace(group, teacher, l.DayText(), l.Period()), l.subject,
+                         Clock(l.start), Clock(l.end), other.subject,
+                         teacherNames_[static_cast<std::size_t>(other.teacher)], Clock(other.start),
+                         Clock(other.end)}),
+                    std::string(kCuadroH3),
+                    g.record,
+                    teacher,
+                    l.key,
+                    group,
+                    0};
             });
             break;
         }

@@ -3,6 +3,7 @@
 #include "tables/atomic_file.h"
 #include "tables/cp1252.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 #include <algorithm>
 #include <span>
@@ -66,59 +67,59 @@ std::string_view KindName(FindingKind kind) {
     return "";
 }
 
-std::string_view KindTitle(FindingKind kind) {
+std::string KindTitle(FindingKind kind) {
     switch (kind) {
     case FindingKind::CentreCode:
-        return "c\xF3"
-               "digo del centro";
+        return TV_TEXT("Comprobación", "código del centro");
     case FindingKind::AcademicYear:
-        return "a\xF1o acad\xE9mico";
+        return TV_TEXT("Comprobación", "año académico");
     case FindingKind::TeacherWithoutDocument:
-        return "profesores sin documento";
+        return TV_TEXT("Comprobación", "profesores sin documento");
     case FindingKind::SubjectWithoutCode:
-        return "asignaturas sin c\xF3"
-               "digo";
+        return TV_TEXT("Comprobación", "asignaturas sin código");
     case FindingKind::ActivityWithoutType:
-        return "actividades sin tipo";
+        return TV_TEXT("Comprobación", "actividades sin tipo");
     case FindingKind::GroupWithoutCode:
-        return "grupos sin c\xF3"
-               "digo";
+        return TV_TEXT("Comprobación", "grupos sin código");
     case FindingKind::PupilsNotANumber:
-        return "n\xFAmeros de alumnos que no son n\xFAmeros";
+        return TV_TEXT("Comprobación", "números de alumnos que no son números");
     case FindingKind::BadTimes:
-        return "horas incorrectas";
+        return TV_TEXT("Comprobación", "horas incorrectas");
     case FindingKind::FieldTooLong:
-        return "datos que no caben en su sitio";
+        return TV_TEXT("Comprobación", "datos que no caben en su sitio");
     case FindingKind::TeacherOverlap:
-        return "profesores en dos clases a la vez";
+        return TV_TEXT("Comprobación", "profesores en dos clases a la vez");
     case FindingKind::GroupOverlap:
-        return "grupos en dos clases a la vez";
+        return TV_TEXT("Comprobación", "grupos en dos clases a la vez");
     case FindingKind::OutsideTemplate:
-        return "clases fuera de la plantilla horaria";
+        return TV_TEXT("Comprobación", "clases fuera de la plantilla horaria");
     case FindingKind::NoPupils:
-        return "grupos sin alumnos";
+        return TV_TEXT("Comprobación", "grupos sin alumnos");
     case FindingKind::TeacherWithoutClasses:
-        return "profesores sin clases";
+        return TV_TEXT("Comprobación", "profesores sin clases");
     case FindingKind::SharedDocument:
-        return "documentos repetidos";
+        return TV_TEXT("Comprobación", "documentos repetidos");
     case FindingKind::SubjectNotInCatalogue:
-        return "asignaturas fuera de la lista de DAE";
+        return TV_TEXT("Comprobación", "asignaturas fuera de la lista de DAE");
     case FindingKind::ActivityNotInCatalogue:
-        return "actividades fuera de la lista de DAE";
+        return TV_TEXT("Comprobación", "actividades fuera de la lista de DAE");
     }
-    return "";
+    return {};
 }
 
 Finding MoreOfKind(FindingKind kind, std::size_t more) {
     const Severity severity = SeverityOf(kind);
-    std::string text = "Y " + IntToStr(static_cast<long long>(more)) +
-                       (severity == Severity::Blocking ? " errores" : " avisos") + " m\xE1s de este tipo (" +
-                       std::string(KindTitle(kind)) + "), que no se enumeran.";
+    std::string text =
+        FormatText(severity == Severity::Blocking
+                       ? TV_TEXT("Comprobación", "Y %1 errores más de este tipo (%2), que no se enumeran.")
+                       : TV_TEXT("Comprobación", "Y %1 avisos más de este tipo (%2), que no se enumeran."),
+                   {IntToStr(static_cast<long long>(more)), KindTitle(kind)});
     return {severity, kind, std::move(text), {}, 0, {}, {}, {}, more};
 }
 
-std::string_view SeverityWord(Severity severity) {
-    return severity == Severity::Blocking ? "ERROR" : "AVISO";
+std::string SeverityWord(Severity severity) {
+    return severity == Severity::Blocking ? TV_TEXT("Comprobación", "ERROR")
+                                          : TV_TEXT("Comprobación", "AVISO");
 }
 
 bool HasBlocking(const std::vector<Finding>& findings) {
@@ -134,23 +135,31 @@ std::size_t CountOf(const std::vector<Finding>& findings, Severity severity) {
 }
 
 std::string ReportLine(const Finding& finding) {
-    return std::string(SeverityWord(finding.severity)) + ": " + finding.text;
+    return SeverityWord(finding.severity) + ": " + finding.text;
 }
 
 std::string ReportSummary(const std::vector<Finding>& findings) {
-    if (findings.empty()) return "Comprobaci\xF3n de fCUADROS.txt: sin errores ni avisos.";
+    if (findings.empty())
+        return TV_TEXT("Comprobación", "Comprobación de fCUADROS.txt: sin errores ni avisos.");
     const std::size_t errors = CountOf(findings, Severity::Blocking);
     const std::size_t warnings = CountOf(findings, Severity::Warning);
-    return "Comprobaci\xF3n de fCUADROS.txt: " + IntToStr(static_cast<long long>(errors)) +
-           (errors == 1 ? " error" : " errores") + " y " + IntToStr(static_cast<long long>(warnings)) +
-           (warnings == 1 ? " aviso." : " avisos.");
+    const std::string sentence =
+        errors == 1
+            ? (warnings == 1 ? TV_TEXT("Comprobación", "Comprobación de fCUADROS.txt: %1 error y %2 aviso.")
+                             : TV_TEXT("Comprobación", "Comprobación de fCUADROS.txt: %1 error y %2 avisos."))
+            : (warnings == 1
+                   ? TV_TEXT("Comprobación", "Comprobación de fCUADROS.txt: %1 errores y %2 aviso.")
+                   : TV_TEXT("Comprobación", "Comprobación de fCUADROS.txt: %1 errores y %2 avisos."));
+    return FormatText(sentence,
+                      {IntToStr(static_cast<long long>(errors)), IntToStr(static_cast<long long>(warnings))});
 }
 
 std::string ReportCsv(const std::vector<Finding>& findings) {
+    // UTF-8 with its byte order mark, so that spreadsheets read the accents.
     std::string csv = "\xEF\xBB\xBF";
-    csv += "Gravedad;Tipo;Descripci\xC3\xB3n;Tabla;Registro\r\n";
+    csv += Cp1252ToUtf8(TV_TEXT("Comprobación", "Gravedad;Tipo;Descripción;Tabla;Registro")) + "\r\n";
     for (const Finding& f : findings) {
-        csv += Quoted(SeverityWord(f.severity)) + ";" + Quoted(KindName(f.kind)) + ";" +
+        csv += Quoted(Cp1252ToUtf8(SeverityWord(f.severity))) + ";" + Quoted(KindName(f.kind)) + ";" +
                Quoted(Cp1252ToUtf8(f.text)) + ";" + Quoted(f.table) + ";" +
                (f.record == 0 ? std::string() : IntToStr(f.record)) + "\r\n";
     }

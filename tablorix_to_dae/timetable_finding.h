@@ -62,13 +62,13 @@ inline constexpr std::size_t kListedPerKind = 500;
 Severity SeverityOf(FindingKind kind);
 // What the findings of a kind are, for the line that closes a kind listed in
 // part ("grupos en dos clases a la vez"), Windows-1252.
-std::string_view KindTitle(FindingKind kind);
+std::string KindTitle(FindingKind kind);
 // The line that stands for `more` findings of `kind` not listed.
 Finding MoreOfKind(FindingKind kind, std::size_t more);
 // A short, stable name for the kind ("asignatura-sin-codigo"), for reports.
 std::string_view KindName(FindingKind kind);
 // "ERROR" for blocking findings, "AVISO" for warnings.
-std::string_view SeverityWord(Severity severity);
+std::string SeverityWord(Severity severity);
 
 bool HasBlocking(const std::vector<Finding>& findings);
 // How many findings of `severity`, those not listed included.

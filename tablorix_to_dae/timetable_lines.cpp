@@ -3,6 +3,7 @@
 #include "tables/path_text.h"
 #include "tables/table_error.h"
 #include "tables/text.h"
+#include "tables/user_text.h"
 
 namespace tv::tablorix_to_dae {
 namespace {
@@ -22,9 +23,8 @@ void AppendText(std::string& out, const tables::FieldSlot& field, const char* re
 
 const char* CurrentRecord(const tables::Table& table, const tables::TableRows& rows) {
     if (table.RecNo() == 0)
-        throw tables::TableError("La tabla '" + tables::FileNameText(table.FilePath()) +
-                                 "' est\xE1 vac\xED"
-                                 "a.");
+        throw tables::TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está vacía."),
+                                            {tables::FileNameText(table.FilePath())}));
     return rows.Record(table.RecNo());
 }
 

@@ -200,7 +200,7 @@ class CodificationCheckTest : public QObject {
         CheckFixture fixture(false); // three teachers without a document
         MessageBoxes::SetNextAnswer(QMessageBox::No);
         Click(fixture.window->TerminarButton());
-        QCOMPARE(MessageBoxes::ShownTexts(), QStringList{FromCp1252(t2d::kTeacherWithoutDocumentQuestion)});
+        QCOMPARE(MessageBoxes::ShownTexts(), QStringList{FromCp1252(t2d::TeacherWithoutDocumentQuestion())});
         QCOMPARE(fixture.state.WorkflowState, 4);
         QVERIFY(!QFile::exists(fixture.File()));
         QVERIFY(!fixture.window->Findings());

@@ -1,11 +1,13 @@
 // The codification window on the sample school's work tables: its layout,
 // the drop-down lists storing their codes, the lective rule both ways, the
-// document copy touching only the current teacher's records, and the views
-// beside the grids (records lacking a code, the teacher's week).
+// document copy touching only the current teacher's records, the grids
+// following their cursors by themselves, and the views beside the grids
+// (records lacking a code, the teacher's week).
 #include "app/ajusta_dae.h"
 #include "app/classes_model.h"
 #include "app/codification_extras.h"
 #include "app/dae_heading.h"
+#include "app/groups_model.h"
 #include "app/gui_prompt.h"
 #include "app/lookup_delegate.h"
 #include "app/qt_text.h"
@@ -20,6 +22,7 @@
 
 using tv::app::ClassesModel;
 using tv::app::FromCp1252;
+using tv::app::GroupsModel;
 using tv::app::MessageBoxes;
 using tv::app::TeachersModel;
 using tv::test::ToStdPath;
@@ -168,9 +171,9 @@ class CodificationWindowTest : public QObject {
         QTest::addColumn<int>("readOnlyColumn");
         QTest::addColumn<QString>("message");
         QTest::newRow("a lective line: no activity")
-            << "ABN" << true << int(ClassesModel::TipActiv) << FromCp1252(t2d::kActivityListOnLectiveLine);
+            << "ABN" << true << int(ClassesModel::TipActiv) << FromCp1252(t2d::ActivityListOnLectiveLine());
         QTest::newRow("a line that is not lective: no subject")
-            << "IJE" << false << int(ClassesModel::CodAsig) << FromCp1252(t2d::kSubjectListOnNonLectiveLine);
+            << "IJE" << false << int(ClassesModel::CodAsig) << FromCp1252(t2d::SubjectListOnNonLectiveLine());
     }
 
     void theLectiveRule() {
@@ -225,6 +228,68 @@ class CodificationWindowTest : public QObject {
         auto* extras = fixture.window->findChild<tv::app::CodificationExtras*>();
         QCOMPARE(extras->MissingCount(), missingBefore - 1);
         QVERIFY(!extras->Missing().join('\n').contains(QStringLiteral("Profesor EFI")));
+    }
+
+    void theGridsFollowTheirCursorsWithoutTheWindowReloadingThem() {
+        CodificationFixture fixture;
+        tv::test::Activate(fixture.window.get());
+        auto* teachers = fixture.window->TeachersGrid();
+        auto* classes = fixture.window->ClassesGrid();
+        auto* groups = fixture.window->GroupsGrid();
+        const auto rowOf = [](tv::app::TableGrid* grid, int column, const QString& text) {
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                if (grid->model()->index(row, column).data().toString() == text) return row;
+            return -1;
+        };
+
+        // A click on a teacher: his lines, the grid on the first of them.
+        tv::test::ClickCell(teachers, rowOf(teachers, TeachersModel::Abrev, QStringLiteral("IJE")),
+                            TeachersModel::Nombre);
+        const auto owners = tv::test::Column(fixture.ktemp, "CUADROH2", "ABREVPROF");
+        QCOMPARE(classes->model()->rowCount(),
+                 int(std::count(owners.begin(), owners.end(), std::string("IJE"))));
+        QTRY_COMPARE(classes->currentIndex().row(), 0);
+
+        // A click on his last line: its groups.
+        const int line = classes->model()->rowCount() - 1;
+        tv::test::ClickCell(classes, line, ClassesModel::NomAsig);
+        const std::string key = tv::test::Column(
+            fixture.ktemp, "CUADROH2", "PROF_DIA_SES")[std::size_t(classes->Model()->RecordAt(line) - 1)];
+        const auto groupKeys = tv::test::Column(fixture.ktemp, "CUADROH3", "PROF_DIA_SES");
+        const auto groupNames = tv::test::Column(fixture.ktemp, "CUADROH3", "ABREVGRUP");
+        QStringList expected;
+        for (std::size_t i = 0; i < groupKeys.size(); ++i)
+            if (groupKeys[i] == key) expected << FromCp1252(groupNames[i]);
+        QStringList shown;
+        for (int row = 0; row < groups->model()->rowCount(); ++row)
+            shown << groups->model()->index(row, GroupsModel::AbrevGrup).data().toString();
+        expected.sort();
+        shown.sort();
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown, expected);
+
+        // "&Terminar" stops on the first teacher without a document (a rule moving
+        // the teachers' cursor): the grid goes there, his lines below it.
+        MessageBoxes::SetNextAnswer(QMessageBox::Yes);
+        QTest::mouseClick(fixture.window->TerminarButton(), Qt::LeftButton);
+        QVERIFY(fixture.window->isVisible());
+        QTRY_COMPARE(teachers->currentIndex().row(),
+                     rowOf(teachers, TeachersModel::Abrev, QStringLiteral("EFI")));
+        QCOMPARE(classes->model()->index(0, ClassesModel::AbrevProf).data().toString(),
+                 QStringLiteral("EFI"));
+
+        // Typed at once into his document, as a person types, then another
+        // teacher clicked: stored, and the count beside the grids follows.
+        auto* extras = fixture.window->findChild<tv::app::CodificationExtras*>();
+        const int missing = extras->MissingCount();
+        const int efi = teachers->currentIndex().row();
+        if (teachers->currentIndex().column() != TeachersModel::Dni)
+            tv::test::ClickCell(teachers, efi, TeachersModel::Dni);
+        tv::test::TypeFast(QStringLiteral("12345678Z"));
+        tv::test::ClickCell(teachers, efi + 1, TeachersModel::Nombre); // moving away stores it
+        QCOMPARE(teachers->model()->index(efi, TeachersModel::Dni).data().toString(),
+                 QStringLiteral("12345678Z"));
+        QTRY_COMPARE(extras->MissingCount(), missing - 1);
     }
 
     void closingTheWindowDropsAnEditNotYetStored() {

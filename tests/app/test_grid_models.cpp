@@ -1,7 +1,8 @@
 // The grids' models over table cursors: Qt's model checks, and the edit/post
 // behaviour of the window's grids (typing edits the cursor's row, moving to
 // another row posts it, an empty table shows the row Edit starts, rows are
-// deleted but never inserted from the grid).
+// deleted but never inserted from the grid), and the rows another cursor
+// writes shown without the window asking.
 #include "app/centre_model.h"
 #include "app/levels_model.h"
 #include "app/templates_model.h"
@@ -75,7 +76,7 @@ class GridModelsTest : public QObject {
         centreModel.Open(folder, "daeCENTRO");
         templatesModel.Open(folder, "daePLANTILLAS");
         QCOMPARE(levelsModel.rowCount(), 3);
-        QCOMPARE(levelsModel.columnCount(), int(LevelsModel::ColumnCount));
+        QCOMPARE(levelsModel.columnCount(), int(std::size(LevelsModel::kColumns)));
         QCOMPARE(levelsModel.headerData(LevelsModel::DescCastR, Qt::Horizontal).toString(),
                  QStringLiteral("DESCCASTELLANO"));
         QCOMPARE(levelsModel.index(0, LevelsModel::DescCastR).data().toString(), QStringLiteral("E.S.O."));
@@ -162,6 +163,54 @@ class GridModelsTest : public QObject {
         model.PostEdit();
         QCOMPARE(Column(folder, "daeCENTRO", "VERSION"), std::vector<std::string>{"2526"});
         QCOMPARE(model.rowCount(), 1);
+    }
+
+    void whatAnotherCursorWritesIsShown_data() {
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<QStringList>("abbreviations"); // ABREVCAST of the rows shown afterwards
+        QTest::addColumn<int>("currentRow");
+        QTest::newRow("a row changed") << "change" << QStringList{"", "BACH", ""} << 0;
+        QTest::newRow("a row added") << "append" << QStringList{"", "", "", "NEW"} << 0;
+        QTest::newRow("the current row deleted") << "delete" << QStringList{"", ""} << 0;
+        QTest::newRow("a row typed into, another changed")
+            << "change while typing" << QStringList{"TYPED", "BACH", ""} << 0;
+    }
+
+    void whatAnotherCursorWritesIsShown() {
+        QFETCH(QString, write);
+        QFETCH(QStringList, abbreviations);
+        QFETCH(int, currentRow);
+        QTemporaryDir dir;
+        const auto folder = FolderOf(dir);
+        MakeLevels(folder);
+        tables::Table levels;
+        LevelsModel model(levels);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.Open(folder, "daeNIVIMP");
+        if (write == "change while typing")
+            QVERIFY(model.setData(model.index(0, LevelsModel::AbrevCast), QStringLiteral("TYPED")));
+
+        tables::Table step; // a step's own cursor on the same table
+        step.Open(folder, "daeNIVIMP");
+        if (write.startsWith("change")) {
+            step.GotoBookmark({2});
+            step.Edit();
+            step.SetString("ABREVCAST", "BACH");
+            step.Post();
+        } else if (write == "append") {
+            step.AppendRecord({"0020", "LOE", "", "", "Nuevo", "Berria", "NEW", ""});
+        } else {
+            step.GotoBookmark({levels.RecNo()});
+            step.Delete();
+        }
+
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown << model.index(row, LevelsModel::AbrevCast).data().toString();
+        QCOMPARE(shown, abbreviations);
+        // The cursor's row, after the event loop: a deleted one gives way to the first.
+        QTRY_COMPARE(model.CurrentRow(), currentRow);
+        QCOMPARE(model.Editing(), write == "change while typing");
     }
 
     void deletingTheCurrentRowLeavesTheOthers() {

@@ -144,8 +144,8 @@ class ImportWindowTest : public QObject {
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<bool>("refreshed"); // the extraction ran over the tables
         QTest::addColumn<bool>("codesKept"); // what the user coded survived
-        const QStringList keep = Texts({t2d::kKeepEarlierDataQuestion});
-        const QStringList both = Texts({t2d::kKeepEarlierDataQuestion, t2d::kCodificationOnlyQuestion});
+        const QStringList keep = Texts({t2d::KeepEarlierDataQuestion()});
+        const QStringList both = Texts({t2d::KeepEarlierDataQuestion(), t2d::CodificationOnlyQuestion()});
         QTest::newRow("No: fresh tables") << QList{QMessageBox::No} << keep << true << false;
         QTest::newRow("Yes, No: merged") << QList{QMessageBox::Yes, QMessageBox::No} << both << true << true;
         QTest::newRow("Yes, Yes: codification only")
@@ -220,9 +220,9 @@ class ImportWindowTest : public QObject {
         QVERIFY(stayedOpen);
         QCOMPARE(current, QStringLiteral("EFI")); // the first in ABREV order
         QCOMPARE(stateWhileOpen, 0);
-        const QString question = FromCp1252(t2d::kTeacherWithoutDocumentQuestion);
+        const QString question = FromCp1252(t2d::TeacherWithoutDocumentQuestion());
         QCOMPARE(MessageBoxes::ShownTexts(),
-                 QStringList({question, question, FromCp1252(t2d::kProcessNotFinished)}));
+                 QStringList({question, question, FromCp1252(t2d::ProcessNotFinished())}));
         QVERIFY(question.startsWith(QStringLiteral("           !!!ATENCIÓN!!!                 \r")));
         QVERIFY(!QFile::exists(fixture.dae + "/fCUADROS.txt"));
         QCOMPARE(form.Values().WorkflowState, 4);

@@ -118,7 +118,7 @@ class MessageBoxesTest : public QObject {
         });
         MessageBoxes::SetScripted(false);
         tv::app::GuiPrompt prompt(nullptr);
-        const bool yes = prompt.Question(tv::tablorix_to_dae::kKeepEarlierDataQuestion);
+        const bool yes = prompt.Question(tv::tablorix_to_dae::KeepEarlierDataQuestion());
         MessageBoxes::SetScripted(true);
         QVERIFY(!yes);
         QVERIFY(!shownText.contains(QLatin1Char('\r')));

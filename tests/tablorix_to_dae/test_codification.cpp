@@ -55,9 +55,9 @@ TEST(LectiveRuleTest, FiveCharactersAfterTheWiderTrimMakeALectiveLine) {
         EXPECT_EQ(t2d::ReadOnlyListMessage(t2d::CodeList::Activity, editing).has_value(), c.lective);
     }
     EXPECT_EQ(t2d::ReadOnlyListMessage(t2d::CodeList::Subject, t2d::LectiveRule("")),
-              t2d::kSubjectListOnNonLectiveLine);
+              t2d::SubjectListOnNonLectiveLine());
     EXPECT_EQ(t2d::ReadOnlyListMessage(t2d::CodeList::Activity, t2d::LectiveRule("12345")),
-              t2d::kActivityListOnLectiveLine);
+              t2d::ActivityListOnLectiveLine());
 }
 
 TEST_F(CodificationTest, TheLectiveRuleRunsOnlyInTheCodeColumns) {
@@ -121,7 +121,7 @@ TEST_F(CodificationTest, TerminarAsksAboutTheFirstTeacherWithoutADocument) {
     prompt.answers = {true};
     EXPECT_EQ(t2d::Terminar(context, tables), t2d::TerminarOutcome::KeepEditing);
     EXPECT_EQ(tables.teachers.AsString("ABREV"), "XYZ");
-    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::kTeacherWithoutDocumentQuestion)});
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::TeacherWithoutDocumentQuestion())});
     EXPECT_TRUE(tables.teachers.Active());
 
     prompt.answers = {false};

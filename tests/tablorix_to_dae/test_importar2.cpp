@@ -62,7 +62,7 @@ TEST_F(Importar2Test, WithoutEarlierTablesNothingIsAskedAndTheProcessFinishes) {
     WriteSoluc(ktemp(), {{"ABC", 2, 9, 2, "MAT", "1A", "A12"}});
     Run({});
     EXPECT_TRUE(codificationOpened);
-    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::kProcessFinished)});
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::ProcessFinished())});
     EXPECT_EQ(state.WorkflowState, 0);
     EXPECT_EQ(state.TransformResult, 1);
     EXPECT_EQ(Classes().size(), 1u);
@@ -71,7 +71,7 @@ TEST_F(Importar2Test, WithoutEarlierTablesNothingIsAskedAndTheProcessFinishes) {
 TEST_F(Importar2Test, TheEndMessageFollowsTheCodification) {
     WriteSoluc(ktemp(), {{"ABC", 2, 9, 2, "MAT", "1A", "A12"}});
     Run({}, 4);
-    EXPECT_EQ(prompt.Texts().back(), t2d::kProcessNotFinished);
+    EXPECT_EQ(prompt.Texts().back(), t2d::ProcessNotFinished());
     EXPECT_EQ(state.WorkflowState, 4);
     EXPECT_EQ(state.TransformResult, 1);
 }
@@ -86,9 +86,9 @@ TEST_F(Importar2Test, TheThreePathsOverEarlierTables) {
     // Yes, Yes: straight to the codification, the tables untouched.
     const auto before = ReadBytes(ktemp() / "CUADROH2.DBF");
     Run({true, true});
-    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{std::string(t2d::kKeepEarlierDataQuestion),
-                                                        std::string(t2d::kCodificationOnlyQuestion),
-                                                        std::string(t2d::kProcessFinished)}));
+    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{std::string(t2d::KeepEarlierDataQuestion()),
+                                                        std::string(t2d::CodificationOnlyQuestion()),
+                                                        std::string(t2d::ProcessFinished())}));
     EXPECT_TRUE(codificationOpened);
     EXPECT_EQ(ReadBytes(ktemp() / "CUADROH2.DBF"), before);
 

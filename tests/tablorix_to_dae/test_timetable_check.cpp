@@ -11,6 +11,7 @@
 #include "tablorix_to_dae/timetable_check.h"
 
 #include "tables/cp1252.h"
+#include "tables/user_text.h"
 
 #include <fstream>
 #include <functional>
@@ -325,6 +326,71 @@ TEST(TimetableCheckTest, BeyondTheListedFindingsOfAKindOneLineCountsTheRest) {
     EXPECT_EQ(rest.text, "Y 100 avisos m\xE1s de este tipo (grupos sin alumnos), que no se enumeran.");
     EXPECT_EQ(t2d::CountOf(findings, t2d::Severity::Warning), groups);
     EXPECT_EQ(t2d::ReportSummary(findings), "Comprobaci\xF3n de fCUADROS.txt: 0 errores y 600 avisos.");
+}
+
+// The sentences whose wording depends on which parts are wrong, word for word.
+TEST(TimetableCheckTest, FindingsReadWordForWord) {
+    const struct {
+        const char* what;
+        Change change;
+        const char* text; // the first finding's, UTF-8
+    } cases[] = {
+        {"no times", [](auto& in) { in.classes[0].start = in.classes[0].end = ""; },
+         "Profesor ABC, lunes, sesión 1 (MAT): falta la hora de inicio y falta la hora de fin."},
+        {"a bad start", [](auto& in) { in.classes[0].start = "ocho"; },
+         "Profesor ABC, lunes, sesión 1 (MAT): la hora de inicio «ocho» no tiene la forma hh:mm."},
+        {"a bad end", [](auto& in) { in.classes[0].end = "ocho"; },
+         "Profesor ABC, lunes, sesión 1 (MAT): la hora de fin «ocho» no tiene la forma hh:mm."},
+        {"a bad start, no end",
+         [](auto& in) {
+             in.classes[0].start = "ocho";
+             in.classes[0].end = "";
+         },
+         "Profesor ABC, lunes, sesión 1 (MAT): la hora de inicio «ocho» no tiene la forma hh:mm y falta la hora de fin."},
+        {"times reversed", [](auto& in) { in.classes[0].start = "09:00"; },
+         "Profesor ABC, lunes, sesión 1 (MAT): empieza (09:00) después de terminar (08:55)."},
+        {"a room too wide", [](auto& in) { in.classes[0].room = "AULA-GRANDE"; },
+         "Profesor ABC, lunes, sesión 1 (MAT): el aula (AULA_OBS) «AULA-GRANDE» tiene 11 caracteres y en la línea de DAE caben 8."},
+        {"pupils too wide", [](auto& in) { in.groups[0].pupils = "12345"; },
+         "Grupo 1A con ABC, lunes, sesión 1: el número de alumnos (NUMALUM) «12345» tiene 5 caracteres y en la línea de DAE caben 4."},
+        {"no pupils", [](auto& in) { in.groups[0].pupils = ""; },
+         "Grupo 1A con ABC, lunes, sesión 1: falta el número de alumnos (se escribiría 0)."},
+        {"a day past the week", [](auto& in) { in.classes[0].day = "9"; },
+         "Profesor ABC, día 9, sesión 1 (MAT): el día no está en la tabla de días y horas del horario."},
+        {"both teachers at once", SecondLessonOf1A("GHI", 1, "08:00", "08:55", "ING"),
+         "Grupo 1A con GHI, lunes, sesión 1 (ING, 08:00-08:55): el grupo tiene a la vez MAT con ABC (08:00-08:55)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        t2d::TimetableCheckInput input = CleanTimetable();
+        c.change(input);
+        const auto findings = t2d::CheckTimetable(input);
+        ASSERT_FALSE(findings.empty());
+        EXPECT_EQ(findings[0].text, Utf8ToCp1252(c.text));
+    }
+    const std::vector<t2d::Finding> counted = {t2d::MoreOfKind(FindingKind::BadTimes, 2),
+                                               t2d::MoreOfKind(FindingKind::NoPupils, 1)};
+    EXPECT_EQ(counted[0].text,
+              Utf8ToCp1252("Y 2 errores más de este tipo (horas incorrectas), que no se enumeran."));
+    EXPECT_EQ(t2d::ReportSummary(counted),
+              Utf8ToCp1252("Comprobación de fCUADROS.txt: 2 errores y 1 aviso."));
+}
+
+// A front end's translation reaches the findings, with what is filled in.
+TEST(TimetableCheckTest, FindingsFollowTheInstalledTranslation) {
+    SetTextTranslator([](const char*, const char* source) -> std::string {
+        const std::string_view text = source;
+        if (text == "Grupo %1 con %2, %3, sesión %4") return "%1 taldea %2-(r)ekin, %3, %4. saioa";
+        if (text == "lunes") return "astelehena";
+        if (text == "%1: el número de alumnos es 0.") return "%1: ikasle kopurua 0 da.";
+        return {};
+    });
+    t2d::TimetableCheckInput input = CleanTimetable();
+    input.groups[0].pupils = "0";
+    const auto findings = t2d::CheckTimetable(input);
+    SetTextTranslator(nullptr);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].text, "1A taldea ABC-(r)ekin, astelehena, 1. saioa: ikasle kopurua 0 da.");
 }
 
 TEST(TimetableCheckTest, TheReportIsACsvASpreadsheetOpens) {

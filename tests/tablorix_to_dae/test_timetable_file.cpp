@@ -183,7 +183,7 @@ TEST_F(TimetableFileTest, AFailedWriteKeepsTheEarlierFileAndLeavesTheRunUnfinish
 TEST_F(TimetableFileTest, AMissingFolderWritesNothing) {
     std::filesystem::remove_all(dae());
     EXPECT_FALSE(Write());
-    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::kFolderMissing)});
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{std::string(t2d::FolderMissing())});
     EXPECT_EQ(context.codificationStatus, t2d::kCodificationNotFinished);
     EXPECT_FALSE(std::filesystem::exists(dae()));
 }
