@@ -3,6 +3,7 @@
 #include "app/application_info.h"
 #include "app/screen_text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 
@@ -36,6 +37,21 @@ QMessageBox::Icon IconOf(BoxKind kind) {
     return QMessageBox::NoIcon;
 }
 
+// The standard buttons named from the program's catalogue: Qt ships no
+// Basque for them. The Spanish names are the ones Qt's own Spanish gives.
+void NameStandardButtons(QMessageBox& box) {
+    static const struct {
+        QMessageBox::StandardButton button;
+        const char* name;
+    } names[] = {{QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBoxes", "&Sí")},
+                 {QMessageBox::No, QT_TRANSLATE_NOOP("MessageBoxes", "&No")},
+                 {QMessageBox::Ok, QT_TRANSLATE_NOOP("MessageBoxes", "Aceptar")},
+                 {QMessageBox::Cancel, QT_TRANSLATE_NOOP("MessageBoxes", "Cancelar")}};
+    for (const auto& [button, name] : names)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QCoreApplication::translate("MessageBoxes", name));
+}
+
 QMessageBox::StandardButton Show(QWidget* parent, BoxKind kind, const QString& caption, const QString& text,
                                  QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback,
                                  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
@@ -46,6 +62,7 @@ QMessageBox::StandardButton Show(QWidget* parent, BoxKind kind, const QString& c
         return script.answers.isEmpty() ? fallback : script.answers.takeFirst();
     }
     QMessageBox box(IconOf(kind), caption, WithScreenLineEnds(text), buttons, parent);
+    NameStandardButtons(box);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     // A box opened during a long step shows the ordinary pointer, not the wait cursor.
     const bool waiting = QApplication::overrideCursor() != nullptr;

@@ -1,5 +1,8 @@
 #include "app/tablorix_ini.h"
 
+#include "tables/path_text.h"
+#include "tables/user_text.h"
+
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -124,14 +127,18 @@ void WriteTransformResult(const std::filesystem::path& folder, TransformResult r
     std::string content;
     if (std::ifstream in{file, std::ios::binary}) {
         content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) throw std::runtime_error("No se puede leer " + file.string());
+        if (in.bad())
+            throw std::runtime_error(
+                FormatText(TV_TEXT("TablorixIni", "No se puede leer %1"), {tables::PathText(file)}));
     }
     const std::string updated =
         SetProfileString(content, kResultSection, kResultKey, std::to_string(StoredNumber(result)));
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
     out.close();
-    if (!out) throw std::runtime_error("No se puede escribir " + file.string());
+    if (!out)
+        throw std::runtime_error(
+            FormatText(TV_TEXT("TablorixIni", "No se puede escribir %1"), {tables::PathText(file)}));
 }
 
 } // namespace tv::app

@@ -10,6 +10,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     libgtest-dev libgmock-dev libcli11-dev \
     python3 python3-dbf \
     mingw-w64 wine wine64 fonts-wine nsis zip dpkg-dev \
-    qt6-base-dev qt6-translations-l10n xvfb xauth xdotool \
+    qt6-base-dev qt6-translations-l10n qt6-l10n-tools xvfb xauth xdotool \
     openbox dbus-x11 at-spi2-core python3-pyatspi \
     >/dev/null

@@ -2,6 +2,8 @@
 // the codification window for the documentation,
 // taken on the sample school with a scratch KTEMP:
 //   transveloradae-screenshots SAMPLE_DAE_FOLDER OUTPUT_FOLDER
+// In the system's language, as the program starts: under a Basque system
+// (LANGUAGE=eu) each picture's name ends in "-eu".
 // Message boxes are answered by script, so nothing waits for a hand.
 #include "app/ajusta_dae.h"
 #include "app/application.h"
@@ -25,9 +27,14 @@ namespace {
 
 using tv::app::TMForm;
 
+QString& LanguageSuffix() {
+    static QString suffix; // "-eu", or nothing for Spanish
+    return suffix;
+}
+
 bool Save(QWidget& window, const QDir& output, const QString& name) {
     QApplication::processEvents();
-    const QString file = output.filePath(name + QStringLiteral(".png"));
+    const QString file = output.filePath(name + LanguageSuffix() + QStringLiteral(".png"));
     if (window.grab().save(file)) return true;
     QTextStream(stderr) << "No se pudo guardar " << file << "\n";
     return false;
@@ -91,7 +98,9 @@ bool TablorixToDae(const QString& resultFolder, const QDir& output) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    tv::app::InstallSpanishTranslation(application);
+    if (const QString language = tv::app::InstallInterfaceLanguage(application, QLocale::system());
+        !language.isEmpty())
+        LanguageSuffix() = QLatin1Char('-') + language;
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
         QTextStream(stderr) << "Uso: transveloradae-screenshots CARPETA_DAE CARPETA_DE_SALIDA\n";

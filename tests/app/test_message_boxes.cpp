@@ -39,6 +39,36 @@ class MessageBoxesTest : public QObject {
         QCOMPARE(box.button(QMessageBox::StandardButton(button))->text().remove(QLatin1Char('&')), text);
     }
 
+    // The wrapper names its buttons from the program's catalogue: in Spanish,
+    // exactly as Qt's own Spanish names them.
+    void theWrappersButtonsReadAsQtsOwnSpanish() {
+        QStringList shown;
+        const auto readAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                for (QAbstractButton* button : box->buttons())
+                    shown << button->text();
+                box->reject();
+            });
+        };
+        MessageBoxes::SetScripted(false);
+        readAndClose();
+        MessageBoxes::Question(nullptr, QStringLiteral("¿Seguir?"));
+        readAndClose();
+        MessageBoxes::Warning(nullptr, QStringLiteral("Aviso"), QStringLiteral("¿Seguir?"));
+        MessageBoxes::SetScripted(true);
+
+        QStringList qtsOwn;
+        QMessageBox plain(QMessageBox::Question, QString(), QString(),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel})
+            qtsOwn << plain.button(button)->text();
+        shown.sort();
+        qtsOwn.sort();
+        QCOMPARE(shown, qtsOwn);
+    }
+
     void thePromptShowsTheStepsTextsWithTheirCaptions() {
         tv::app::GuiPrompt prompt(nullptr);
         prompt.Message("No existe archivo DAE (T13.txt)");
