@@ -12,20 +12,20 @@
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/table_grid.h"
+#include "app/when_modal.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
 using tv::app::TMForm;
+using tv::app::WhenModal;
 
 QString& LanguageSuffix() {
     static QString suffix; // "-eu", or nothing for Spanish
@@ -55,19 +55,6 @@ void TypeSampleAbbreviations(TMForm& form) {
     model->MoveToRow(0);
 }
 
-// Acts on each modal window of the Tablorix -> DAE direction as it opens.
-void WhenModal(const QString& name, std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name || !modal->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-}
 
 // The template check and the codification window on the sample's solved timetable.
 bool TablorixToDae(const QString& resultFolder, const QDir& output) {

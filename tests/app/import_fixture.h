@@ -5,13 +5,12 @@
 #pragma once
 
 #include "app/lookup_delegate.h"
+#include "app/when_modal.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QProcess>
-#include <QTimer>
 
-#include <functional>
 #include <map>
 
 namespace tv::test {
@@ -34,20 +33,8 @@ inline void ExportSample(const QString& ktemp) {
     QFile::copy(kSampleSchool + "/SOLUC.DBF", ktemp + "/SOLUC.DBF");
 }
 
-// Runs `action` on the modal window named `name` as soon as it is up. The
-// CTest timeout ends a test whose window never comes.
-inline void WhenModal(const QString& name, std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name || !modal->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-}
+// The CTest timeout ends a test whose window never comes.
+using tv::app::WhenModal;
 
 // field values of a work table by PROF_DIA_SES (the first record of each key).
 inline std::map<std::string, std::string> ByKey(const QString& ktemp, const char* table, const char* field) {
