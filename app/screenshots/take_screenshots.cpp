@@ -55,7 +55,6 @@ void TypeSampleAbbreviations(TMForm& form) {
     model->MoveToRow(0);
 }
 
-
 // The template check and the codification window on the sample's solved timetable.
 bool TablorixToDae(const QString& resultFolder, const QDir& output) {
     bool saved = false; // until the codification window was reached
