@@ -2,14 +2,25 @@
 // tag-table slots of both versions, key lengths per key type.
 #pragma once
 
+#include "tables/table_error.h"
+#include "tables/user_text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace tv::tables::mdx_detail {
+
+// Throws the sentence `cp1252Template` with its %1.. filled in; %1 names the
+// index file when reading, the table when building.
+[[noreturn]] inline void ThrowIndexError(std::string_view cp1252Template,
+                                         std::initializer_list<std::string_view> arguments) {
+    throw TableError(FormatText(cp1252Template, arguments));
+}
 
 constexpr std::size_t kPageBytes = 512;
 constexpr std::size_t kBlockBytes = 1024; // what we write: two pages per block

@@ -14,13 +14,6 @@ using namespace mdx_detail;
 
 namespace {
 
-// Throws the sentence `cp1252Template` with its %1.. filled in: %1 is always
-// the index file's name.
-[[noreturn]] void ThrowDamaged(std::string_view cp1252Template,
-                               std::initializer_list<std::string_view> arguments) {
-    throw TableError(FormatText(cp1252Template, arguments));
-}
-
 // What the file header says about the whole file, checked against its size.
 struct FileGeometry {
     int version = 0;
@@ -32,42 +25,42 @@ struct FileGeometry {
 
 FileGeometry ReadFileGeometry(std::span<const std::uint8_t> file, std::string_view fileName) {
     if (file.size() < kPageBytes)
-        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: mide %2 bytes, menos que su cabecera"),
-                     {fileName, std::to_string(file.size())});
+        ThrowIndexError(TV_TEXT("Tablas", "El índice '%1' está dañado: mide %2 bytes, menos que su cabecera"),
+                        {fileName, std::to_string(file.size())});
     FileGeometry geometry;
     geometry.version = file[0];
     if (geometry.version != 2 && geometry.version != 3)
-        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: versión %2 desconocida"),
-                     {fileName, std::to_string(geometry.version)});
+        ThrowIndexError(TV_TEXT("Tablas", "El índice '%1' está dañado: versión %2 desconocida"),
+                        {fileName, std::to_string(geometry.version)});
 
     const std::size_t pagesPerBlock = ReadLe16(file.data() + 20);
     geometry.blockBytes = ReadLe16(file.data() + 22);
     if (pagesPerBlock < 2 || pagesPerBlock > 32 || geometry.blockBytes != pagesPerBlock * kPageBytes)
-        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: tamaño de bloque no válido (%2)"),
-                     {fileName, std::to_string(geometry.blockBytes)});
+        ThrowIndexError(TV_TEXT("Tablas", "El índice '%1' está dañado: tamaño de bloque no válido (%2)"),
+                        {fileName, std::to_string(geometry.blockBytes)});
 
     geometry.slots = SlotLayoutFor(geometry.version);
     geometry.slots.slotBytes = file[26];
     if (geometry.slots.slotBytes < geometry.slots.MinSlotBytes())
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT("Tablas", "El índice '%1' está dañado: la tabla de etiquetas tiene entradas de %2 bytes"),
             {fileName, std::to_string(geometry.slots.slotBytes)});
     const std::size_t tagTableEnd = SlotOffset(geometry.slots, kTagSlots);
     geometry.firstNodePage = static_cast<std::uint32_t>(RoundUp(tagTableEnd, kPageBytes) / kPageBytes);
     if (file.size() < tagTableEnd)
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT("Tablas",
                     "El índice '%1' está dañado: el archivo termina dentro de la tabla de etiquetas"),
             {fileName});
 
     geometry.tagCount = ReadLe16(file.data() + 28);
     if (geometry.tagCount > kMaxTags)
-        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: dice tener %2 etiquetas (máximo 47)"),
-                     {fileName, std::to_string(geometry.tagCount)});
+        ThrowIndexError(TV_TEXT("Tablas", "El índice '%1' está dañado: dice tener %2 etiquetas (máximo 47)"),
+                        {fileName, std::to_string(geometry.tagCount)});
 
     const std::uint64_t declaredPages = ReadLe32(file.data() + 32);
     if (declaredPages * kPageBytes > file.size())
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "El índice '%1' está dañado: está truncado: la cabecera indica %2 páginas y el archivo mide %3 bytes"),
@@ -85,19 +78,19 @@ void CheckBlockPage(std::span<const std::uint8_t> file, const FileGeometry& geom
     if (page < geometry.firstNodePage) {
         switch (owner) {
         case PageOwner::TagHeader:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
                 {fileName, tagName, number});
         case PageOwner::TagRoot:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: la raíz de la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
                 {fileName, tagName, number});
         case PageOwner::TagTree:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: el árbol de la etiqueta '%2' apunta a la página %3, dentro de la tabla de etiquetas"),
@@ -107,19 +100,19 @@ void CheckBlockPage(std::span<const std::uint8_t> file, const FileGeometry& geom
     if (static_cast<std::uint64_t>(page) * kPageBytes + geometry.blockBytes > file.size()) {
         switch (owner) {
         case PageOwner::TagHeader:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: la etiqueta '%2' apunta a la página %3, fuera del archivo"),
                 {fileName, tagName, number});
         case PageOwner::TagRoot:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: la raíz de la etiqueta '%2' apunta a la página %3, fuera del archivo"),
                 {fileName, tagName, number});
         case PageOwner::TagTree:
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: el árbol de la etiqueta '%2' apunta a la página %3, fuera del archivo"),
@@ -146,7 +139,7 @@ TagGeometry ReadTagGeometry(std::span<const std::uint8_t> file, const FileGeomet
     tagGeometry.itemLength = ReadLe16(file.data() + at + 18);
     if (tagGeometry.keyLength == 0 || tagGeometry.itemLength < tagGeometry.keyLength + 4 ||
         tagGeometry.itemLength + kNodeOverhead > geometry.blockBytes)
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "El índice '%1' está dañado: la etiqueta '%2' tiene claves de %3 bytes en entradas de %4"),
@@ -167,10 +160,10 @@ MdxTag ReadTag(std::span<const std::uint8_t> file, const FileGeometry& geometry,
     tag.name = ReadText(file, slot + 4, geometry.slots.nameBytes);
     tag.keyType = static_cast<char>(file[slot + geometry.slots.KeyTypeAt()]);
     if (tag.name.empty())
-        ThrowDamaged(TV_TEXT("Tablas", "El índice '%1' está dañado: la etiqueta %2 no tiene nombre"),
-                     {fileName, std::to_string(tagNumber)});
+        ThrowIndexError(TV_TEXT("Tablas", "El índice '%1' está dañado: la etiqueta %2 no tiene nombre"),
+                        {fileName, std::to_string(tagNumber)});
     if (!IsKnownKeyType(tag.keyType))
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT("Tablas",
                     "El índice '%1' está dañado: la etiqueta '%2' tiene un tipo de clave desconocido"),
             {fileName, tag.name});
@@ -180,7 +173,7 @@ MdxTag ReadTag(std::span<const std::uint8_t> file, const FileGeometry& geometry,
     const std::size_t fixedLength = FixedKeyLength(tag.keyType);
     if ((fixedLength != 0 && tagGeometry.keyLength != fixedLength) ||
         (fixedLength == 0 && tagGeometry.keyLength > kMaxKeyLength))
-        ThrowDamaged(
+        ThrowIndexError(
             TV_TEXT("Tablas",
                     "El índice '%1' está dañado: la etiqueta '%2' de tipo %3 tiene claves de %4 bytes"),
             {fileName, tag.name, std::string_view(&tag.keyType, 1), std::to_string(tag.keyLength)});
@@ -223,7 +216,7 @@ class TreeWalker {
     void Visit(const Pending& node) {
         CheckBlockPage(file_, geometry_, node.page, fileName_, PageOwner::TagTree, tagName_);
         if (visited_[node.page])
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT("Tablas",
                         "El índice '%1' está dañado: el árbol de la etiqueta '%2' vuelve a la página %3"),
                 {fileName_, tagName_, std::to_string(node.page)});
@@ -232,7 +225,7 @@ class TreeWalker {
         const std::size_t at = static_cast<std::size_t>(node.page) * kPageBytes;
         const std::size_t keyCount = ReadLe32(file_.data() + at);
         if (keyCount > tag_.maxKeysPerNode)
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene %3 claves en la página %4"),
@@ -251,7 +244,7 @@ class TreeWalker {
     void AddLeaf(const Pending& node, std::size_t at, std::size_t keyCount) {
         if (leafDepth_ < 0) leafDepth_ = node.depth;
         if (node.depth != leafDepth_)
-            ThrowDamaged(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene hojas a distinta profundidad"),
@@ -260,7 +253,7 @@ class TreeWalker {
             const std::size_t item = at + 8 + i * tag_.itemLength;
             const std::uint32_t record = ReadLe32(file_.data() + item);
             if (record == 0)
-                ThrowDamaged(
+                ThrowIndexError(
                     TV_TEXT(
                         "Tablas",
                         "El índice '%1' está dañado: el árbol de la etiqueta '%2' tiene un registro 0 en la página %3"),

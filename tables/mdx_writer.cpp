@@ -15,13 +15,6 @@ using namespace mdx_detail;
 
 namespace {
 
-// Throws the sentence `cp1252Template` with its %1.. filled in: %1 is always
-// the table's name.
-[[noreturn]] void ThrowCannotBuild(std::string_view cp1252Template,
-                                   std::initializer_list<std::string_view> arguments) {
-    throw TableError(FormatText(cp1252Template, arguments));
-}
-
 // Where a tag goes in the file being built and how its nodes are sized.
 struct TagPlan {
     const MdxTagContent* content = nullptr;
@@ -56,13 +49,13 @@ void CheckTag(const MdxBuild& build, const SlotLayout& layout, const MdxTagConte
     const MdxTag& tag = content.tag;
     const std::string_view table = build.tableName;
     if (tag.name.empty() || tag.name.size() >= layout.nameBytes)
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "No se puede escribir el índice '%1.MDX': la etiqueta '%2' necesita un nombre de 1 a %3 caracteres"),
             {table, tag.name, std::to_string(layout.nameBytes - 1)});
     if (!IsKnownKeyType(tag.keyType))
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "No se puede escribir el índice '%1.MDX': la etiqueta '%2' tiene un tipo de clave desconocido"),
@@ -70,25 +63,25 @@ void CheckTag(const MdxBuild& build, const SlotLayout& layout, const MdxTagConte
     const std::size_t fixedLength = FixedKeyLength(tag.keyType);
     const auto keyLength = static_cast<std::size_t>(std::max(tag.keyLength, 0));
     if (keyLength == 0 || (fixedLength != 0 && keyLength != fixedLength) || keyLength > kMaxKeyLength)
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT("Tablas",
                     "No se puede escribir el índice '%1.MDX': la etiqueta '%2' no admite claves de %3 bytes"),
             {table, tag.name, std::to_string(tag.keyLength)});
     if (tag.expression.empty() || tag.expression.size() >= kExpressionBytes)
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "No se puede escribir el índice '%1.MDX': la etiqueta '%2' necesita una expresión de 1 a 220 caracteres"),
             {table, tag.name});
     if (tag.hasForFilter)
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT(
                 "Tablas",
                 "No se puede escribir el índice '%1.MDX': la etiqueta '%2' tiene un filtro FOR, que no se sabe escribir"),
             {table, tag.name});
     for (const IndexEntry& entry : content.entries) {
         if (entry.first.size() != keyLength || entry.second == 0)
-            ThrowCannotBuild(
+            ThrowIndexError(
                 TV_TEXT(
                     "Tablas",
                     "No se puede escribir el índice '%1.MDX': la etiqueta '%2' recibe una clave de %3 bytes para el registro %4"),
@@ -98,7 +91,7 @@ void CheckTag(const MdxBuild& build, const SlotLayout& layout, const MdxTagConte
 
 std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, std::uint32_t firstPage) {
     if (build.tags.size() > static_cast<std::size_t>(kMaxTags))
-        ThrowCannotBuild(
+        ThrowIndexError(
             TV_TEXT("Tablas", "No se puede escribir el índice '%1.MDX': no caben %2 etiquetas (máximo 47)"),
             {build.tableName, std::to_string(build.tags.size())});
     std::vector<TagPlan> plans;
@@ -111,7 +104,7 @@ std::vector<TagPlan> PlanTags(const MdxBuild& build, const SlotLayout& layout, s
         plan.name = ToUpperAscii(content.tag.name);
         for (const TagPlan& earlier : plans) {
             if (earlier.name == plan.name)
-                ThrowCannotBuild(
+                ThrowIndexError(
                     TV_TEXT("Tablas",
                             "No se puede escribir el índice '%1.MDX': la etiqueta '%2' está repetida"),
                     {build.tableName, plan.name});
@@ -294,8 +287,8 @@ void WriteTagHeader(std::uint8_t* out, const MdxBuild& build, const TagPlan& pla
 
 std::vector<std::uint8_t> BuildMdx(const MdxBuild& build) {
     if (build.version != 2 && build.version != 3)
-        ThrowCannotBuild(TV_TEXT("Tablas", "No se puede escribir el índice '%1.MDX': versión %2 desconocida"),
-                         {build.tableName, std::to_string(build.version)});
+        ThrowIndexError(TV_TEXT("Tablas", "No se puede escribir el índice '%1.MDX': versión %2 desconocida"),
+                        {build.tableName, std::to_string(build.version)});
     const SlotLayout layout = SlotLayoutFor(build.version);
     // The tag table fills whole blocks; the first tag header follows it.
     const std::size_t tagTableEnd = RoundUp(SlotOffset(layout, kTagSlots), kBlockBytes);
