@@ -34,14 +34,25 @@ TRANSVELORADAE_KTEMP="$work/KTEMP" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=x
     sleep 0.5
     windows_open 1
     xdotool key --clearmodifiers alt+t # "&Terminar": some teachers lack a document
-    window "^TransVeloraDAE$" >/dev/null # the question about them
+    question=$(window "^TransVeloraDAE$") # the question about them
+    xdotool windowfocus --sync "$question"
     sleep 0.5
     windows_open 2
     xdotool key --clearmodifiers Escape # No: do not correct it
-    sleep 1
+    # The warning that follows has the same caption: wait for a box other
+    # than the question, however slow the machine.
+    warning=""
+    for _ in $(seq 150); do
+        warning=$(xdotool search --onlyvisible --name "^TransVeloraDAE$" | grep -vx "$question" | head -1 || true)
+        [ -n "$warning" ] && break
+        sleep 0.2
+    done
+    [ -n "$warning" ] || { echo "no apareció el aviso del final"; exit 1; }
+    xdotool windowfocus --sync "$warning"
+    sleep 0.5
     windows_open 3
     xdotool key --clearmodifiers Return # "!!ATENCIÓN!! El Proceso NO ha finalizado Correctamente"
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+    for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
     if kill -0 "$pid" 2>/dev/null; then kill "$pid"; echo "la ventana no se cerró al final"; exit 1; fi
     wait "$pid"' _ "$work"
 
