@@ -48,7 +48,8 @@ const std::filesystem::path& PristineKtemp() {
         FinalRecogida(context);
         TransferRun(context, ReadTemplateHeads(folder).front().code);
         std::filesystem::copy_file(tv::fuzz::SampleSchool() / "SOLUC.DBF", folder / "SOLUC.DBF");
-        tv::tablorix_to_dae::ImportContext import{prompt, state, folder, folder, folder, 0};
+        tv::tablorix_to_dae::ImportContext import{
+            prompt, state, folder, folder, folder, tv::tablorix_to_dae::CodificationStatus::Finished};
         tv::tablorix_to_dae::PlantillaCentro(import);
         tv::tablorix_to_dae::CreaCuadrosHorarios(folder);
         return folder;
@@ -93,7 +94,8 @@ void ExerciseCursors(const std::filesystem::path& ktemp, const char* name) {
 void Extract(const std::filesystem::path& ktemp) {
     tv::fuzz::AnsweringPrompt prompt;
     tv::WorkflowValues state;
-    tv::tablorix_to_dae::ImportContext context{prompt, state, ktemp, ktemp, ktemp, 0};
+    tv::tablorix_to_dae::ImportContext context{
+        prompt, state, ktemp, ktemp, ktemp, tv::tablorix_to_dae::CodificationStatus::Finished};
     tv::tablorix_to_dae::PlantillaCentro(context);
     tv::tablorix_to_dae::ExtractTimetable(ktemp);
 }
