@@ -126,7 +126,7 @@ int RunImportar(const ImportarOptions& options) {
         t2d::CodificationTables tables;
         tables.Open(codification.ktemp);
         TypeTeacherDocuments(tables, documents);
-        withoutDocument = t2d::TeachersWithoutDocument(tables.teachers);
+        withoutDocument = t2d::TeachersWithoutDocument(tables);
         if (options.check.checkOnly) return check.Run(tables, codification.ktemp);
         const auto outcome = t2d::Terminar(codification, tables, [&] {
             check.Run(tables, codification.ktemp);

@@ -3,7 +3,6 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 
-#include "tables/memory_policy.h"
 #include "tables/unsaved_tables.h"
 
 #include <exception>
@@ -11,7 +10,6 @@
 
 int main(int argc, char** argv) {
     tv::cli::PrepareTerminal();
-    tv::tables::ReturnLargeBlocksToTheSystem();
     CLI::App app{"TransVeloraDAE: datos DAE <-> tablas de Tablorix (sin ventanas)", "transveloradae-cli"};
     app.require_subcommand(1);
     app.set_help_all_flag("--help-all", "Ayuda de todas las órdenes");

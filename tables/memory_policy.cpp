@@ -2,10 +2,6 @@
 
 #include <cstdlib> // defines __GLIBC__ where the C library is glibc
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
 #define TV_SANITIZED_HEAP 1
@@ -59,14 +55,3 @@ void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
 #endif
-
-namespace tv::tables {
-
-void ReturnLargeBlocksToTheSystem() {
-#if defined(__GLIBC__)
-    constexpr int kLargeBlock = 1 << 20;
-    mallopt(M_MMAP_THRESHOLD, kLargeBlock); // a fixed value also stops the library from raising it
-#endif
-}
-
-} // namespace tv::tables

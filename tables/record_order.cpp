@@ -55,8 +55,19 @@ void RecordOrder::MakeKey(const char* record, char* key) const {
 
 void RecordOrder::Build(const char* records, std::size_t recordLength, std::uint32_t count) {
     keys_.resize(count * keyLength_);
-    for (std::uint32_t r = 0; r < count; ++r)
-        MakeKey(records + r * recordLength, keys_.data() + r * keyLength_);
+    if (field_.type == 'C') {
+        // The bytes of every key first, then the NULs of all of them read as
+        // blanks at once: rarely any, and one search of the whole is cheaper
+        // than one per key.
+        const char* field = records + field_.offset;
+        for (std::uint32_t r = 0; r < count; ++r)
+            std::memcpy(keys_.data() + r * keyLength_, field + r * recordLength, keyLength_);
+        if (std::memchr(keys_.data(), '\0', keys_.size()))
+            std::replace(keys_.begin(), keys_.end(), '\0', ' ');
+    } else {
+        for (std::uint32_t r = 0; r < count; ++r)
+            MakeKey(records + r * recordLength, keys_.data() + r * keyLength_);
+    }
     order_ = SortKeys(keys_.data(), keyLength_, count, keyType_);
     sortedCount_ = order_.size();
 }

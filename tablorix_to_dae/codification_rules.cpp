@@ -85,24 +85,30 @@ bool ClassCodeMissing(std::string_view subjectCode, std::string_view activity) {
     return !LectiveRule(subjectCode).lective && TrimControl(activity).empty();
 }
 
-std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers) {
+std::vector<std::string> TeachersWithoutDocument(CodificationTables& tables) {
     std::vector<std::string> missing;
-    const tables::Bookmark mark = teachers.GetBookmark();
-    for (teachers.First(); !teachers.Eof(); teachers.Next())
-        if (DocumentMissing(teachers.AsString(schema::kDocumentField)))
-            missing.push_back(teachers.AsString(schema::kAbbreviationField));
-    ReturnTo(teachers, mark);
+    tables.WalkTeachers([&] {
+        if (DocumentMissing(tables.teachers.AsString(schema::kDocumentField)))
+            missing.push_back(tables.teachers.AsString(schema::kAbbreviationField));
+        return true;
+    });
     return missing;
 }
 
 TerminarOutcome Terminar(ImportContext& context, CodificationTables& tables,
                          const BeforeWriting& beforeWriting) {
     context.codificationStatus = CodificationStatus::Finished;
-    for (tables.teachers.First(); !tables.teachers.Eof(); tables.teachers.Next()) {
-        if (!DocumentMissing(tables.teachers.AsString(schema::kDocumentField))) continue;
+    tables::Bookmark withoutDocument;
+    tables.WalkTeachers([&] {
+        if (DocumentMissing(tables.teachers.AsString(schema::kDocumentField)))
+            withoutDocument = tables.teachers.GetBookmark();
+        return withoutDocument.record == 0;
+    });
+    if (withoutDocument.record != 0) {
+        // Asked with the window on that teacher, where the user goes on editing.
+        tables.teachers.GotoBookmark(withoutDocument);
         if (context.prompt.Question(TeacherWithoutDocumentQuestion())) return TerminarOutcome::KeepEditing;
         context.codificationStatus = CodificationStatus::NotFinished;
-        break;
     }
     if (context.codificationStatus == CodificationStatus::Finished) {
         if (beforeWriting && !beforeWriting()) return TerminarOutcome::KeepEditing;

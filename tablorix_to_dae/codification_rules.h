@@ -56,7 +56,7 @@ bool ClassCodeMissing(std::string_view subjectCode, std::string_view activity);
 
 // The abbreviations of the teachers whose DNI is blank, in ABREV order. Going
 // through the teachers stores an edit in progress first.
-std::vector<std::string> TeachersWithoutDocument(tables::Table& teachers);
+std::vector<std::string> TeachersWithoutDocument(CodificationTables& tables);
 
 enum class TerminarOutcome {
     KeepEditing, // a teacher lacks a document and the user wants to correct it

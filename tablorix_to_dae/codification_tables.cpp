@@ -35,6 +35,24 @@ void CodificationTables::Link() {
     teacherGroups.SetFiltered(true);
 }
 
+void CodificationTables::WalkTeachers(const std::function<bool()>& visit) {
+    const tables::Bookmark teacherMark = teachers.GetBookmark();
+    const tables::Bookmark classMark = classes.GetBookmark();
+    const tables::Bookmark groupMark = groups.GetBookmark();
+    const tables::Bookmark teacherGroupMark = teacherGroups.GetBookmark();
+    const bool linked = classes.Active() && groups.Active() && teacherGroups.Active();
+    if (linked)
+        for (tables::Table* detail : {&teacherGroups, &groups, &classes})
+            detail->SetMasterSource(nullptr, "");
+    for (teachers.First(); !teachers.Eof(); teachers.Next())
+        if (!visit()) break;
+    if (teacherMark.record != 0) teachers.GotoBookmark(teacherMark);
+    if (linked) Link();
+    for (auto [detail, mark] : {std::pair{&classes, classMark}, std::pair{&groups, groupMark},
+                                std::pair{&teacherGroups, teacherGroupMark}})
+        if (mark.record != 0) detail->GotoBookmark(mark);
+}
+
 void CodificationTables::Close() {
     // Details first, so that closing a master never moves an open detail.
     for (tables::Table* table : {&teacherGroups, &groups, &classes, &teachers})

@@ -7,6 +7,7 @@
 #include "tables/table.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace tv::tablorix_to_dae {
 
@@ -32,6 +33,13 @@ struct CodificationTables {
     void Link();
     // Teachers and work tables (details first), the catalogues, GRUPOST, the centre last.
     void Close();
+
+    // Visits the teachers in the cursor's order until `visit` returns false,
+    // with the details unlinked meanwhile: each move of a linked master would
+    // place three detail cursors again. Moving the cursor stores an edit in
+    // progress first. Then the details are linked again and every cursor is
+    // put back on the record it stood on.
+    void WalkTeachers(const std::function<bool()>& visit);
 };
 
 } // namespace tv::tablorix_to_dae

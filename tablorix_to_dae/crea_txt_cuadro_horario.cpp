@@ -25,10 +25,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Typical line lengths, so that a piece is reserved once.
-constexpr std::size_t kClassLineBytes = 64;
-constexpr std::size_t kGroupLineBytes = 96;
-
 // Every teacher's records, in key order. Unlinking the cursors also stores
 // an edit in progress.
 void UnlinkWorkTables(CodificationTables& tables) {
@@ -45,9 +41,8 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 void WriteTimetableFileContent(CodificationTables& tables,
                                const std::function<void(std::string_view)>& write) {
     tables.centre.First();
-    std::string content = HeaderLine(tables.centre.AsString(schema::kCentreCodeField),
-                                     tables.centre.AsString(schema::kAcademicYearField));
-    content += kLineEnd;
+    const std::string header = HeaderLine(tables.centre.AsString(schema::kCentreCodeField),
+                                          tables.centre.AsString(schema::kAcademicYearField));
 
     UnlinkWorkTables(tables);
     const tables::TableRows classes(tables.classes);
@@ -58,7 +53,22 @@ void WriteTimetableFileContent(CodificationTables& tables,
     const tables::FieldSlot groupKey = groups.Field("PROF_DIA_SES");
     const std::vector<std::uint32_t>& classOrder = classes.Order("PROF_DIA_SES");
     const std::vector<std::uint32_t>& groupOrder = groups.Order("PROF_DIA_SES");
-    content.reserve(kPieceBytes + kClassLineBytes + 4 * kGroupLineBytes);
+
+    // The lines are written in place into a piece with room for the longest
+    // line beyond its size; a full piece is handed on.
+    const std::size_t longestLine =
+        std::max({header.size(), classFields.longestLine, groupFields.longestLine}) + kLineEnd.size();
+    std::string piece(kPieceBytes + longestLine, ' ');
+    char* const full = piece.data() + kPieceBytes;
+    char* at = std::copy(header.begin(), header.end(), piece.data());
+    const auto endLine = [&] {
+        at = std::copy(kLineEnd.begin(), kLineEnd.end(), at);
+        if (at >= full) {
+            write(std::string_view(piece.data(), static_cast<std::size_t>(at - piece.data())));
+            at = piece.data();
+        }
+    };
+    endLine();
 
     // The groups go through the same order once, beside the classes: the
     // records of each key are those a filter on the key would show, without
@@ -85,25 +95,21 @@ void WriteTimetableFileContent(CodificationTables& tables,
     for (const std::uint32_t c : classOrder) {
         if (classes.IsDeleted(c)) continue;
         const char* record = classes.Record(c);
-        AppendClassLine(content, classFields, record);
-        content += kLineEnd;
+        at = PutClassLine(at, classFields, record);
+        endLine();
         const Key classKeyText = key(classKey, record);
         while (g < groupOrder.size() && text(groupKeyText) < text(classKeyText)) {
             ++g;
             settleGroup();
         }
         while (g < groupOrder.size() && text(groupKeyText) == text(classKeyText)) {
-            AppendGroupLine(content, groupFields, groups.Record(groupOrder[g]));
-            content += kLineEnd;
+            at = PutGroupLine(at, groupFields, groups.Record(groupOrder[g]));
+            endLine();
             ++g;
             settleGroup();
         }
-        if (content.size() >= kPieceBytes) {
-            write(content);
-            content.clear();
-        }
     }
-    write(content);
+    write(std::string_view(piece.data(), static_cast<std::size_t>(at - piece.data())));
     tables.Link();
 }
 

@@ -20,19 +20,24 @@ struct ClassLineFields {
     explicit ClassLineFields(const tables::TableRows& cuadroh2);
     tables::FieldSlot tipdoc, doc, numsesion, diasem, tiptar, horaini, horafin, aulaObs, tipActiv, codasig,
         tipasig, idioma, grupniv, plan;
+    // No type-2 line of these fields is longer.
+    std::size_t longestLine = 0;
 };
 
 // The CUADROH3 fields a type-3 line is made of, found once.
 struct GroupLineFields {
     explicit GroupLineFields(const tables::TableRows& cuadroh3);
     tables::FieldSlot codgrupo, numsesgrup, numalum, aliasdae;
+    // No type-3 line of these fields is longer.
+    std::size_t longestLine = 0;
 };
 
 // From a CUADROH2 record: a subject line, or an activity line when TIP_ACTIV
-// holds anything but blanks and control characters. Appended to `out`.
-void AppendClassLine(std::string& out, const ClassLineFields& fields, const char* record);
-// From a CUADROH3 record; NUMALUM right-aligned in 4 digits. Appended to `out`.
-void AppendGroupLine(std::string& out, const GroupLineFields& fields, const char* record);
+// holds anything but blanks and control characters. Written at `at`, which
+// has room for fields.longestLine characters; returns the end of the line.
+char* PutClassLine(char* at, const ClassLineFields& fields, const char* record);
+// From a CUADROH3 record; NUMALUM right-aligned in 4 digits. As PutClassLine.
+char* PutGroupLine(char* at, const GroupLineFields& fields, const char* record);
 
 // The same lines from a cursor's current record.
 std::string ClassLine(const tables::Table& cuadroh2);

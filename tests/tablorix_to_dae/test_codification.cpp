@@ -113,7 +113,7 @@ TEST_F(CodificationTest, ADocumentGoesToAllTheTeachersRecordsAndNoOthers) {
 }
 
 TEST_F(CodificationTest, TerminarAsksAboutTheFirstTeacherWithoutADocument) {
-    const auto teachers = t2d::TeachersWithoutDocument(tables.teachers);
+    const auto teachers = t2d::TeachersWithoutDocument(tables);
     EXPECT_EQ(teachers, std::vector<std::string>{"XYZ"}); // blanks count as missing; a missing type does not
 
     auto context = Context();
