@@ -92,6 +92,35 @@ TEST(TimetableLinesTest, GroupLinesRightAlignThePupilsInFourDigits) {
     }
 }
 
+// Tables made elsewhere may hold a number where the work tables hold text,
+// wider fields, or NULs: the line reads them as the cursor reads them.
+TEST(TimetableLinesTest, GroupLinesFromFieldsOfOtherTypesAndWidths) {
+    ScratchDir ktemp;
+    tables::TableDecl decl = t2d::CuadroH3Declaration();
+    for (tables::FieldDecl& field : decl.fields) {
+        if (field.name == "NUMALUM") field = {"NUMALUM", tables::FieldKind::Integer, 0};
+        if (field.name == "ALIASDAE") field.width = 60;
+    }
+    const std::string alias = std::string(55, 'x') + "yy";
+    const std::pair<std::string, std::string> cases[] = {{"25", "0025"}, {"12345", "2345"}, {"0", "0000"}};
+    for (const auto& [pupils, digits] : cases) {
+        tables::Table::Create(ktemp.path(), t2d::kCuadroH3, decl);
+        {
+            tables::Table t;
+            t.Open(ktemp.path(), t2d::kCuadroH3);
+            t.Append();
+            t.SetString("CODGRUPO", std::string("01\0ESO", 6));
+            t.SetString("NUMSESGRUP", "03");
+            t.SetString("NUMALUM", pupils);
+            t.SetString("ALIASDAE", alias);
+            t.Post();
+        }
+        tables::Table t;
+        t.Open(ktemp.path(), t2d::kCuadroH3, tables::OpenMode::ReadOnly);
+        EXPECT_EQ(t2d::GroupLine(t), "301 ESO  0003" + digits + alias.substr(0, 50) + "01 ESO  ") << pupils;
+    }
+}
+
 class TimetableFileTest : public TablorixFixture {
   protected:
     void SetUp() override {
