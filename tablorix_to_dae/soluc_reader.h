@@ -3,7 +3,10 @@
 // (N, F, I, O) and NALUM and TAREA as text whatever theirs.
 #pragma once
 
+#include "tables/table.h"
 #include "tablorix_schema/table_names.h"
+
+#include <deque>
 
 #include <filesystem>
 #include <string>
@@ -27,15 +30,14 @@ struct SolucClass {
     std::string_view task;    // TAREA
 };
 
-// The classes and, in one block, the texts they view: a large timetable
-// takes a few bytes per class instead of a string per field.
+// The classes and what their texts view: a character field's bytes in the
+// rows of SOLUC, kept open, or a text of its own when the field reads back
+// otherwise (a number, NULs read as blanks). A large timetable takes a few
+// bytes per class instead of a string per field.
 struct SolucTimetable {
-    std::string texts;
+    tables::Table table;           // SOLUC, open
+    std::deque<std::string> texts; // never moved once made: the views stay valid
     std::vector<SolucClass> classes;
-
-    SolucTimetable() = default;
-    SolucTimetable(const SolucTimetable&) = delete; // the views point into `texts`
-    SolucTimetable(SolucTimetable&&) = default;
 };
 
 // The timetabled classes of SOLUC in stored order (see IsTimetabled). The
