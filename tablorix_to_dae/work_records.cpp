@@ -70,6 +70,37 @@ FirstRecordByKey::StoredKey FirstRecordByKey::Stored(std::string_view key) {
     return stored;
 }
 
+std::string_view FirstRecordByKey::EarlierKey(std::size_t i) const {
+    return std::string_view(earlierKeys_).substr(i * kKeyWidth, kKeyWidth);
+}
+
+std::size_t FirstRecordByKey::LowerBound(std::string_view stored) const {
+    const std::size_t count = earlierRecords_.size();
+    const auto below = [&](std::size_t i) { return EarlierKey(i) < stored; };
+    std::size_t low = 0, high = count;
+    // The extraction asks in key order: the search goes on from the last
+    // place, in growing steps, rather than over all the keys each time.
+    if (lastPlace_ <= count && (lastPlace_ == 0 || below(lastPlace_ - 1))) {
+        low = lastPlace_;
+        std::size_t probe = low, step = 1;
+        while (probe < count && below(probe)) {
+            low = probe + 1;
+            probe = low + step;
+            step *= 2;
+        }
+        high = std::min(probe, count);
+    }
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (below(middle))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    lastPlace_ = low;
+    return low;
+}
+
 std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
     // The extraction's keys already have the field's width: no copy for them.
     StoredKey storedKey;
@@ -77,17 +108,8 @@ std::uint32_t FirstRecordByKey::Find(std::string_view key) const {
     const std::string_view stored =
         key.size() == kKeyWidth ? key : std::string_view(storedKey.data(), kKeyWidth);
     if (lastRecord_ != 0 && stored == std::string_view(lastKey_.data(), lastKey_.size())) return lastRecord_;
-    std::size_t low = 0, high = earlierRecords_.size();
-    while (low < high) {
-        const std::size_t middle = (low + high) / 2;
-        if (std::string_view(earlierKeys_).substr(middle * kKeyWidth, kKeyWidth) < stored)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low < earlierRecords_.size() &&
-        std::string_view(earlierKeys_).substr(low * kKeyWidth, kKeyWidth) == stored)
-        return earlierRecords_[low];
+    const std::size_t place = LowerBound(stored);
+    if (place < earlierRecords_.size() && EarlierKey(place) == stored) return earlierRecords_[place];
     return 0;
 }
 

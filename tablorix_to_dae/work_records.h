@@ -40,8 +40,12 @@ class FirstRecordByKey {
     // padded with blanks.
     using StoredKey = std::array<char, kKeyWidth>;
     static StoredKey Stored(std::string_view key);
+    std::string_view EarlierKey(std::size_t i) const;
+    // The place of the first earlier key not below `stored`.
+    std::size_t LowerBound(std::string_view stored) const;
     std::string earlierKeys_;                   // Stored keys, sorted, each once
     std::vector<std::uint32_t> earlierRecords_; // the first record of each
+    mutable std::size_t lastPlace_ = 0;         // of the last search
     StoredKey lastKey_{};
     std::uint32_t lastRecord_ = 0;
 };
