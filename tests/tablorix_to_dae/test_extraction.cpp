@@ -4,6 +4,9 @@
 #include "tests/tablorix_to_dae/tablorix_fixture.h"
 
 #include "tablorix_to_dae/extraction.h"
+#include "tablorix_to_dae/work_records.h"
+
+#include "tables/table_builder.h"
 
 namespace tv::test {
 namespace {
@@ -21,6 +24,39 @@ class ExtractionTest : public TablorixFixture {
     std::vector<Row> Classes() { return Rows(ktemp(), "CUADROH2", "PROF_DIA_SES"); }
     std::vector<Row> Groups() { return Rows(ktemp(), "CUADROH3", "PROF_DIA_SES"); }
 };
+
+// The merging extraction looks keys up mostly in order, searching on from
+// the last one found; a key asked out of order is found all the same.
+TEST_F(ExtractionTest, EarlierRecordsAreFoundByKeyInAnyOrder) {
+    CreaCuadrosHorarios(ktemp());
+    const std::vector<std::string> stored = {"EEE       101", "AAA       101", "CCC       101",
+                                             "AAA       101", "GGG       305"};
+    {
+        tables::Table t;
+        t.Open(ktemp(), "CUADROH2");
+        for (const std::string& key : stored) {
+            t.Append();
+            t.SetString("PROF_DIA_SES", key);
+            t.Post();
+        }
+    }
+    tables::TableBuilder table(ktemp(), "CUADROH2");
+    const tablorix_to_dae::FirstRecordByKey keys(table, table.Field("PROF_DIA_SES"));
+    const std::pair<std::string, std::uint32_t> lookups[] = {{"AAA       101", 2},
+                                                             {"BBB       101", 0},
+                                                             {"CCC       101", 3},
+                                                             {"EEE       101", 1},
+                                                             {"GGG       305", 5},
+                                                             {"ZZZ       101", 0},
+                                                             {"CCC       101", 3},
+                                                             {"AAA       101", 2},
+                                                             {"AAA", 0},
+                                                             {"GGG       305", 5},
+                                                             {"", 0},
+                                                             {"EEE       101", 1}};
+    for (const auto& [key, record] : lookups)
+        EXPECT_EQ(keys.Find(key), record) << key;
+}
 
 const SolucRow kWorkedClass{"ABC", 2, 9, 2, "MAT", "1A", "A12", "0", ""};
 
