@@ -74,12 +74,18 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
             tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C');
         for (std::size_t k = 0; k < order.size(); ++k) {
             // The classes are visited out of their stored order: what a class
-            // a few places on reads is asked for ahead, not waited for.
+            // a few places on reads is asked for ahead, not waited for; first
+            // the class, then, once it is at hand, what it points to.
             constexpr std::size_t kAhead = 8;
+            if (k + 2 * kAhead < order.size()) {
+                const std::size_t ahead = order[k + 2 * kAhead] - 1;
+                __builtin_prefetch(&classes[ahead]);
+                __builtin_prefetch(&teacherOfClass[ahead]);
+            }
             if (k + kAhead < order.size()) {
                 const std::size_t ahead = order[k + kAhead] - 1;
-                __builtin_prefetch(&classes[ahead]);
                 __builtin_prefetch(teacherOfClass[ahead]);
+                __builtin_prefetch(classes[ahead].teacher.data());
                 __builtin_prefetch(classes[ahead].group.data());
             }
             const std::size_t i = order[k] - 1;
