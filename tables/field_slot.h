@@ -7,6 +7,7 @@
 #include "tables/dbf_format.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -50,8 +51,22 @@ struct FieldSlot {
         const std::size_t used = width < text.size() ? width : text.size();
         for (std::size_t i = 0; i < used; ++i)
             out[i] = text[i];
-        for (std::size_t i = used; i < width; ++i)
-            out[i] = ' ';
+        // Long names and aliases are mostly blanks: those go at once.
+        if (width - used > 16)
+            std::memset(out + used, ' ', width - used);
+        else
+            for (std::size_t i = used; i < width; ++i)
+                out[i] = ' ';
+    }
+    // SetText on a field known to be blank (a row just appended): only the
+    // text's own bytes are stored, the blanks after it being there already.
+    void SetTextOnBlank(char* record, std::string_view text) const {
+        if (def->type != 'C') return SetOtherText(record, text);
+        char* out = record + def->offset;
+        const auto width = static_cast<std::size_t>(def->length);
+        const std::size_t used = width < text.size() ? width : text.size();
+        for (std::size_t i = 0; i < used; ++i)
+            out[i] = text[i];
     }
 
   private:

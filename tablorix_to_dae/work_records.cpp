@@ -16,9 +16,22 @@ std::string_view KeyPart(std::string_view key, std::size_t position, std::size_t
     return Cut(key, position, width);
 }
 
-void SetIfBlank(char* record, const tables::FieldSlot& field, std::string_view value) {
-    if (field.IsBlankText(record)) field.SetText(record, value);
-}
+// Stores the values of one record; a record just appended is blank, so only
+// the values' own bytes need storing.
+struct FieldWriter {
+    char* record;
+    bool blank;
+
+    void Set(const tables::FieldSlot& field, std::string_view value) const {
+        if (blank)
+            field.SetTextOnBlank(record, value);
+        else
+            field.SetText(record, value);
+    }
+    void SetIfBlank(const tables::FieldSlot& field, std::string_view value) const {
+        if (blank || field.IsBlankText(record)) Set(field, value);
+    }
+};
 
 // The length of TrimBoth(text), without building it.
 std::size_t TrimmedLength(std::string_view text) {
@@ -135,31 +148,32 @@ void ClassRecords::Write(const ClassValues& values) {
     std::uint32_t recno = keys_.Find(key);
     const bool appended = FindOrAppend(table_, recno);
     char* record = table_.Record(recno);
-    tipreg_.SetText(record, "2");
-    SetIfBlank(record, tipdoc_, values.documentType);
-    abrevprof_.SetText(record, KeyPart(key, 1, 10));
-    SetIfBlank(record, doc_, values.document);
-    numsesion_.SetText(record, KeyPart(key, 12, 2));
-    diasem_.SetText(record, KeyPart(key, 11, 1));
-    SetIfBlank(record, tiptar_, values.task);
-    horaini_.SetText(record, values.start);
-    horafin_.SetText(record, values.end);
-    SetIfBlank(record, grupniv_, values.level);
-    abrevasig_.SetText(record, values.subject);
+    const FieldWriter field{record, appended};
+    field.Set(tipreg_, "2");
+    field.SetIfBlank(tipdoc_, values.documentType);
+    field.Set(abrevprof_, KeyPart(key, 1, 10));
+    field.SetIfBlank(doc_, values.document);
+    field.Set(numsesion_, KeyPart(key, 12, 2));
+    field.Set(diasem_, KeyPart(key, 11, 1));
+    field.SetIfBlank(tiptar_, values.task);
+    field.Set(horaini_, values.start);
+    field.Set(horafin_, values.end);
+    field.SetIfBlank(grupniv_, values.level);
+    field.Set(abrevasig_, values.subject);
     // The DAE code in its 8 characters.
     const std::string_view subjectCode =
         values.subjectCode.substr(0, std::min<std::size_t>(values.subjectCode.size(), 8));
-    codasig_.SetText(record, subjectCode);
-    nomasig_.SetText(record, values.subjectName);
-    tipasig_.SetText(record, " ");
+    field.Set(codasig_, subjectCode);
+    field.Set(nomasig_, values.subjectName);
+    field.Set(tipasig_, " ");
     // A code of 5 characters or more is a subject taught in class (a lective line).
-    if (TrimmedLength(subjectCode) > 4) idioma_.SetText(record, "02");
-    aulaObs_.SetText(record, values.room);
-    tipActiv_.SetText(record, "   ");
-    profDiaSes_.SetText(record, key);
-    diaSes_.SetText(record, KeyPart(key, 11, 3));
-    plan_.SetText(record, values.plan);
-    regMod_.SetText(record, "S");
+    if (TrimmedLength(subjectCode) > 4) field.Set(idioma_, "02");
+    field.Set(aulaObs_, values.room);
+    field.Set(tipActiv_, "   ");
+    field.Set(profDiaSes_, key);
+    field.Set(diaSes_, KeyPart(key, 11, 3));
+    field.Set(plan_, values.plan);
+    field.Set(regMod_, "S");
     if (appended) keys_.Added(key, recno);
 }
 
@@ -178,21 +192,22 @@ void GroupRecords::Write(const ClassValues& values) {
     if (recno != 0 && !abrevgrup_.Equals(table_.Record(recno), values.group)) recno = 0;
     const bool appended = FindOrAppend(table_, recno);
     char* record = table_.Record(recno);
+    const FieldWriter field{record, appended};
     const bool firstPassThisRun = !regMod_.Equals(record, "S");
-    tipreg_.SetText(record, "3");
-    abrevgrup_.SetText(record, values.group);
+    field.Set(tipreg_, "3");
+    field.Set(abrevgrup_, values.group);
     // An existing record keeps the group code the user may have corrected.
-    if (appended) codgrupo_.SetText(record, values.groupCode);
-    SetIfBlank(record, tipdoc_, values.documentType);
-    abrevprof_.SetText(record, KeyPart(key, 1, 10));
-    SetIfBlank(record, doc_, values.document);
-    numsesgrup_.SetText(record, KeyPart(key, 12, 2));
-    diasem_.SetText(record, KeyPart(key, 11, 1));
+    if (appended) field.Set(codgrupo_, values.groupCode);
+    field.SetIfBlank(tipdoc_, values.documentType);
+    field.Set(abrevprof_, KeyPart(key, 1, 10));
+    field.SetIfBlank(doc_, values.document);
+    field.Set(numsesgrup_, KeyPart(key, 12, 2));
+    field.Set(diasem_, KeyPart(key, 11, 1));
     if (firstPassThisRun || (numalum_.IsBlankText(record) && !IsBlank(values.pupils)))
-        numalum_.SetText(record, values.pupils);
-    aliasdae_.SetText(record, values.alias);
-    profDiaSes_.SetText(record, key);
-    regMod_.SetText(record, "S");
+        field.Set(numalum_, values.pupils);
+    field.Set(aliasdae_, values.alias);
+    field.Set(profDiaSes_, key);
+    field.Set(regMod_, "S");
     if (appended) keys_.Added(key, recno);
 }
 
