@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <span>
 
@@ -78,9 +79,13 @@ void WriteTimetableFileContent(CodificationTables& tables,
     const auto key = [](const tables::FieldSlot& field, const char* record) {
         const std::string_view bytes = field.Bytes(record);
         Key k;
-        k.fill(' ');
-        for (std::size_t i = 0; i < std::min(bytes.size(), k.size()); ++i)
-            if (bytes[i] != '\0') k[i] = bytes[i];
+        if (bytes.size() >= k.size()) {
+            std::memcpy(k.data(), bytes.data(), k.size());
+        } else {
+            k.fill(' ');
+            std::memcpy(k.data(), bytes.data(), bytes.size());
+        }
+        if (std::memchr(k.data(), '\0', k.size())) std::replace(k.begin(), k.end(), '\0', ' ');
         return k;
     };
     const auto text = [](const Key& k) { return std::string_view(k.data(), k.size()); };

@@ -44,8 +44,13 @@ char* PutText(char* at, const tables::FieldSlot& field, const char* record, std:
     } else if (length > width) {
         length = width;
     }
-    for (std::size_t i = 0; i < length; ++i)
-        at[i] = bytes[i] == '\0' ? ' ' : bytes[i];
+    if (length > 16) { // an alias or a name: copied at once, its rare NULs then found
+        std::memcpy(at, bytes, length);
+        if (std::memchr(at, '\0', length)) std::replace(at, at + length, '\0', ' ');
+    } else {
+        for (std::size_t i = 0; i < length; ++i)
+            at[i] = bytes[i] == '\0' ? ' ' : bytes[i];
+    }
     for (std::size_t i = length; i < width; ++i)
         at[i] = ' ';
     return at + std::max(length, width);
