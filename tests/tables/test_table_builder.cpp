@@ -193,6 +193,9 @@ TEST(KeySorterTest, SortsAsTheKeysCompareWithTiesInRecordOrder) {
         {"integers as stored", std::string("\x80\x00\x00\x02\x7F\xFF\xFF\xFF\x80\x00\x00\x01", 12), 4, 'I'},
         {"packed decimals by value", numeric({"10", "-3", "2", "0", "-30", "2"}), 12, 'N'},
         {"nothing", "", 3, 'C'},
+        {"runs of equal keys, one key in two runs", "ccccbbbbccccaaaabbbb", 1, 'C'},
+        {"runs of equal packed decimals",
+         numeric({"7", "7", "7", "7", "-1", "-1", "-1", "-1", "7", "7", "7", "7"}), 12, 'N'},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
