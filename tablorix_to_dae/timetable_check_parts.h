@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tablorix_to_dae/timetable_check_input.h"
+#include "tablorix_to_dae/timetable_check_records.h"
 #include "tablorix_to_dae/timetable_finding.h"
 
 #include <array>
@@ -43,11 +44,11 @@ std::string DayName(std::string_view day);
 // "Profesor ABC, lunes, sesión 3 (MAT)".
 std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
                        std::string_view subject);
-std::string ClassPlace(const CheckClass& c);
+std::string ClassPlace(const ClassRecord& c);
 // "Grupo 1A con ABC, lunes, sesión 3".
 std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
                        std::string_view period);
-std::string GroupPlace(const CheckGroup& g);
+std::string GroupPlace(const GroupRecord& g);
 // "Profesor ABC" or, with a name, "Profesor ABC (Name)".
 std::string TeacherPlace(std::string_view abbreviation, std::string_view name);
 // The text without blanks and control characters at both ends (the wider
@@ -63,8 +64,8 @@ std::string RecordAbbreviation(std::string_view abbreviation);
 // A finding about the centre (no teacher) or about a teacher's PROFT record.
 Finding TableFinding(FindingKind kind, std::string text, std::string table, std::uint32_t record,
                      std::string teacher = {});
-Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text);
-Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text);
+Finding ClassFinding(FindingKind kind, const ClassRecord& c, std::string text);
+Finding GroupFinding(FindingKind kind, const GroupRecord& g, std::string text);
 
 // A catalogue of codes looked up by views of the records' fields.
 struct CodeHash {
@@ -85,10 +86,10 @@ struct CatalogueLookup {
 // The checks that one record decides alone: blocking ones
 // (timetable_check_blocking.cpp) and warnings (timetable_check_warnings.cpp).
 void CheckCentreRecord(const CheckCentre& centre, Findings& findings);
-void CheckClassBlocking(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
-void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
-void CheckGroupBlocking(const CheckGroup& g, Findings& findings);
-void CheckGroupWarnings(const CheckGroup& g, Findings& findings);
+void CheckClassBlocking(const CatalogueLookup& catalogues, const ClassRecord& c, Findings& findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, Findings& findings);
+void CheckGroupBlocking(const GroupRecord& g, Findings& findings);
+void CheckGroupWarnings(const GroupRecord& g, Findings& findings);
 // PROFT alone: one document for two teachers.
 void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& findings);
 

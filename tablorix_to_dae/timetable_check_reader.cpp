@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <deque>
 
 namespace tv::tablorix_to_dae {
 namespace {
@@ -125,13 +126,13 @@ class Column {
 // the table's field is wider than that place: otherwise it always fits.
 template <class Record> struct FieldRead {
     const char* field;
-    std::string Record::*value;
+    std::string_view Record::*value;
     std::size_t place = 0;
 };
 
 template <class Record> struct FieldToRead {
     tables::FieldSlot slot;
-    std::string Record::*value;
+    std::string_view Record::*value;
 };
 
 // Each field that needs reading; a missing field is the table store's error.
@@ -147,93 +148,127 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
     return fields;
 }
 
-// The teacher, day and period of a record are characters 1-10, 11 and 12-13
-// of its key, which the extraction writes them from.
-template <class Record> void FromKey(Record& r, std::string& period) {
-    const std::string_view key = r.key;
-    r.teacher = TrimTrailing(key.substr(0, std::min<std::size_t>(key.size(), 10)));
-    r.day.clear(); // one character: GCC 12 for Windows warns falsely on assign()
-    if (key.size() > 10) r.day.push_back(key[10]);
-    period.assign(key.size() > 11 ? key.substr(11, 2) : std::string_view());
-}
-
-// Walks `table` in key order, each record read into `record` and handed to
-// `add`. The records come as the PROF_DIA_SES index orders them (the key's
-// bytes, equal keys in record order): the records' own order or the index's
-// when it is that one, else sorted here.
-template <class Record, class Reserve, class Add>
-void Stream(const std::filesystem::path& ktemp, std::string_view table,
-            std::initializer_list<FieldRead<Record>> reads, Record& record, std::string& period,
-            Reserve reserve, Add add) {
-    const RowsOf t(ktemp, table);
-    const tables::TableRows& rows = t.Rows();
-    const auto fields = FieldsToRead(t, reads); // the key first
+// A work table's rows in key order and what the views of its records point
+// into, kept until the check has finished.
+class WorkRows {
+  public:
+    // A record's place in the key order, with its key as the index holds it.
     struct Place {
         std::uint64_t head;              // the key's first 8 bytes, most significant first
-        std::array<char, kKeyWidth> key; // blank-padded, as the index holds it
+        std::array<char, kKeyWidth> key; // blank-padded, NULs read as blanks
         std::uint32_t number;
         bool operator<(const Place& other) const {
             if (head != other.head) return head < other.head;
             const int byKey = std::memcmp(key.data() + 8, other.key.data() + 8, key.size() - 8);
             return byKey != 0 ? byKey < 0 : number < other.number;
         }
-    };
-    std::vector<Place> order;
-    order.reserve(rows.RecordCount());
-    std::string key;
-    const auto take = [&](std::uint32_t number) {
-        if (rows.IsDeleted(number)) return;
-        Place place{};
-        place.key.fill(' ');
-        const tables::FieldSlot& keyField = fields.front().slot;
-        if (keyField.def->type == 'C') {
-            // The text as AsString reads it, padded: NULs read as blanks.
-            const std::string_view bytes = keyField.Bytes(rows.Record(number));
-            for (std::size_t i = 0; i < std::min(bytes.size(), place.key.size()); ++i)
-                if (bytes[i] != '\0') place.key[i] = bytes[i];
-        } else {
-            key.clear();
-            keyField.AppendText(key, rows.Record(number));
-            std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+        // The key as the cursor reads it: no trailing blanks.
+        std::string_view Key() const {
+            const std::string_view placed(key.data(), key.size());
+            return placed.substr(0, placed.find_last_not_of(' ') + 1); // npos + 1 is 0
         }
-        place.number = number;
-        place.head = 0;
-        for (std::size_t i = 0; i < 8; ++i)
-            place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
-        order.push_back(place);
     };
+
+    WorkRows(const std::filesystem::path& ktemp, std::string_view table) : table_(ktemp, table) {}
+
+    const tables::TableRows& Rows() const { return table_.Rows(); }
+    const RowsOf& Table() const { return table_; }
+
+    // The live records as the PROF_DIA_SES index orders them (the key's
+    // bytes, equal keys in record order): the records' own order or the
+    // index's when it is that one, else sorted here.
+    const std::vector<Place>& InKeyOrder(const tables::FieldSlot& keyField);
+
+    // A field's text as the cursor reads it, as a view of the row's bytes;
+    // kept as a copy when it differs from them (NULs inside read as blanks,
+    // a field that is not of characters).
+    std::string_view Text(const tables::FieldSlot& slot, const char* row) {
+        if (slot.def->type == 'C') {
+            std::string_view bytes = slot.Bytes(row);
+            while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
+                bytes.remove_suffix(1);
+            if (bytes.find('\0') == std::string_view::npos) return bytes;
+        }
+        std::string& text = copies_.emplace_back();
+        slot.AppendText(text, row);
+        return text;
+    }
+
+  private:
+    void Take(const tables::FieldSlot& keyField, std::uint32_t number);
+
+    RowsOf table_;
+    std::vector<Place> order_;
+    std::deque<std::string> copies_; // their places stay as the deque grows
+};
+
+void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
+    const tables::TableRows& rows = Rows();
+    if (rows.IsDeleted(number)) return;
+    Place place{};
+    place.key.fill(' ');
+    if (keyField.def->type == 'C') {
+        const std::string_view bytes = keyField.Bytes(rows.Record(number));
+        for (std::size_t i = 0; i < std::min(bytes.size(), place.key.size()); ++i)
+            if (bytes[i] != '\0') place.key[i] = bytes[i];
+    } else {
+        const std::string key = keyField.Text(rows.Record(number));
+        std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+    }
+    place.number = number;
+    place.head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
+    order_.push_back(place);
+}
+
+const std::vector<WorkRows::Place>& WorkRows::InKeyOrder(const tables::FieldSlot& keyField) {
+    const tables::TableRows& rows = Rows();
+    order_.reserve(rows.RecordCount());
     // The work tables are written in key order: the records in their own
     // order are mostly that one already, and the index's order is then not
     // needed.
     for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
-        take(number);
-    if (!std::is_sorted(order.begin(), order.end())) {
-        order.clear();
+        Take(keyField, number);
+    if (!std::is_sorted(order_.begin(), order_.end())) {
+        order_.clear();
         for (const std::uint32_t number : rows.Order("PROF_DIA_SES"))
-            take(number);
-        if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
+            Take(keyField, number);
+        if (!std::is_sorted(order_.begin(), order_.end())) std::sort(order_.begin(), order_.end());
     }
+    return order_;
+}
+
+// Walks the work table in key order, each record's fields viewed in `record`
+// and the record handed to `add`. The teacher, day and period of a record are
+// characters 1-10, 11 and 12-13 of its key, which the extraction writes them
+// from.
+template <class Record, class Reserve, class Add>
+void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std::string_view Record::*period,
+            Reserve reserve, Add add) {
+    const auto fields = FieldsToRead(table.Table(), reads); // the key first
+    const auto& order = table.InKeyOrder(fields.front().slot);
     reserve(order.size());
-    for (const Place& place : order) {
-        const char* row = rows.Record(place.number);
+    Record record;
+    for (const WorkRows::Place& place : order) {
+        const char* row = table.Rows().Record(place.number);
         record.record = place.number;
-        const std::string_view placed(place.key.data(), place.key.size());
-        record.key.assign(placed.substr(0, placed.find_last_not_of(' ') + 1)); // npos + 1 is 0
-        for (auto field = fields.begin() + 1; field != fields.end(); ++field) {
-            std::string& value = record.*(field->value);
-            value.clear();
-            field->slot.AppendText(value, row);
-        }
-        FromKey(record, period);
+        record.key = place.Key();
+        for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+            record.*(field->value) = table.Text(field->slot, row);
+        const std::string_view key = record.key;
+        std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
+        record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
+        record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
+        record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
         add(record);
     }
 }
 
-void ReadClasses(const std::filesystem::path& ktemp, TimetableChecker& checker) {
-    using C = CheckClass;
-    CheckClass c;
+void ReadClasses(WorkRows& table, TimetableChecker& checker) {
+    using C = ClassRecord;
     Stream<C>(
-        ktemp, kCuadroH2,
+        table,
         {{"PROF_DIA_SES", &C::key},
          {"TIPDOC", &C::documentType},
          {"DOC", &C::document},
@@ -248,22 +283,21 @@ void ReadClasses(const std::filesystem::path& ktemp, TimetableChecker& checker) 
          {"TIP_ACTIV", &C::activity},
          {"GRUPNIV", &C::level, 4},
          {"PLAN", &C::plan, 4}},
-        c, c.period, [&](std::size_t count) { checker.Reserve(count, 0); },
-        [&](const CheckClass& record) { checker.AddClass(record); });
+        &C::period, [&](std::size_t count) { checker.Reserve(count, 0); },
+        [&](const ClassRecord& record) { checker.AddClass(record); });
 }
 
-void ReadGroups(const std::filesystem::path& ktemp, TimetableChecker& checker) {
-    using G = CheckGroup;
-    CheckGroup g;
+void ReadGroups(WorkRows& table, TimetableChecker& checker) {
+    using G = GroupRecord;
     Stream<G>(
-        ktemp, kCuadroH3,
+        table,
         {{"PROF_DIA_SES", &G::key},
          {"ABREVGRUP", &G::group},
          {"CODGRUPO", &G::code},
          {"NUMALUM", &G::pupils},
          {"ALIASDAE", &G::alias, 50}},
-        g, g.period, [&](std::size_t count) { checker.Reserve(0, count); },
-        [&](const CheckGroup& record) { checker.AddGroup(record); });
+        &G::period, [&](std::size_t count) { checker.Reserve(0, count); },
+        [&](const GroupRecord& record) { checker.AddGroup(record); });
 }
 
 std::optional<std::set<int>> ReadTemplatePeriods(const std::filesystem::path& ktemp) {
@@ -321,9 +355,11 @@ std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::files
     catalogues.subjects = ReadCodes(ktemp, schema::kDaeSubjectsTable);
     catalogues.activities = ReadCodes(ktemp, schema::kOtherActivitiesTable);
     catalogues.tasksWithActivity = ReadTasksWithActivity(ktemp);
+    // The checker keeps views of the work tables' rows until it finishes.
+    std::optional<WorkRows> classes, groups;
     TimetableChecker checker(ReadCentre(ktemp), ReadTeachers(tables), std::move(catalogues));
-    ReadClasses(ktemp, checker);
-    ReadGroups(ktemp, checker);
+    ReadClasses(classes.emplace(ktemp, kCuadroH2), checker);
+    ReadGroups(groups.emplace(ktemp, kCuadroH3), checker);
     return checker.Finish();
 }
 

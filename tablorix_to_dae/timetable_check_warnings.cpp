@@ -13,7 +13,7 @@
 namespace tv::tablorix_to_dae::check {
 namespace {
 
-void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
+void CheckTemplate(const CheckCatalogues& input, const ClassRecord& c, Findings& findings) {
     // The finding's sentence, %1 being the class; made only for a finding.
     std::string (*sentence)() = nullptr;
     const auto day = Number(c.day);
@@ -38,7 +38,7 @@ void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& 
         });
 }
 
-void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, Findings& findings) {
+void CheckCodesInCatalogues(const CatalogueLookup& input, const ClassRecord& c, Findings& findings) {
     const std::string_view activity = Trimmed(c.activity);
     const std::string_view subject = Trimmed(c.subjectCode);
     if (!activity.empty()) {
@@ -64,7 +64,7 @@ void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, F
 }
 
 // A blank NUMALUM goes as 0000; one that is not a number is a blocking finding.
-void CheckPupils(const CheckGroup& g, Findings& findings) {
+void CheckPupils(const GroupRecord& g, Findings& findings) {
     const bool blank = Trimmed(g.pupils).empty();
     if (blank || g.pupils.find_first_not_of('0') == std::string::npos)
         findings.Add(FindingKind::NoPupils, [&] {
@@ -99,12 +99,12 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
     }
 }
 
-void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings) {
+void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, Findings& findings) {
     CheckTemplate(*catalogues.catalogues, c, findings);
     CheckCodesInCatalogues(catalogues, c, findings);
 }
 
-void CheckGroupWarnings(const CheckGroup& g, Findings& findings) {
+void CheckGroupWarnings(const GroupRecord& g, Findings& findings) {
     CheckPupils(g, findings);
 }
 

@@ -27,14 +27,15 @@ TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckT
         TeacherId(check::RecordAbbreviation(t.abbreviation));
 }
 
-int TimetableChecker::Id(std::unordered_map<std::string, int>& ids, std::vector<std::string>& names,
-                         const std::string& name) {
-    const auto [it, added] = ids.try_emplace(name, static_cast<int>(names.size()));
-    if (added) names.push_back(name);
-    return it->second;
+int TimetableChecker::Id(Ids& ids, std::vector<std::string>& names, std::string_view name) {
+    if (const auto found = ids.find(name); found != ids.end()) return found->second;
+    const int id = static_cast<int>(names.size());
+    names.emplace_back(name);
+    ids.emplace(names.back(), id);
+    return id;
 }
 
-int TimetableChecker::TeacherId(const std::string& abbreviation) {
+int TimetableChecker::TeacherId(std::string_view abbreviation) {
     // The records come teacher by teacher.
     if (lastTeacher_ >= 0 && teacherNames_[static_cast<std::size_t>(lastTeacher_)] == abbreviation)
         return lastTeacher_;
@@ -44,14 +45,14 @@ int TimetableChecker::TeacherId(const std::string& abbreviation) {
     return lastTeacher_;
 }
 
-int TimetableChecker::GroupId(const std::string& group) {
+int TimetableChecker::GroupId(std::string_view group) {
     // A teacher's classes of a day often have the same group.
     if (lastGroup_ < 0 || groupNames_[static_cast<std::size_t>(lastGroup_)] != group)
         lastGroup_ = Id(groupIds_, groupNames_, group);
     return lastGroup_;
 }
 
-void TimetableChecker::NoteDocument(int teacher, const std::string& type, const std::string& number) {
+void TimetableChecker::NoteDocument(int teacher, std::string_view type, std::string_view number) {
     const bool noType = check::Trimmed(type).empty();
     const bool noNumber = check::Trimmed(number).empty();
     if (!noType && !noNumber) return;
@@ -66,7 +67,7 @@ void TimetableChecker::Reserve(std::size_t classes, std::size_t groups) {
     groupLessons_.reserve(groups);
 }
 
-void TimetableChecker::AddClass(const CheckClass& c) {
+void TimetableChecker::AddClass(const ClassRecord& c) {
     check::CheckClassBlocking(lookup_, c, findings_);
     check::CheckClassWarnings(lookup_, c, findings_);
     const int teacher = TeacherId(c.teacher);
@@ -81,10 +82,10 @@ void TimetableChecker::AddClass(const CheckClass& c) {
         lesson.start = *start;
         lesson.end = *end;
     }
-    lessons_.push_back(std::move(lesson));
+    lessons_.push_back(lesson);
 }
 
-std::optional<std::size_t> TimetableChecker::LessonOf(const std::string& key) {
+std::optional<std::size_t> TimetableChecker::LessonOf(std::string_view key) {
     while (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key < key)
         ++nextLesson_;
     if (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key == key) return nextLesson_;
@@ -96,7 +97,7 @@ std::optional<std::size_t> TimetableChecker::LessonOf(const std::string& key) {
     return found->second;
 }
 
-void TimetableChecker::AddGroup(const CheckGroup& g) {
+void TimetableChecker::AddGroup(const GroupRecord& g) {
     check::CheckGroupBlocking(g, findings_);
     check::CheckGroupWarnings(g, findings_);
     if (check::Trimmed(g.group).empty()) return;
@@ -221,7 +222,7 @@ void TimetableChecker::CheckTeacherOverlaps() {
                     std::string(kCuadroH2),
                     l.record,
                     teacher,
-                    l.key,
+                    std::string(l.key),
                     {},
                     0};
             });
@@ -271,7 +272,7 @@ void TimetableChecker::CheckGroupOverlaps() {
                     std::string(kCuadroH3),
                     g.record,
                     teacher,
-                    l.key,
+                    std::string(l.key),
                     group,
                     0};
             });

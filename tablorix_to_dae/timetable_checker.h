@@ -1,11 +1,14 @@
 // The check of the timetable file fed one record at a time, so that a large
 // timetable is checked as it is read: each record's own checks run at once,
 // and only what the checks across records need is kept (who teaches when,
-// which teachers lack a document). The classes come before the groups.
+// which teachers lack a document). The classes come before the groups. The
+// texts of the records given stay valid until Finish: the checker keeps views
+// of the classes' keys and subjects, not copies.
 #pragma once
 
 #include "tablorix_to_dae/timetable_check_input.h"
 #include "tablorix_to_dae/timetable_check_parts.h"
+#include "tablorix_to_dae/timetable_check_records.h"
 
 #include <cstdint>
 #include <string>
@@ -22,8 +25,8 @@ class TimetableChecker {
 
     // Room for this many classes and groups, when their count is known ahead.
     void Reserve(std::size_t classes, std::size_t groups);
-    void AddClass(const CheckClass& c);
-    void AddGroup(const CheckGroup& g);
+    void AddClass(const ClassRecord& c);
+    void AddGroup(const GroupRecord& g);
     // Blocking findings first; within each severity, the centre, the
     // teachers, then the records in the order they came.
     std::vector<Finding> Finish();
@@ -36,11 +39,11 @@ class TimetableChecker {
         int day = 0;     // DIASEM as a number, -1 when it is none
         int start = -1;  // minutes; -1 when the time is not hh:mm
         int end = -1;
-        std::string key, subject; // the day and the period are in the key
+        std::string_view key, subject; // the day and the period are in the key
         std::string_view DayText() const { return KeyPart(10, 1); }
         std::string_view Period() const { return KeyPart(11, 2); }
         std::string_view KeyPart(std::size_t from, std::size_t width) const {
-            return from < key.size() ? std::string_view(key).substr(from, width) : std::string_view();
+            return from < key.size() ? key.substr(from, width) : std::string_view();
         }
     };
     struct GroupLesson {
@@ -53,14 +56,16 @@ class TimetableChecker {
         bool number = false;
     };
 
-    int TeacherId(const std::string& abbreviation);
-    int GroupId(const std::string& group);
-    static int Id(std::unordered_map<std::string, int>& ids, std::vector<std::string>& names,
-                  const std::string& name);
-    void NoteDocument(int teacher, const std::string& type, const std::string& number);
+    // Ids of names looked up by views, without a string for each lookup.
+    using Ids = std::unordered_map<std::string, int, check::CodeHash, std::equal_to<>>;
+
+    int TeacherId(std::string_view abbreviation);
+    int GroupId(std::string_view group);
+    static int Id(Ids& ids, std::vector<std::string>& names, std::string_view name);
+    void NoteDocument(int teacher, std::string_view type, std::string_view number);
     // The lesson of a group's key: the records come in the same key order, so
     // the search goes on from the last one found.
-    std::optional<std::size_t> LessonOf(const std::string& key);
+    std::optional<std::size_t> LessonOf(std::string_view key);
 
     void CheckDocuments();
     void CheckTeachersWithoutClasses();
@@ -73,7 +78,7 @@ class TimetableChecker {
     check::Findings findings_;
     check::Findings teacherFindings_; // of PROFT and of the documents, ahead of the records'
 
-    std::unordered_map<std::string, int> teacherIds_, groupIds_;
+    Ids teacherIds_, groupIds_;
     std::vector<std::string> teacherNames_, groupNames_;
     int lastTeacher_ = -1;
     int lastGroup_ = -1;
@@ -81,7 +86,7 @@ class TimetableChecker {
     std::vector<Lesson> lessons_;
     std::vector<GroupLesson> groupLessons_;
     std::size_t nextLesson_ = 0;
-    std::unordered_map<std::string, std::size_t> lessonByKey_; // built only when the order fails
+    std::unordered_map<std::string_view, std::size_t> lessonByKey_; // built only when the order fails
 
     std::vector<MissingDocument> missingDocuments_; // by teacher id
     std::vector<int> missingOrder_;                 // teachers in the order their first gap came

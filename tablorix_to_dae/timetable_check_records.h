@@ -1,0 +1,43 @@
+// One work record as the checks read it: views of its fields' text (Windows-1252,
+// no trailing blanks, as the tables read it back). The texts stay valid until
+// the check has finished: they are the tables' rows, held in memory while the
+// check reads them, or the strings of a TimetableCheckInput.
+#pragma once
+
+#include "tablorix_to_dae/timetable_check_input.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tv::tablorix_to_dae {
+
+// One CUADROH2 record.
+struct ClassRecord {
+    std::uint32_t record = 0;
+    std::string_view key, teacher, day, period;          // PROF_DIA_SES, ABREVPROF, DIASEM, NUMSESION
+    std::string_view documentType, document;             // TIPDOC, DOC
+    std::string_view task, start, end, room;             // TIPTAR, HORAINI, HORAFIN, AULA_OBS
+    std::string_view subject;                            // ABREVASIG
+    std::string_view subjectCode, subjectType, language; // CODASIG, TIPASIG, IDIOMA
+    std::string_view activity, level, plan;              // TIP_ACTIV, GRUPNIV, PLAN
+};
+
+// One CUADROH3 record.
+struct GroupRecord {
+    std::uint32_t record = 0;
+    std::string_view key, teacher, group, code; // PROF_DIA_SES, ABREVPROF, ABREVGRUP, CODGRUPO
+    std::string_view day;                       // DIASEM
+    std::string_view period, pupils, alias;     // NUMSESGRUP, NUMALUM, ALIASDAE
+};
+
+inline ClassRecord RecordOf(const CheckClass& c) {
+    return {c.record,       c.key,        c.teacher,     c.day,         c.period,   c.documentType,
+            c.document,     c.task,       c.start,       c.end,         c.room,     c.subject,
+            c.subjectCode,  c.subjectType, c.language,   c.activity,    c.level,    c.plan};
+}
+
+inline GroupRecord RecordOf(const CheckGroup& g) {
+    return {g.record, g.key, g.teacher, g.group, g.code, g.day, g.period, g.pupils, g.alias};
+}
+
+} // namespace tv::tablorix_to_dae
