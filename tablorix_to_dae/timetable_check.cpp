@@ -75,16 +75,34 @@ std::string GroupPlace(const GroupRecord& g) {
 
 namespace {
 
-std::optional<CodeSet> Lookup(const std::optional<std::unordered_set<std::string>>& codes) {
+template <class Codes> std::optional<NameIndex> Lookup(const std::optional<Codes>& codes) {
     if (!codes) return std::nullopt;
-    return CodeSet(codes->begin(), codes->end());
+    return NameIndex(*codes);
+}
+
+std::optional<NumberSet> Lookup(const std::optional<std::set<int>>& numbers) {
+    if (!numbers) return std::nullopt;
+    return NumberSet(*numbers);
 }
 
 } // namespace
 
+NumberSet::NumberSet(const std::set<int>& numbers) {
+    constexpr int kSmall = 4096;
+    for (const int number : numbers) {
+        if (number < 0 || number >= kSmall) {
+            others_.insert(number);
+            continue;
+        }
+        if (static_cast<std::size_t>(number) >= small_.size()) small_.resize(static_cast<std::size_t>(number) + 1);
+        small_[static_cast<std::size_t>(number)] = true;
+    }
+}
+
 CatalogueLookup::CatalogueLookup(const CheckCatalogues& catalogues)
-    : catalogues(&catalogues), subjects(Lookup(catalogues.subjects)),
-      activities(Lookup(catalogues.activities)), tasksWithActivity(Lookup(catalogues.tasksWithActivity)) {}
+    : templatePeriods(Lookup(catalogues.templatePeriods)), templateDays(Lookup(catalogues.templateDays)),
+      subjects(Lookup(catalogues.subjects)), activities(Lookup(catalogues.activities)),
+      tasksWithActivity(Lookup(catalogues.tasksWithActivity)) {}
 
 std::vector<Finding> Findings::Take(Severity severity) {
     std::vector<Finding> listed = std::move(severity == Severity::Blocking ? blocking_ : warnings_);

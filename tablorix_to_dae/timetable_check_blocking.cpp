@@ -31,10 +31,9 @@ void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::st
         });
 }
 
-void CheckTimes(const ClassRecord& c, Findings& findings) {
-    const auto start = Minutes(c.start);
-    const auto end = Minutes(c.end);
-    std::string problem;
+void CheckTimes(const ClassRecord& c, const ClassNumbers& numbers, Findings& findings) {
+    const std::optional<int>& start = numbers.start;
+    const std::optional<int>& end = numbers.end;
     if (start && end && *start <= *end) return;
     findings.Add(FindingKind::BadTimes, [&] {
         // %1 is the class, %2 the start, %3 the end.
@@ -269,9 +268,10 @@ void CheckCentreRecord(const CheckCentre& centre, Findings& findings) {
         findings);
 }
 
-void CheckClassBlocking(const CatalogueLookup& catalogues, const ClassRecord& c, Findings& findings) {
+void CheckClassBlocking(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings) {
     CheckCodes(catalogues, c, findings);
-    CheckTimes(c, findings);
+    CheckTimes(c, numbers, findings);
     CheckClassWidths(c, findings);
 }
 

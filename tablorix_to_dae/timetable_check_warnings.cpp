@@ -13,11 +13,12 @@
 namespace tv::tablorix_to_dae::check {
 namespace {
 
-void CheckTemplate(const CheckCatalogues& input, const ClassRecord& c, Findings& findings) {
+void CheckTemplate(const CatalogueLookup& input, const ClassRecord& c, const ClassNumbers& numbers,
+                   Findings& findings) {
     // The finding's sentence, %1 being the class; made only for a finding.
     std::string (*sentence)() = nullptr;
-    const auto day = Number(c.day);
-    const auto period = Number(c.period);
+    const std::optional<int>& day = numbers.day;
+    const std::optional<int>& period = numbers.period;
     if (input.templateDays ? !day || !input.templateDays->contains(*day) : !day || *day < 1 || *day > 7)
         sentence = [] {
             return TV_TEXT("Comprobación", "%1: el día no está en la tabla de días y horas del horario.");
@@ -26,7 +27,7 @@ void CheckTemplate(const CheckCatalogues& input, const ClassRecord& c, Findings&
         sentence = [] {
             return TV_TEXT("Comprobación", "%1: la sesión no está en la plantilla horaria del centro.");
         };
-    else if (input.templatePeriods && Minutes(c.start) && Trimmed(c.end).empty())
+    else if (input.templatePeriods && numbers.start && Trimmed(c.end).empty())
         sentence = [] {
             return TV_TEXT(
                 "Comprobación",
@@ -99,8 +100,9 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
     }
 }
 
-void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, Findings& findings) {
-    CheckTemplate(*catalogues.catalogues, c, findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings) {
+    CheckTemplate(catalogues, c, numbers, findings);
     CheckCodesInCatalogues(catalogues, c, findings);
 }
 

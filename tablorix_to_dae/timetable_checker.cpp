@@ -27,28 +27,20 @@ TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckT
         TeacherId(check::RecordAbbreviation(t.abbreviation));
 }
 
-int TimetableChecker::Id(Ids& ids, std::vector<std::string>& names, std::string_view name) {
-    if (const auto found = ids.find(name); found != ids.end()) return found->second;
-    const int id = static_cast<int>(names.size());
-    names.emplace_back(name);
-    ids.emplace(names.back(), id);
-    return id;
-}
-
 int TimetableChecker::TeacherId(std::string_view abbreviation) {
     // The records come teacher by teacher.
-    if (lastTeacher_ >= 0 && teacherNames_[static_cast<std::size_t>(lastTeacher_)] == abbreviation)
+    if (lastTeacher_ >= 0 && teacherIds_.Name(static_cast<std::uint32_t>(lastTeacher_)) == abbreviation)
         return lastTeacher_;
-    lastTeacher_ = Id(teacherIds_, teacherNames_, abbreviation);
-    missingDocuments_.resize(teacherNames_.size());
-    teaching_.resize(teacherNames_.size(), false);
+    lastTeacher_ = static_cast<int>(teacherIds_.Add(abbreviation));
+    missingDocuments_.resize(teacherIds_.size());
+    teaching_.resize(teacherIds_.size(), false);
     return lastTeacher_;
 }
 
 int TimetableChecker::GroupId(std::string_view group) {
     // A teacher's classes of a day often have the same group.
-    if (lastGroup_ < 0 || groupNames_[static_cast<std::size_t>(lastGroup_)] != group)
-        lastGroup_ = Id(groupIds_, groupNames_, group);
+    if (lastGroup_ < 0 || groupIds_.Name(static_cast<std::uint32_t>(lastGroup_)) != group)
+        lastGroup_ = static_cast<int>(groupIds_.Add(group));
     return lastGroup_;
 }
 
@@ -68,19 +60,18 @@ void TimetableChecker::Reserve(std::size_t classes, std::size_t groups) {
 }
 
 void TimetableChecker::AddClass(const ClassRecord& c) {
-    check::CheckClassBlocking(lookup_, c, findings_);
-    check::CheckClassWarnings(lookup_, c, findings_);
+    const check::ClassNumbers numbers(c);
+    check::CheckClassBlocking(lookup_, c, numbers, findings_);
+    check::CheckClassWarnings(lookup_, c, numbers, findings_);
     const int teacher = TeacherId(c.teacher);
     NoteDocument(teacher, c.documentType, c.document);
     teaching_[static_cast<std::size_t>(teacher)] = true;
 
     Lesson lesson{c.record, teacher, -1, -1, -1, c.key, c.subject};
-    lesson.day = check::Number(c.day).value_or(-1);
-    const auto start = check::Minutes(c.start);
-    const auto end = check::Minutes(c.end);
-    if (start && end && *start <= *end) {
-        lesson.start = *start;
-        lesson.end = *end;
+    lesson.day = numbers.day.value_or(-1);
+    if (numbers.start && numbers.end && *numbers.start <= *numbers.end) {
+        lesson.start = *numbers.start;
+        lesson.end = *numbers.end;
     }
     lessons_.push_back(lesson);
 }
@@ -112,7 +103,7 @@ void TimetableChecker::CheckDocuments() {
     for (const CheckTeacher& t : teachers_)
         inProft.try_emplace(check::RecordAbbreviation(t.abbreviation), &t);
     for (const int id : missingOrder_) {
-        const std::string& abbreviation = teacherNames_[static_cast<std::size_t>(id)];
+        const std::string& abbreviation = teacherIds_.Name(static_cast<std::uint32_t>(id));
         const MissingDocument& m = missingDocuments_[static_cast<std::size_t>(id)];
         const auto found = inProft.find(abbreviation);
         const CheckTeacher* teacher = found == inProft.end() ? nullptr : found->second;
@@ -134,7 +125,7 @@ void TimetableChecker::CheckDocuments() {
 void TimetableChecker::CheckTeachersWithoutClasses() {
     for (const CheckTeacher& t : teachers_) {
         const std::string abbreviation = check::RecordAbbreviation(t.abbreviation);
-        if (teaching_[static_cast<std::size_t>(teacherIds_.at(abbreviation))]) continue;
+        if (teaching_[teacherIds_.Find(abbreviation)]) continue;
         teacherFindings_.Add(FindingKind::TeacherWithoutClasses, [&] {
             return check::TableFinding(
                 FindingKind::TeacherWithoutClasses,
@@ -210,7 +201,7 @@ void TimetableChecker::CheckTeacherOverlaps() {
             findings_.Add(FindingKind::TeacherOverlap, [&] {
                 const Lesson& l = lessons_[slot.index];
                 const Lesson& earlier = lessons_[latest->index];
-                const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
+                const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
                 return Finding{
                     Severity::Warning,
                     FindingKind::TeacherOverlap,
@@ -258,8 +249,8 @@ void TimetableChecker::CheckGroupOverlaps() {
             const Lesson& l = lessons_[g.lesson];
             const Lesson& other = lessons_[o->lesson];
             findings_.Add(FindingKind::GroupOverlap, [&] {
-                const std::string& teacher = teacherNames_[static_cast<std::size_t>(l.teacher)];
-                const std::string& group = groupNames_[static_cast<std::size_t>(g.group)];
+                const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
+                const std::string& group = groupIds_.Name(static_cast<std::uint32_t>(g.group));
                 return Finding{
                     Severity::Warning,
                     FindingKind::GroupOverlap,
@@ -267,7 +258,7 @@ void TimetableChecker::CheckGroupOverlaps() {
                         TV_TEXT("Comprobación", "%1 (%2, %3-%4): el grupo tiene a la vez %5 con %6 (%7-%8)."),
                         {check::GroupPlace(group, teacher, l.DayText(), l.Period()), l.subject,
                          Clock(l.start), Clock(l.end), other.subject,
-                         teacherNames_[static_cast<std::size_t>(other.teacher)], Clock(other.start),
+                         teacherIds_.Name(static_cast<std::uint32_t>(other.teacher)), Clock(other.start),
                          Clock(other.end)}),
                     std::string(kCuadroH3),
                     g.record,

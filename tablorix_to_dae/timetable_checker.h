@@ -35,7 +35,7 @@ class TimetableChecker {
     // A class as the checks across records need it.
     struct Lesson {
         std::uint32_t record = 0;
-        int teacher = 0; // into teacherNames_
+        int teacher = 0; // into teachers
         int day = 0;     // DIASEM as a number, -1 when it is none
         int start = -1;  // minutes; -1 when the time is not hh:mm
         int end = -1;
@@ -48,7 +48,7 @@ class TimetableChecker {
     };
     struct GroupLesson {
         std::uint32_t record = 0;
-        int group = 0; // into groupNames_
+        int group = 0; // into groups
         std::size_t lesson = 0;
     };
     struct MissingDocument {
@@ -56,12 +56,8 @@ class TimetableChecker {
         bool number = false;
     };
 
-    // Ids of names looked up by views, without a string for each lookup.
-    using Ids = std::unordered_map<std::string, int, check::CodeHash, std::equal_to<>>;
-
     int TeacherId(std::string_view abbreviation);
     int GroupId(std::string_view group);
-    static int Id(Ids& ids, std::vector<std::string>& names, std::string_view name);
     void NoteDocument(int teacher, std::string_view type, std::string_view number);
     // The lesson of a group's key: the records come in the same key order, so
     // the search goes on from the last one found.
@@ -78,8 +74,7 @@ class TimetableChecker {
     check::Findings findings_;
     check::Findings teacherFindings_; // of PROFT and of the documents, ahead of the records'
 
-    Ids teacherIds_, groupIds_;
-    std::vector<std::string> teacherNames_, groupNames_;
+    NameIndex teacherIds_, groupIds_;
     int lastTeacher_ = -1;
     int lastGroup_ = -1;
 
