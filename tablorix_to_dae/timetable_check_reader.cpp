@@ -152,6 +152,39 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
 // into, kept until the check has finished.
 class WorkRows {
   public:
+    WorkRows(const std::filesystem::path& ktemp, std::string_view table) : table_(ktemp, table) {}
+
+    const tables::TableRows& Rows() const { return table_.Rows(); }
+    const RowsOf& Table() const { return table_; }
+
+    // Hands `visit` the live records, row and number, with the key as the
+    // cursor reads it, as the PROF_DIA_SES index orders them (the key's
+    // bytes, equal keys in record order).
+    template <class Visit> void InKeyOrder(const tables::FieldSlot& keyField, Visit visit);
+
+    // The bytes of the fields read, which are read as views when none is NUL.
+    void Reading(const std::vector<tables::FieldSlot>& fields);
+    // Whether the row's fields read are their bytes as they are.
+    bool Plain(const char* row) const {
+        return std::memchr(row + readFrom_, '\0', readTo_ - readFrom_) == nullptr;
+    }
+    // A field's text as the cursor reads it: without trailing blanks, as a
+    // view of the row's bytes when the row is plain; else a copy (NULs inside
+    // read as blanks, a field that is not of characters).
+    std::string_view Text(const tables::FieldSlot& slot, const char* row, bool plain) {
+        if (plain && slot.def->type == 'C') {
+            const char* bytes = row + slot.def->offset;
+            auto length = static_cast<std::size_t>(slot.def->length);
+            while (length > 0 && bytes[length - 1] == ' ')
+                --length;
+            return {bytes, length};
+        }
+        std::string& text = copies_.emplace_back();
+        slot.AppendText(text, row);
+        return text;
+    }
+
+  private:
     // A record's place in the key order, with its key as the index holds it.
     struct Place {
         std::uint64_t head;              // the key's first 8 bytes, most significant first
@@ -162,45 +195,50 @@ class WorkRows {
             const int byKey = std::memcmp(key.data() + 8, other.key.data() + 8, key.size() - 8);
             return byKey != 0 ? byKey < 0 : number < other.number;
         }
-        // The key as the cursor reads it: no trailing blanks.
-        std::string_view Key() const {
-            const std::string_view placed(key.data(), key.size());
-            return placed.substr(0, placed.find_last_not_of(' ') + 1); // npos + 1 is 0
-        }
     };
 
-    WorkRows(const std::filesystem::path& ktemp, std::string_view table) : table_(ktemp, table) {}
-
-    const tables::TableRows& Rows() const { return table_.Rows(); }
-    const RowsOf& Table() const { return table_; }
-
-    // The live records as the PROF_DIA_SES index orders them (the key's
-    // bytes, equal keys in record order): the records' own order or the
-    // index's when it is that one, else sorted here.
-    const std::vector<Place>& InKeyOrder(const tables::FieldSlot& keyField);
-
-    // A field's text as the cursor reads it, as a view of the row's bytes;
-    // kept as a copy when it differs from them (NULs inside read as blanks,
-    // a field that is not of characters).
-    std::string_view Text(const tables::FieldSlot& slot, const char* row) {
-        if (slot.def->type == 'C') {
-            std::string_view bytes = slot.Bytes(row);
-            while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
-                bytes.remove_suffix(1);
-            if (bytes.find('\0') == std::string_view::npos) return bytes;
-        }
-        std::string& text = copies_.emplace_back();
-        slot.AppendText(text, row);
-        return text;
+    // Whether the live records in their own order are in key order, each key
+    // its bytes as they are: the work tables are written so, and their
+    // index's order is then not needed.
+    bool InRecordOrder(const tables::FieldSlot& keyField) const;
+    void Take(const tables::FieldSlot& keyField, std::uint32_t number);
+    static std::string_view WithoutTrailingBlanks(std::string_view text) {
+        return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
     }
 
-  private:
-    void Take(const tables::FieldSlot& keyField, std::uint32_t number);
-
     RowsOf table_;
-    std::vector<Place> order_;
+    std::vector<Place> order_;       // when the records' own order is not the key's
     std::deque<std::string> copies_; // their places stay as the deque grows
+    std::size_t readFrom_ = 0, readTo_ = 0;
 };
+
+void WorkRows::Reading(const std::vector<tables::FieldSlot>& fields) {
+    readFrom_ = ~std::size_t{0};
+    readTo_ = 0;
+    for (const tables::FieldSlot& field : fields) {
+        readFrom_ = std::min<std::size_t>(readFrom_, field.def->offset);
+        readTo_ = std::max<std::size_t>(readTo_, field.def->offset + static_cast<std::size_t>(field.def->length));
+    }
+    readFrom_ = std::min(readFrom_, readTo_);
+}
+
+bool WorkRows::InRecordOrder(const tables::FieldSlot& keyField) const {
+    if (keyField.def->type != 'C') return false;
+    const tables::TableRows& rows = Rows();
+    // The key is its first kKeyWidth characters, blank-padded: of a field no
+    // wider, its bytes order the keys as the padded ones do.
+    const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
+    const char* previous = nullptr;
+    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number) {
+        const char* row = rows.Record(number);
+        if (row[0] == '*') continue;
+        const char* key = row + keyField.def->offset;
+        if (std::memchr(key, '\0', width) != nullptr) return false;
+        if (previous && std::memcmp(previous, key, width) > 0) return false;
+        previous = key;
+    }
+    return true;
+}
 
 void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
     const tables::TableRows& rows = Rows();
@@ -222,12 +260,18 @@ void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
     order_.push_back(place);
 }
 
-const std::vector<WorkRows::Place>& WorkRows::InKeyOrder(const tables::FieldSlot& keyField) {
+template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyField, Visit visit) {
     const tables::TableRows& rows = Rows();
+    if (InRecordOrder(keyField)) {
+        const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
+        for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number) {
+            const char* row = rows.Record(number);
+            if (row[0] != '*')
+                visit(row, number, WithoutTrailingBlanks({row + keyField.def->offset, width}));
+        }
+        return;
+    }
     order_.reserve(rows.RecordCount());
-    // The work tables are written in key order: the records in their own
-    // order are mostly that one already, and the index's order is then not
-    // needed.
     for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
         Take(keyField, number);
     if (!std::is_sorted(order_.begin(), order_.end())) {
@@ -236,7 +280,9 @@ const std::vector<WorkRows::Place>& WorkRows::InKeyOrder(const tables::FieldSlot
             Take(keyField, number);
         if (!std::is_sorted(order_.begin(), order_.end())) std::sort(order_.begin(), order_.end());
     }
-    return order_;
+    for (const Place& place : order_)
+        visit(rows.Record(place.number), place.number,
+              WithoutTrailingBlanks({place.key.data(), place.key.size()}));
 }
 
 // Walks the work table in key order, each record's fields viewed in `record`
@@ -247,22 +293,24 @@ template <class Record, class Reserve, class Add>
 void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std::string_view Record::*period,
             Reserve reserve, Add add) {
     const auto fields = FieldsToRead(table.Table(), reads); // the key first
-    const auto& order = table.InKeyOrder(fields.front().slot);
-    reserve(order.size());
+    std::vector<tables::FieldSlot> slots;
+    for (const auto& field : fields)
+        slots.push_back(field.slot);
+    table.Reading(slots);
+    reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
     Record record;
-    for (const WorkRows::Place& place : order) {
-        const char* row = table.Rows().Record(place.number);
-        record.record = place.number;
-        record.key = place.Key();
+    table.InKeyOrder(fields.front().slot, [&](const char* row, std::uint32_t number, std::string_view key) {
+        const bool plain = table.Plain(row);
+        record.record = number;
+        record.key = key;
         for (auto field = fields.begin() + 1; field != fields.end(); ++field)
-            record.*(field->value) = table.Text(field->slot, row);
-        const std::string_view key = record.key;
-        std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
+            record.*(field->value) = table.Text(field->slot, row, plain);
+        const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
         record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
         record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
         record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
         add(record);
-    }
+    });
 }
 
 void ReadClasses(WorkRows& table, TimetableChecker& checker) {
