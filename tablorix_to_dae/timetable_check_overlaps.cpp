@@ -1,0 +1,195 @@
+// The checks of classes at once: of one teacher, of one group. Each sweeps
+// the classes of an owner's day in order of start, found from the lessons'
+// own order (key order, mostly the teacher's already) or by a radix sort of
+// packed keys for the groups, whose classes come in their teachers' order.
+#include "tablorix_to_dae/timetable_checker.h"
+
+#include "tablorix_to_dae/work_tables.h"
+
+#include "tables/text.h"
+#include "tables/user_text.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+namespace tv::tablorix_to_dae {
+namespace {
+
+std::string Clock(int minutes) {
+    const auto two = [](int n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
+    return two(minutes / 60) + ":" + two(minutes % 60);
+}
+
+// One class of a group, as the sweep over the group's day needs it: its
+// lesson's times and subject are copied, so that the sweep reads no lesson
+// unless it reports.
+struct GroupSlot {
+    int owner = 0; // the group
+    int day = 0;
+    int start = 0;
+    int end = 0;
+    std::uint32_t index = 0;  // into the group lessons
+    std::uint32_t lesson = 0; // into the lessons
+    std::uint64_t subjectHead = 0;
+    std::size_t subjectLength = 0;
+
+    bool operator<(const GroupSlot& other) const {
+        return std::tie(owner, day, start, index) < std::tie(other.owner, other.day, other.start, other.index);
+    }
+};
+
+// Sorts keys whose low `from` bits already run in ascending order: a stable
+// radix sort of the bits above them, a few passes of counts for any number of keys.
+void RadixSort(std::vector<std::uint64_t>& keys, int from) {
+    constexpr int kBits = 11;
+    std::uint64_t used = 0;
+    for (const std::uint64_t key : keys)
+        used |= key;
+    std::vector<std::uint64_t> sorted(keys.size());
+    for (int shift = from; shift < 64 && (used >> shift) != 0; shift += kBits) {
+        std::array<std::size_t, (1U << kBits) + 1> starts{};
+        for (const std::uint64_t key : keys)
+            ++starts[((key >> shift) & ((1U << kBits) - 1)) + 1];
+        for (std::size_t bucket = 1; bucket < starts.size(); ++bucket)
+            starts[bucket] += starts[bucket - 1];
+        for (const std::uint64_t key : keys)
+            sorted[starts[(key >> shift) & ((1U << kBits) - 1)]++] = key;
+        keys.swap(sorted);
+    }
+}
+
+// The slots by group, day, start and place: by one integer each, radix
+// sorted, when these fit in it (the place keeps the order of equal ones, as
+// the slots came in order of index); by the fields otherwise.
+void SortSlots(std::vector<GroupSlot>& slots) {
+    constexpr int kPlaceBits = 24, kStartBits = 12, kDayBits = 8, kOwnerBits = 20;
+    bool packable = slots.size() < (std::size_t{1} << kPlaceBits);
+    for (const GroupSlot& s : slots)
+        packable = packable && s.owner >= 0 && s.owner < (1 << kOwnerBits) && s.day >= -1 &&
+                   s.day < (1 << kDayBits) - 1 && s.start >= 0 && s.start < (1 << kStartBits);
+    if (!packable) {
+        std::sort(slots.begin(), slots.end());
+        return;
+    }
+    std::vector<std::uint64_t> keys;
+    keys.reserve(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const GroupSlot& s = slots[i];
+        keys.push_back(static_cast<std::uint64_t>(s.owner) << (kDayBits + kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.day + 1) << (kStartBits + kPlaceBits) |
+                       static_cast<std::uint64_t>(s.start) << kPlaceBits | i);
+    }
+    RadixSort(keys, kPlaceBits);
+    std::vector<GroupSlot> sorted;
+    sorted.reserve(slots.size());
+    for (const std::uint64_t key : keys)
+        sorted.push_back(slots[key & ((std::uint64_t{1} << kPlaceBits) - 1)]);
+    slots = std::move(sorted);
+}
+
+} // namespace
+
+std::uint64_t TimetableChecker::Head(std::string_view text) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < std::min<std::size_t>(text.size(), 8); ++i)
+        head |= static_cast<std::uint64_t>(static_cast<unsigned char>(text[i])) << (8 * i);
+    return head;
+}
+
+// Each teacher's classes of each day in order of start: a class that starts
+// before the latest end so far overlaps.
+void TimetableChecker::CheckTeacherOverlaps() {
+    std::vector<std::uint32_t> order; // lessons with their times
+    order.reserve(lessons_.size());
+    for (std::uint32_t i = 0; i < lessons_.size(); ++i)
+        if (lessons_[i].start >= 0) order.push_back(i);
+    const auto before = [&](std::uint32_t a, std::uint32_t b) {
+        const Lesson& x = lessons_[a];
+        const Lesson& y = lessons_[b];
+        return std::tie(x.teacher, x.day, x.start, a) < std::tie(y.teacher, y.day, y.start, b);
+    };
+    // The classes came in key order, which is mostly this one already.
+    if (!std::is_sorted(order.begin(), order.end(), before)) std::sort(order.begin(), order.end(), before);
+    const Lesson* latest = nullptr; // of the current teacher and day
+    for (const std::uint32_t index : order) {
+        const Lesson& l = lessons_[index];
+        if (latest && (latest->teacher != l.teacher || latest->day != l.day)) latest = nullptr;
+        if (latest && l.start < latest->end) {
+            findings_.Add(FindingKind::TeacherOverlap, [&] {
+                const Lesson& earlier = *latest;
+                const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
+                return Finding{
+                    Severity::Warning,
+                    FindingKind::TeacherOverlap,
+                    FormatText(TV_TEXT("Comprobación",
+                                       "%1, de %2-%3: se solapa con su clase de la sesión %4 (%5-%6)."),
+                               {check::ClassPlace(teacher, l.DayText(), l.Period(), l.subject),
+                                Clock(l.start), Clock(l.end), IntToStr(StrToIntDef(earlier.Period(), 0)),
+                                Clock(earlier.start), Clock(earlier.end)}),
+                    std::string(kCuadroH2),
+                    l.record,
+                    teacher,
+                    std::string(l.key),
+                    {},
+                    0};
+            });
+        }
+        if (!latest || l.end > latest->end) latest = &l;
+    }
+}
+
+// Two classes of one group at once, unless the same class split between
+// teachers: the same subject from the same start to the same end.
+void TimetableChecker::CheckGroupOverlaps() {
+    std::vector<GroupSlot> slots;
+    slots.reserve(groupLessons_.size());
+    for (std::uint32_t i = 0; i < groupLessons_.size(); ++i) {
+        const auto lesson = static_cast<std::uint32_t>(groupLessons_[i].lesson);
+        const Lesson& l = lessons_[lesson];
+        if (l.start >= 0 && l.start < l.end)
+            slots.push_back(
+                {groupLessons_[i].group, l.day, l.start, l.end, i, lesson, l.subjectHead, l.subject.size()});
+    }
+    SortSlots(slots);
+    const auto sameSubject = [&](const GroupSlot& a, const GroupSlot& b) {
+        if (a.subjectHead != b.subjectHead || a.subjectLength != b.subjectLength) return false;
+        return a.subjectLength <= 8 || lessons_[a.lesson].subject == lessons_[b.lesson].subject;
+    };
+    std::vector<const GroupSlot*> open; // the group's classes of the day not ended yet
+    for (std::size_t n = 0; n < slots.size(); ++n) {
+        const GroupSlot& slot = slots[n];
+        if (n == 0 || slot.owner != slots[n - 1].owner || slot.day != slots[n - 1].day) open.clear();
+        std::erase_if(open, [&](const GroupSlot* o) { return o->end <= slot.start; });
+        for (const GroupSlot* o : open) {
+            if (o->lesson == slot.lesson) continue;
+            if (o->start == slot.start && o->end == slot.end && sameSubject(*o, slot)) continue;
+            const GroupLesson& g = groupLessons_[slot.index];
+            const Lesson& l = lessons_[g.lesson];
+            const Lesson& other = lessons_[o->lesson];
+            findings_.Add(FindingKind::GroupOverlap, [&] {
+                const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
+                const std::string& group = groupIds_.Name(static_cast<std::uint32_t>(g.group));
+                return Finding{
+                    Severity::Warning,
+                    FindingKind::GroupOverlap,
+                    FormatText(
+                        TV_TEXT("Comprobación", "%1 (%2, %3-%4): el grupo tiene a la vez %5 con %6 (%7-%8)."),
+                        {check::GroupPlace(group, teacher, l.DayText(), l.Period()), l.subject,
+                         Clock(l.start), Clock(l.end), other.subject,
+                         teacherIds_.Name(static_cast<std::uint32_t>(other.teacher)), Clock(other.start),
+                         Clock(other.end)}),
+                    std::string(kCuadroH3),
+                    g.record,
+                    teacher,
+                    std::string(l.key),
+                    group,
+                    0};
+            });
+            break;
+        }
+        open.push_back(&slot);
+    }
+}
+
+} // namespace tv::tablorix_to_dae
