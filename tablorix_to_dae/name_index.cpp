@@ -1,20 +1,30 @@
 #include "tablorix_to_dae/name_index.h"
 
+#include <cstring>
 #include <functional>
 
 namespace tv::tablorix_to_dae {
 
 std::uint64_t NameIndex::Hash(std::string_view name) {
     if (name.size() > 16) return std::hash<std::string_view>{}(name) * 0x9E3779B97F4A7C15ULL;
-    // The bytes of a short name as two words, mixed by multiplication.
+    // A short name as two words: its first 8 bytes and its last 8, which
+    // overlap when it is shorter than 16; of one shorter than 8, its bytes.
     std::uint64_t low = 0, high = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto byte = static_cast<std::uint64_t>(static_cast<unsigned char>(name[i]));
-        (i < 8 ? low : high) |= byte << (8 * (i % 8));
+    if (name.size() >= 8) {
+        std::memcpy(&low, name.data(), 8);
+        std::memcpy(&high, name.data() + name.size() - 8, 8);
+    } else {
+        for (std::size_t i = 0; i < name.size(); ++i)
+            low |= static_cast<std::uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
     }
-    std::uint64_t h = (low ^ 0x9E3779B97F4A7C15ULL) * 0xBF58476D1CE4E5B9ULL;
-    h ^= (high + name.size()) * 0x94D049BB133111EBULL;
-    return h ^ (h >> 29);
+    // Every bit of the words reaches the low bits, which choose the slot, and
+    // the high ones, kept as the tag (the finalizer of MurmurHash3).
+    std::uint64_t h = low * 0x9E3779B97F4A7C15ULL ^ (high + name.size());
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ULL;
+    return h ^ (h >> 33);
 }
 
 std::size_t NameIndex::SlotOf(std::string_view name, std::uint64_t hash) const {

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <deque>
 
@@ -174,10 +175,8 @@ class WorkRows {
     std::string_view Text(const tables::FieldSlot& slot, const char* row, bool plain) {
         if (plain && slot.def->type == 'C') {
             const char* bytes = row + slot.def->offset;
-            auto length = static_cast<std::size_t>(slot.def->length);
-            while (length > 0 && bytes[length - 1] == ' ')
-                --length;
-            return {bytes, length};
+            return {bytes, WithoutTrailingBlanks(bytes, static_cast<std::size_t>(slot.def->length),
+                                                 slot.def->offset)};
         }
         std::string& text = copies_.emplace_back();
         slot.AppendText(text, row);
@@ -202,6 +201,30 @@ class WorkRows {
     // index's order is then not needed.
     bool InRecordOrder(const tables::FieldSlot& keyField) const;
     void Take(const tables::FieldSlot& keyField, std::uint32_t number);
+    // The length of `bytes` without its trailing blanks, found a word at a
+    // time: the fields' tails are mostly blank. `before` bytes of the row
+    // come before them, so that the word ending a short field can be read.
+    static std::size_t WithoutTrailingBlanks(const char* bytes, std::size_t length, std::size_t before) {
+        static_assert(std::endian::native == std::endian::little);
+        constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
+        if (length < 8 && length + before >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + length - 8, 8);
+            // Little-endian: the field is the word's last `length` bytes, the high ones.
+            const std::uint64_t other = (word ^ kBlanks) & ~(~std::uint64_t{0} >> (8 * length));
+            return other == 0 ? 0 : length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
+        }
+        while (length >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + length - 8, 8);
+            const std::uint64_t other = word ^ kBlanks;
+            if (other != 0) return length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
+            length -= 8;
+        }
+        while (length > 0 && bytes[length - 1] == ' ')
+            --length;
+        return length;
+    }
     static std::string_view WithoutTrailingBlanks(std::string_view text) {
         return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
     }
