@@ -59,18 +59,21 @@ void RadixSort(std::vector<std::uint64_t>& keys, int from) {
     }
 }
 
-// The slots by group, day, start and place: by one integer each, radix
-// sorted, when these fit in it (the place keeps the order of equal ones, as
-// the slots came in order of index); by the fields otherwise.
-void SortSlots(std::vector<GroupSlot>& slots) {
+// The slots' numbers in order of group, day, start and place: by one integer
+// each, radix sorted, when these fit in it (the place keeps the order of equal
+// ones, as the slots came in order of index); by the fields otherwise.
+std::vector<std::uint32_t> SlotOrder(const std::vector<GroupSlot>& slots) {
     constexpr int kPlaceBits = 24, kStartBits = 12, kDayBits = 8, kOwnerBits = 20;
     bool packable = slots.size() < (std::size_t{1} << kPlaceBits);
     for (const GroupSlot& s : slots)
         packable = packable && s.owner >= 0 && s.owner < (1 << kOwnerBits) && s.day >= -1 &&
                    s.day < (1 << kDayBits) - 1 && s.start >= 0 && s.start < (1 << kStartBits);
+    std::vector<std::uint32_t> order(slots.size());
     if (!packable) {
-        std::sort(slots.begin(), slots.end());
-        return;
+        for (std::uint32_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return slots[a] < slots[b]; });
+        return order;
     }
     std::vector<std::uint64_t> keys;
     keys.reserve(slots.size());
@@ -81,11 +84,9 @@ void SortSlots(std::vector<GroupSlot>& slots) {
                        static_cast<std::uint64_t>(s.start) << kPlaceBits | i);
     }
     RadixSort(keys, kPlaceBits);
-    std::vector<GroupSlot> sorted;
-    sorted.reserve(slots.size());
-    for (const std::uint64_t key : keys)
-        sorted.push_back(slots[key & ((std::uint64_t{1} << kPlaceBits) - 1)]);
-    slots = std::move(sorted);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        order[i] = static_cast<std::uint32_t>(keys[i] & ((std::uint64_t{1} << kPlaceBits) - 1));
+    return order;
 }
 
 } // namespace
@@ -151,23 +152,25 @@ void TimetableChecker::CheckGroupOverlaps() {
             slots.push_back(
                 {groupLessons_[i].group, l.day, l.start, l.end, i, lesson, l.subjectHead, l.subject.size()});
     }
-    SortSlots(slots);
     const auto sameSubject = [&](const GroupSlot& a, const GroupSlot& b) {
         if (a.subjectHead != b.subjectHead || a.subjectLength != b.subjectLength) return false;
         return a.subjectLength <= 8 || lessons_[a.lesson].subject == lessons_[b.lesson].subject;
     };
     std::vector<const GroupSlot*> open; // the group's classes of the day not ended yet
-    for (std::size_t n = 0; n < slots.size(); ++n) {
-        const GroupSlot& slot = slots[n];
-        if (n == 0 || slot.owner != slots[n - 1].owner || slot.day != slots[n - 1].day) open.clear();
+    const GroupSlot* previous = nullptr;
+    for (const std::uint32_t number : SlotOrder(slots)) {
+        const GroupSlot& slot = slots[number];
+        if (!previous || slot.owner != previous->owner || slot.day != previous->day) open.clear();
+        previous = &slot;
         std::erase_if(open, [&](const GroupSlot* o) { return o->end <= slot.start; });
         for (const GroupSlot* o : open) {
             if (o->lesson == slot.lesson) continue;
             if (o->start == slot.start && o->end == slot.end && sameSubject(*o, slot)) continue;
-            const GroupLesson& g = groupLessons_[slot.index];
-            const Lesson& l = lessons_[g.lesson];
-            const Lesson& other = lessons_[o->lesson];
+            // Beyond the listed ones a finding is only counted: its records are read for its text.
             findings_.Add(FindingKind::GroupOverlap, [&] {
+                const GroupLesson& g = groupLessons_[slot.index];
+                const Lesson& l = lessons_[g.lesson];
+                const Lesson& other = lessons_[o->lesson];
                 const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
                 const std::string& group = groupIds_.Name(static_cast<std::uint32_t>(g.group));
                 return Finding{
