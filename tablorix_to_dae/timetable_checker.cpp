@@ -18,7 +18,7 @@ TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckT
 
 int TimetableChecker::TeacherId(std::string_view abbreviation) {
     // The records come teacher by teacher.
-    if (lastTeacher_ >= 0 && teacherIds_.Name(static_cast<std::uint32_t>(lastTeacher_)) == abbreviation)
+    if (lastTeacher_ >= 0 && SameName(teacherIds_.Name(static_cast<std::uint32_t>(lastTeacher_)), abbreviation))
         return lastTeacher_;
     lastTeacher_ = static_cast<int>(teacherIds_.Add(abbreviation));
     missingDocuments_.resize(teacherIds_.size());
@@ -28,7 +28,7 @@ int TimetableChecker::TeacherId(std::string_view abbreviation) {
 
 int TimetableChecker::GroupId(std::string_view group) {
     // A teacher's classes of a day often have the same group.
-    if (lastGroup_ < 0 || groupIds_.Name(static_cast<std::uint32_t>(lastGroup_)) != group)
+    if (lastGroup_ < 0 || !SameName(groupIds_.Name(static_cast<std::uint32_t>(lastGroup_)), group))
         lastGroup_ = static_cast<int>(groupIds_.Add(group));
     return lastGroup_;
 }
@@ -66,9 +66,11 @@ void TimetableChecker::AddClass(const ClassRecord& c) {
 }
 
 std::optional<std::size_t> TimetableChecker::LessonOf(std::string_view key) {
-    while (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key < key)
+    // Mostly the key of the last lesson found or of the next one.
+    while (nextLesson_ < lessons_.size() && !SameName(lessons_[nextLesson_].key, key) &&
+           lessons_[nextLesson_].key < key)
         ++nextLesson_;
-    if (nextLesson_ < lessons_.size() && lessons_[nextLesson_].key == key) return nextLesson_;
+    if (nextLesson_ < lessons_.size() && SameName(lessons_[nextLesson_].key, key)) return nextLesson_;
     if (lessonByKey_.empty())
         for (std::size_t i = 0; i < lessons_.size(); ++i)
             lessonByKey_.try_emplace(lessons_[i].key, i);
