@@ -131,7 +131,7 @@ void TimetableChecker::CheckTeacherOverlaps() {
                     std::string(kCuadroH2),
                     l.record,
                     teacher,
-                    std::string(l.Key()),
+                    std::string(l.key),
                     {},
                     0};
             });
@@ -185,7 +185,7 @@ void TimetableChecker::CheckGroupOverlaps() {
                     std::string(kCuadroH3),
                     g.record,
                     teacher,
-                    std::string(l.Key()),
+                    std::string(l.key),
                     group,
                     0};
             });

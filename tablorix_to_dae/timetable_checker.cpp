@@ -56,12 +56,7 @@ void TimetableChecker::AddClass(const ClassRecord& c) {
     NoteDocument(teacher, c.documentType, c.document);
     teaching_[static_cast<std::size_t>(teacher)] = true;
 
-    Lesson lesson;
-    lesson.record = c.record;
-    lesson.teacher = teacher;
-    lesson.subject = c.subject;
-    lesson.subjectHead = Head(c.subject);
-    lesson.SetKey(c.key);
+    Lesson lesson{c.record, teacher, -1, -1, -1, c.key, c.subject, Head(c.subject)};
     lesson.day = numbers.day.value_or(-1);
     if (numbers.start && numbers.end && *numbers.start <= *numbers.end) {
         lesson.start = *numbers.start;
@@ -72,13 +67,13 @@ void TimetableChecker::AddClass(const ClassRecord& c) {
 
 std::optional<std::size_t> TimetableChecker::LessonOf(std::string_view key) {
     // Mostly the key of the last lesson found or of the next one.
-    while (nextLesson_ < lessons_.size() && !SameName(lessons_[nextLesson_].Key(), key) &&
-           lessons_[nextLesson_].Key() < key)
+    while (nextLesson_ < lessons_.size() && !SameName(lessons_[nextLesson_].key, key) &&
+           lessons_[nextLesson_].key < key)
         ++nextLesson_;
-    if (nextLesson_ < lessons_.size() && SameName(lessons_[nextLesson_].Key(), key)) return nextLesson_;
+    if (nextLesson_ < lessons_.size() && SameName(lessons_[nextLesson_].key, key)) return nextLesson_;
     if (lessonByKey_.empty())
         for (std::size_t i = 0; i < lessons_.size(); ++i)
-            lessonByKey_.try_emplace(lessons_[i].Key(), i);
+            lessonByKey_.try_emplace(lessons_[i].key, i);
     const auto found = lessonByKey_.find(key);
     if (found == lessonByKey_.end()) return std::nullopt;
     return found->second;

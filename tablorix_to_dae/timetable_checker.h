@@ -10,8 +10,6 @@
 #include "tablorix_to_dae/timetable_check_parts.h"
 #include "tablorix_to_dae/timetable_check_records.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,30 +39,11 @@ class TimetableChecker {
         int day = 0;     // DIASEM as a number, -1 when it is none
         int start = -1;  // minutes; -1 when the time is not hh:mm
         int end = -1;
-        std::string_view subject;
-        std::uint64_t subjectHead = 0; // the subject's first 8 bytes, compared first
-        // The key (the day and the period are in it), held here when it is as
-        // short as the work tables': the groups' pass finds it without reading
-        // the classes' rows again.
-        std::array<char, 16> shortKey{};
-        std::uint8_t shortKeyLength = 0;
-        std::string_view longKey;
-
-        void SetKey(std::string_view key) {
-            if (key.size() > shortKey.size()) {
-                longKey = key;
-                return;
-            }
-            std::copy(key.begin(), key.end(), shortKey.begin());
-            shortKeyLength = static_cast<std::uint8_t>(key.size());
-        }
-        std::string_view Key() const {
-            return longKey.empty() ? std::string_view(shortKey.data(), shortKeyLength) : longKey;
-        }
+        std::string_view key, subject; // the day and the period are in the key
+        std::uint64_t subjectHead = 0;  // the subject's first 8 bytes, compared first
         std::string_view DayText() const { return KeyPart(10, 1); }
         std::string_view Period() const { return KeyPart(11, 2); }
         std::string_view KeyPart(std::size_t from, std::size_t width) const {
-            const std::string_view key = Key();
             return from < key.size() ? key.substr(from, width) : std::string_view();
         }
     };
