@@ -27,12 +27,12 @@ std::string Clock(int minutes) {
 struct GroupSlot {
     int owner = 0; // the group
     int day = 0;
-    int start = 0;
-    int end = 0;
+    std::int16_t start = 0;
+    std::int16_t end = 0;
     std::uint32_t index = 0;  // into the group lessons
     std::uint32_t lesson = 0; // into the lessons
+    std::uint32_t subjectLength = 0;
     std::uint64_t subjectHead = 0;
-    std::size_t subjectLength = 0;
 
     bool operator<(const GroupSlot& other) const {
         return std::tie(owner, day, start, index) < std::tie(other.owner, other.day, other.start, other.index);
@@ -146,14 +146,15 @@ void TimetableChecker::CheckGroupOverlaps() {
     std::vector<GroupSlot> slots;
     slots.reserve(groupLessons_.size());
     for (std::uint32_t i = 0; i < groupLessons_.size(); ++i) {
-        const auto lesson = static_cast<std::uint32_t>(groupLessons_[i].lesson);
+        const std::uint32_t lesson = groupLessons_[i].lesson;
         const Lesson& l = lessons_[lesson];
         if (l.start >= 0 && l.start < l.end)
-            slots.push_back(
-                {groupLessons_[i].group, l.day, l.start, l.end, i, lesson, l.subjectHead, l.subject.size()});
+            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i, lesson,
+                             static_cast<std::uint32_t>(l.subject.size()), l.subjectHead});
     }
     const auto sameSubject = [&](const GroupSlot& a, const GroupSlot& b) {
         if (a.subjectHead != b.subjectHead || a.subjectLength != b.subjectLength) return false;
+        // Up to 8 bytes, the heads are the subjects.
         return a.subjectLength <= 8 || lessons_[a.lesson].subject == lessons_[b.lesson].subject;
     };
     std::vector<const GroupSlot*> open; // the group's classes of the day not ended yet

@@ -59,8 +59,8 @@ void TimetableChecker::AddClass(const ClassRecord& c) {
     Lesson lesson{c.record, teacher, -1, -1, -1, c.key, c.subject, Head(c.subject)};
     lesson.day = numbers.day.value_or(-1);
     if (numbers.start && numbers.end && *numbers.start <= *numbers.end) {
-        lesson.start = *numbers.start;
-        lesson.end = *numbers.end;
+        lesson.start = static_cast<std::int16_t>(*numbers.start);
+        lesson.end = static_cast<std::int16_t>(*numbers.end);
     }
     lessons_.push_back(lesson);
 }
@@ -83,7 +83,8 @@ void TimetableChecker::AddGroup(const GroupRecord& g) {
     check::CheckGroupBlocking(g, findings_);
     check::CheckGroupWarnings(g, findings_);
     if (check::Trimmed(g.group).empty()) return;
-    if (const auto lesson = LessonOf(g.key)) groupLessons_.push_back({g.record, GroupId(g.group), *lesson});
+    if (const auto lesson = LessonOf(g.key))
+        groupLessons_.push_back({g.record, GroupId(g.group), static_cast<std::uint32_t>(*lesson)});
 }
 
 // One finding per teacher whose lines lack a document type or number: the

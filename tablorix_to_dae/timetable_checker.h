@@ -37,8 +37,10 @@ class TimetableChecker {
         std::uint32_t record = 0;
         int teacher = 0; // into teachers
         int day = 0;     // DIASEM as a number, -1 when it is none
-        int start = -1;  // minutes; -1 when the time is not hh:mm
-        int end = -1;
+        // Minutes (24:00 at most); -1 when the time is not hh:mm. Small, as
+        // the lessons of a large timetable are many.
+        std::int16_t start = -1;
+        std::int16_t end = -1;
         std::string_view key, subject; // the day and the period are in the key
         std::uint64_t subjectHead = 0;  // the subject's first 8 bytes, compared first
         std::string_view DayText() const { return KeyPart(10, 1); }
@@ -50,7 +52,7 @@ class TimetableChecker {
     struct GroupLesson {
         std::uint32_t record = 0;
         int group = 0; // into groups
-        std::size_t lesson = 0;
+        std::uint32_t lesson = 0;
     };
     struct MissingDocument {
         bool type = false;
