@@ -94,7 +94,8 @@ NumberSet::NumberSet(const std::set<int>& numbers) {
             others_.insert(number);
             continue;
         }
-        if (static_cast<std::size_t>(number) >= small_.size()) small_.resize(static_cast<std::size_t>(number) + 1);
+        if (static_cast<std::size_t>(number) >= small_.size())
+            small_.resize(static_cast<std::size_t>(number) + 1);
         small_[static_cast<std::size_t>(number)] = true;
     }
 }
@@ -157,20 +158,16 @@ Finding TableFinding(FindingKind kind, std::string text, std::string table, std:
 }
 
 Finding ClassFinding(FindingKind kind, const ClassRecord& c, std::string text) {
-    return {SeverityOf(kind),
-            kind,
-            std::move(text),
-            std::string(kCuadroH2),
-            c.record,
-            std::string(c.teacher),
-            std::string(c.key),
-            {},
-            0};
+    return {SeverityOf(kind),       kind,     std::move(text),
+            std::string(kCuadroH2), c.record, std::string(c.teacher),
+            std::string(c.key),     {},       0};
 }
 
 Finding GroupFinding(FindingKind kind, const GroupRecord& g, std::string text) {
-    return {SeverityOf(kind),       kind,     std::move(text),        std::string(kCuadroH3),
-            g.record,               std::string(g.teacher), std::string(g.key), std::string(g.group)};
+    return {SeverityOf(kind),   kind,
+            std::move(text),    std::string(kCuadroH3),
+            g.record,           std::string(g.teacher),
+            std::string(g.key), std::string(g.group)};
 }
 
 } // namespace check

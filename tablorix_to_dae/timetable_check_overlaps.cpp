@@ -35,7 +35,8 @@ struct GroupSlot {
     std::uint64_t subjectHead = 0;
 
     bool operator<(const GroupSlot& other) const {
-        return std::tie(owner, day, start, index) < std::tie(other.owner, other.day, other.start, other.index);
+        return std::tie(owner, day, start, index) <
+               std::tie(other.owner, other.day, other.start, other.index);
     }
 };
 
@@ -72,7 +73,8 @@ std::vector<std::uint32_t> SlotOrder(const std::vector<GroupSlot>& slots) {
     if (!packable) {
         for (std::uint32_t i = 0; i < order.size(); ++i)
             order[i] = i;
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return slots[a] < slots[b]; });
+        std::sort(order.begin(), order.end(),
+                  [&](std::uint32_t a, std::uint32_t b) { return slots[a] < slots[b]; });
         return order;
     }
     std::vector<std::uint64_t> keys;

@@ -9,9 +9,9 @@
 
 #include <array>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
-#include <set>
 #include <vector>
 
 namespace tv::tablorix_to_dae::check {

@@ -240,7 +240,8 @@ void WorkRows::Reading(const std::vector<tables::FieldSlot>& fields) {
     readTo_ = 0;
     for (const tables::FieldSlot& field : fields) {
         readFrom_ = std::min<std::size_t>(readFrom_, field.def->offset);
-        readTo_ = std::max<std::size_t>(readTo_, field.def->offset + static_cast<std::size_t>(field.def->length));
+        readTo_ =
+            std::max<std::size_t>(readTo_, field.def->offset + static_cast<std::size_t>(field.def->length));
     }
     readFrom_ = std::min(readFrom_, readTo_);
 }
@@ -291,14 +292,14 @@ template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyFie
         // The rows lie one after another: those a few ahead are fetched while
         // the checks of this one run.
         constexpr std::uint32_t kAhead = 8;
-        const std::size_t rowLength = count >= 2 ? static_cast<std::size_t>(rows.Record(2) - rows.Record(1)) : 0;
+        const std::size_t rowLength =
+            count >= 2 ? static_cast<std::size_t>(rows.Record(2) - rows.Record(1)) : 0;
         for (std::uint32_t number = 1; number <= count; ++number) {
             const char* row = rows.Record(number);
             if (number + kAhead <= count)
                 for (std::size_t line = 0; line < rowLength; line += 64)
                     __builtin_prefetch(row + kAhead * rowLength + line);
-            if (row[0] != '*')
-                visit(row, number, WithoutTrailingBlanks({row + keyField.def->offset, width}));
+            if (row[0] != '*') visit(row, number, WithoutTrailingBlanks({row + keyField.def->offset, width}));
         }
         return;
     }

@@ -31,9 +31,9 @@ struct GroupRecord {
 };
 
 inline ClassRecord RecordOf(const CheckClass& c) {
-    return {c.record,       c.key,        c.teacher,     c.day,         c.period,   c.documentType,
-            c.document,     c.task,       c.start,       c.end,         c.room,     c.subject,
-            c.subjectCode,  c.subjectType, c.language,   c.activity,    c.level,    c.plan};
+    return {c.record,      c.key,         c.teacher,  c.day,      c.period, c.documentType,
+            c.document,    c.task,        c.start,    c.end,      c.room,   c.subject,
+            c.subjectCode, c.subjectType, c.language, c.activity, c.level,  c.plan};
 }
 
 inline GroupRecord RecordOf(const CheckGroup& g) {

@@ -6,7 +6,6 @@
 #include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 
-
 namespace tv::tablorix_to_dae {
 TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckTeacher> teachers,
                                    CheckCatalogues catalogues)
@@ -18,7 +17,8 @@ TimetableChecker::TimetableChecker(const CheckCentre& centre, std::vector<CheckT
 
 int TimetableChecker::TeacherId(std::string_view abbreviation) {
     // The records come teacher by teacher.
-    if (lastTeacher_ >= 0 && SameName(teacherIds_.Name(static_cast<std::uint32_t>(lastTeacher_)), abbreviation))
+    if (lastTeacher_ >= 0 &&
+        SameName(teacherIds_.Name(static_cast<std::uint32_t>(lastTeacher_)), abbreviation))
         return lastTeacher_;
     lastTeacher_ = static_cast<int>(teacherIds_.Add(abbreviation));
     missingDocuments_.resize(teacherIds_.size());

@@ -42,7 +42,7 @@ class TimetableChecker {
         std::int16_t start = -1;
         std::int16_t end = -1;
         std::string_view key, subject; // the day and the period are in the key
-        std::uint64_t subjectHead = 0;  // the subject's first 8 bytes, compared first
+        std::uint64_t subjectHead = 0; // the subject's first 8 bytes, compared first
         std::string_view DayText() const { return KeyPart(10, 1); }
         std::string_view Period() const { return KeyPart(11, 2); }
         std::string_view KeyPart(std::size_t from, std::size_t width) const {
