@@ -21,25 +21,6 @@ std::string Clock(int minutes) {
     return two(minutes / 60) + ":" + two(minutes % 60);
 }
 
-// One class of a group, as the sweep over the group's day needs it: its
-// lesson's times and subject are copied, so that the sweep reads no lesson
-// unless it reports.
-struct GroupSlot {
-    int owner = 0; // the group
-    int day = 0;
-    std::int16_t start = 0;
-    std::int16_t end = 0;
-    std::uint32_t index = 0;  // into the group lessons
-    std::uint32_t lesson = 0; // into the lessons
-    std::uint32_t subjectLength = 0;
-    std::uint64_t subjectHead = 0;
-
-    bool operator<(const GroupSlot& other) const {
-        return std::tie(owner, day, start, index) <
-               std::tie(other.owner, other.day, other.start, other.index);
-    }
-};
-
 // Sorts keys whose low `from` bits already run in ascending order: a stable
 // radix sort of the bits above them, a few passes of counts for any number of keys.
 void RadixSort(std::vector<std::uint64_t>& keys, int from) {
@@ -60,28 +41,30 @@ void RadixSort(std::vector<std::uint64_t>& keys, int from) {
     }
 }
 
-// The slots' numbers in order of group, day, start and place: by one integer
-// each, radix sorted, when these fit in it (the place keeps the order of equal
-// ones, as the slots came in order of index); by the fields otherwise.
-std::vector<std::uint32_t> SlotOrder(const std::vector<GroupSlot>& slots) {
+// The group lessons' numbers in order of group, day, start and place: by one
+// integer each, radix sorted, when these fit in it (the place keeps the order
+// of equal ones, as they came in order); by the fields otherwise.
+template <class GroupLesson> std::vector<std::uint32_t> SlotOrder(const std::vector<GroupLesson>& slots) {
     constexpr int kPlaceBits = 24, kStartBits = 12, kDayBits = 8, kOwnerBits = 20;
     bool packable = slots.size() < (std::size_t{1} << kPlaceBits);
-    for (const GroupSlot& s : slots)
-        packable = packable && s.owner >= 0 && s.owner < (1 << kOwnerBits) && s.day >= -1 &&
+    for (const GroupLesson& s : slots)
+        packable = packable && s.group >= 0 && s.group < (1 << kOwnerBits) && s.day >= -1 &&
                    s.day < (1 << kDayBits) - 1 && s.start >= 0 && s.start < (1 << kStartBits);
     std::vector<std::uint32_t> order(slots.size());
     if (!packable) {
         for (std::uint32_t i = 0; i < order.size(); ++i)
             order[i] = i;
-        std::sort(order.begin(), order.end(),
-                  [&](std::uint32_t a, std::uint32_t b) { return slots[a] < slots[b]; });
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return std::tie(slots[a].group, slots[a].day, slots[a].start, a) <
+                   std::tie(slots[b].group, slots[b].day, slots[b].start, b);
+        });
         return order;
     }
     std::vector<std::uint64_t> keys;
     keys.reserve(slots.size());
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const GroupSlot& s = slots[i];
-        keys.push_back(static_cast<std::uint64_t>(s.owner) << (kDayBits + kStartBits + kPlaceBits) |
+        const GroupLesson& s = slots[i];
+        keys.push_back(static_cast<std::uint64_t>(s.group) << (kDayBits + kStartBits + kPlaceBits) |
                        static_cast<std::uint64_t>(s.day + 1) << (kStartBits + kPlaceBits) |
                        static_cast<std::uint64_t>(s.start) << kPlaceBits | i);
     }
@@ -145,37 +128,27 @@ void TimetableChecker::CheckTeacherOverlaps() {
 // Two classes of one group at once, unless the same class split between
 // teachers: the same subject from the same start to the same end.
 void TimetableChecker::CheckGroupOverlaps() {
-    std::vector<GroupSlot> slots;
-    slots.reserve(groupLessons_.size());
-    for (std::uint32_t i = 0; i < groupLessons_.size(); ++i) {
-        const std::uint32_t lesson = groupLessons_[i].lesson;
-        const Lesson& l = lessons_[lesson];
-        if (l.start >= 0 && l.start < l.end)
-            slots.push_back({groupLessons_[i].group, l.day, l.start, l.end, i, lesson,
-                             static_cast<std::uint32_t>(l.subject.size()), l.subjectHead});
-    }
-    const auto sameSubject = [&](const GroupSlot& a, const GroupSlot& b) {
+    const auto sameSubject = [&](const GroupLesson& a, const GroupLesson& b) {
         if (a.subjectHead != b.subjectHead || a.subjectLength != b.subjectLength) return false;
         // Up to 8 bytes, the heads are the subjects.
         return a.subjectLength <= 8 || lessons_[a.lesson].subject == lessons_[b.lesson].subject;
     };
-    std::vector<const GroupSlot*> open; // the group's classes of the day not ended yet
-    const GroupSlot* previous = nullptr;
-    for (const std::uint32_t number : SlotOrder(slots)) {
-        const GroupSlot& slot = slots[number];
-        if (!previous || slot.owner != previous->owner || slot.day != previous->day) open.clear();
+    std::vector<const GroupLesson*> open; // the group's classes of the day not ended yet
+    const GroupLesson* previous = nullptr;
+    for (const std::uint32_t number : SlotOrder(groupLessons_)) {
+        const GroupLesson& slot = groupLessons_[number];
+        if (!previous || slot.group != previous->group || slot.day != previous->day) open.clear();
         previous = &slot;
-        std::erase_if(open, [&](const GroupSlot* o) { return o->end <= slot.start; });
-        for (const GroupSlot* o : open) {
+        std::erase_if(open, [&](const GroupLesson* o) { return o->end <= slot.start; });
+        for (const GroupLesson* o : open) {
             if (o->lesson == slot.lesson) continue;
             if (o->start == slot.start && o->end == slot.end && sameSubject(*o, slot)) continue;
             // Beyond the listed ones a finding is only counted: its records are read for its text.
             findings_.Add(FindingKind::GroupOverlap, [&] {
-                const GroupLesson& g = groupLessons_[slot.index];
-                const Lesson& l = lessons_[g.lesson];
+                const Lesson& l = lessons_[slot.lesson];
                 const Lesson& other = lessons_[o->lesson];
                 const std::string& teacher = teacherIds_.Name(static_cast<std::uint32_t>(l.teacher));
-                const std::string& group = groupIds_.Name(static_cast<std::uint32_t>(g.group));
+                const std::string& group = groupIds_.Name(static_cast<std::uint32_t>(slot.group));
                 return Finding{
                     Severity::Warning,
                     FindingKind::GroupOverlap,
@@ -186,7 +159,7 @@ void TimetableChecker::CheckGroupOverlaps() {
                          teacherIds_.Name(static_cast<std::uint32_t>(other.teacher)), Clock(other.start),
                          Clock(other.end)}),
                     std::string(kCuadroH3),
-                    g.record,
+                    slot.record,
                     teacher,
                     std::string(l.key),
                     group,

@@ -83,8 +83,13 @@ void TimetableChecker::AddGroup(const GroupRecord& g) {
     check::CheckGroupBlocking(g, findings_);
     check::CheckGroupWarnings(g, findings_);
     if (check::Trimmed(g.group).empty()) return;
-    if (const auto lesson = LessonOf(g.key))
-        groupLessons_.push_back({g.record, GroupId(g.group), static_cast<std::uint32_t>(*lesson)});
+    const auto lesson = LessonOf(g.key);
+    if (!lesson) return;
+    const int group = GroupId(g.group);
+    const Lesson& l = lessons_[*lesson];
+    if (l.start >= 0 && l.start < l.end)
+        groupLessons_.push_back({group, l.day, l.start, l.end, g.record, static_cast<std::uint32_t>(*lesson),
+                                 static_cast<std::uint32_t>(l.subject.size()), l.subjectHead});
 }
 
 // One finding per teacher whose lines lack a document type or number: the

@@ -49,10 +49,18 @@ class TimetableChecker {
             return from < key.size() ? key.substr(from, width) : std::string_view();
         }
     };
+    // A class of a group with times, as the sweep over the group's day needs
+    // it: its lesson's times and subject head are copied, so that the sweep
+    // reads no lesson unless it reports.
     struct GroupLesson {
-        std::uint32_t record = 0;
         int group = 0; // into groups
+        int day = 0;
+        std::int16_t start = 0;
+        std::int16_t end = 0;
+        std::uint32_t record = 0;
         std::uint32_t lesson = 0;
+        std::uint32_t subjectLength = 0;
+        std::uint64_t subjectHead = 0;
     };
     struct MissingDocument {
         bool type = false;
@@ -85,7 +93,7 @@ class TimetableChecker {
     int lastGroup_ = -1;
 
     std::vector<Lesson> lessons_;
-    std::vector<GroupLesson> groupLessons_;
+    std::vector<GroupLesson> groupLessons_; // those that start before they end
     std::size_t nextLesson_ = 0;
     std::unordered_map<std::string_view, std::size_t> lessonByKey_; // built only when the order fails
 
