@@ -11,24 +11,8 @@
 
 namespace tv::tablorix_to_dae {
 
-// One CUADROH2 record.
-struct ClassRecord {
-    std::uint32_t record = 0;
-    std::string_view key, teacher, day, period;          // PROF_DIA_SES, ABREVPROF, DIASEM, NUMSESION
-    std::string_view documentType, document;             // TIPDOC, DOC
-    std::string_view task, start, end, room;             // TIPTAR, HORAINI, HORAFIN, AULA_OBS
-    std::string_view subject;                            // ABREVASIG
-    std::string_view subjectCode, subjectType, language; // CODASIG, TIPASIG, IDIOMA
-    std::string_view activity, level, plan;              // TIP_ACTIV, GRUPNIV, PLAN
-};
-
-// One CUADROH3 record.
-struct GroupRecord {
-    std::uint32_t record = 0;
-    std::string_view key, teacher, group, code; // PROF_DIA_SES, ABREVPROF, ABREVGRUP, CODGRUPO
-    std::string_view day;                       // DIASEM
-    std::string_view period, pupils, alias;     // NUMSESGRUP, NUMALUM, ALIASDAE
-};
+using ClassRecord = ClassFields<std::string_view>;
+using GroupRecord = GroupFields<std::string_view>;
 
 inline ClassRecord RecordOf(const CheckClass& c) {
     return {c.record,      c.key,         c.teacher,  c.day,      c.period, c.documentType,
