@@ -59,7 +59,7 @@ std::string TeacherPlace(std::string_view abbreviation, std::string_view name) {
     return FormatText(TV_TEXT("Comprobación", "Profesor %1 (%2)"), {abbreviation, name});
 }
 
-std::string ClassPlace(const CheckClass& c) {
+std::string ClassPlace(const ClassRecord& c) {
     return ClassPlace(c.teacher, c.day, c.period, c.subject);
 }
 
@@ -69,22 +69,41 @@ std::string GroupPlace(std::string_view group, std::string_view teacher, std::st
                       {group, teacher, DayName(day), PeriodNumber(period)});
 }
 
-std::string GroupPlace(const CheckGroup& g) {
+std::string GroupPlace(const GroupRecord& g) {
     return GroupPlace(g.group, g.teacher, g.day, g.period);
 }
 
 namespace {
 
-std::optional<CodeSet> Lookup(const std::optional<std::unordered_set<std::string>>& codes) {
+template <class Codes> std::optional<NameIndex> Lookup(const std::optional<Codes>& codes) {
     if (!codes) return std::nullopt;
-    return CodeSet(codes->begin(), codes->end());
+    return NameIndex(*codes);
+}
+
+std::optional<NumberSet> Lookup(const std::optional<std::set<int>>& numbers) {
+    if (!numbers) return std::nullopt;
+    return NumberSet(*numbers);
 }
 
 } // namespace
 
+NumberSet::NumberSet(const std::set<int>& numbers) {
+    constexpr int kSmall = 4096;
+    for (const int number : numbers) {
+        if (number < 0 || number >= kSmall) {
+            others_.insert(number);
+            continue;
+        }
+        if (static_cast<std::size_t>(number) >= small_.size())
+            small_.resize(static_cast<std::size_t>(number) + 1);
+        small_[static_cast<std::size_t>(number)] = true;
+    }
+}
+
 CatalogueLookup::CatalogueLookup(const CheckCatalogues& catalogues)
-    : catalogues(&catalogues), subjects(Lookup(catalogues.subjects)),
-      activities(Lookup(catalogues.activities)), tasksWithActivity(Lookup(catalogues.tasksWithActivity)) {}
+    : templatePeriods(Lookup(catalogues.templatePeriods)), templateDays(Lookup(catalogues.templateDays)),
+      subjects(Lookup(catalogues.subjects)), activities(Lookup(catalogues.activities)),
+      tasksWithActivity(Lookup(catalogues.tasksWithActivity)) {}
 
 std::vector<Finding> Findings::Take(Severity severity) {
     std::vector<Finding> listed = std::move(severity == Severity::Blocking ? blocking_ : warnings_);
@@ -138,14 +157,17 @@ Finding TableFinding(FindingKind kind, std::string text, std::string table, std:
     return {SeverityOf(kind), kind, std::move(text), std::move(table), record, std::move(teacher), {}, {}, 0};
 }
 
-Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text) {
-    return {
-        SeverityOf(kind), kind, std::move(text), std::string(kCuadroH2), c.record, c.teacher, c.key, {}, 0};
+Finding ClassFinding(FindingKind kind, const ClassRecord& c, std::string text) {
+    return {SeverityOf(kind),       kind,     std::move(text),
+            std::string(kCuadroH2), c.record, std::string(c.teacher),
+            std::string(c.key),     {},       0};
 }
 
-Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text) {
-    return {SeverityOf(kind), kind,      std::move(text), std::string(kCuadroH3),
-            g.record,         g.teacher, g.key,           g.group};
+Finding GroupFinding(FindingKind kind, const GroupRecord& g, std::string text) {
+    return {SeverityOf(kind),   kind,
+            std::move(text),    std::string(kCuadroH3),
+            g.record,           std::string(g.teacher),
+            std::string(g.key), std::string(g.group)};
 }
 
 } // namespace check
@@ -153,9 +175,9 @@ Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text) {
 std::vector<Finding> CheckTimetable(const TimetableCheckInput& input) {
     TimetableChecker checker(input.centre, input.teachers, input.catalogues);
     for (const CheckClass& c : input.classes)
-        checker.AddClass(c);
+        checker.AddClass(RecordOf(c));
     for (const CheckGroup& g : input.groups)
-        checker.AddGroup(g);
+        checker.AddGroup(RecordOf(g));
     return checker.Finish();
 }
 

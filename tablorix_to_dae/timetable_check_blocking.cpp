@@ -31,10 +31,9 @@ void CheckCentreField(const CheckCentre& centre, FindingKind kind, const std::st
         });
 }
 
-void CheckTimes(const CheckClass& c, Findings& findings) {
-    const auto start = Minutes(c.start);
-    const auto end = Minutes(c.end);
-    std::string problem;
+void CheckTimes(const ClassRecord& c, const ClassNumbers& numbers, Findings& findings) {
+    const std::optional<int>& start = numbers.start;
+    const std::optional<int>& end = numbers.end;
     if (start && end && *start <= *end) return;
     findings.Add(FindingKind::BadTimes, [&] {
         // %1 is the class, %2 the start, %3 the end.
@@ -77,7 +76,7 @@ void CheckTimes(const CheckClass& c, Findings& findings) {
 // (OTRACTIV "S" in daeTIPTAR) or an other activity's code put as the subject
 // (the "." rows of ASIGNOMT). A task without activity, such as a duty, may go
 // with its own code.
-void CheckCodes(const CatalogueLookup& input, const CheckClass& c, Findings& findings) {
+void CheckCodes(const CatalogueLookup& input, const ClassRecord& c, Findings& findings) {
     if (!Trimmed(c.activity).empty()) return;
     const std::string_view code = Trimmed(c.subjectCode);
     const std::string_view task = Trimmed(c.task);
@@ -117,7 +116,7 @@ struct Place {
     // The finding's sentence: %1 the record, %2 the value, %3 its length, %4
     // the width. A function, so that a record that fits makes no text.
     std::string (*sentence)();
-    const std::string& value;
+    std::string_view value;
     std::size_t width; // its place in the line of fCUADROS.txt
 };
 
@@ -134,7 +133,7 @@ void CheckWidths(std::initializer_list<Place> places, const auto& where, Finding
     }
 }
 
-void CheckClassWidths(const CheckClass& c, Findings& findings) {
+void CheckClassWidths(const ClassRecord& c, Findings& findings) {
     const auto make = [&](std::string text) {
         return ClassFinding(FindingKind::FieldTooLong, c, std::move(text));
     };
@@ -211,7 +210,7 @@ bool AllDigits(std::string_view text) {
     return true;
 }
 
-void CheckGroupFields(const CheckGroup& g, Findings& findings) {
+void CheckGroupFields(const GroupRecord& g, Findings& findings) {
     const auto where = [&] { return GroupPlace(g); };
     if (Trimmed(g.code).empty())
         findings.Add(FindingKind::GroupWithoutCode, [&] {
@@ -269,13 +268,14 @@ void CheckCentreRecord(const CheckCentre& centre, Findings& findings) {
         findings);
 }
 
-void CheckClassBlocking(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings) {
+void CheckClassBlocking(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings) {
     CheckCodes(catalogues, c, findings);
-    CheckTimes(c, findings);
+    CheckTimes(c, numbers, findings);
     CheckClassWidths(c, findings);
 }
 
-void CheckGroupBlocking(const CheckGroup& g, Findings& findings) {
+void CheckGroupBlocking(const GroupRecord& g, Findings& findings) {
     CheckGroupFields(g, findings);
 }
 

@@ -28,24 +28,28 @@ struct CheckTeacher {
     std::string document;     // DNI
 };
 
-// One CUADROH2 record.
-struct CheckClass {
+// One CUADROH2 record, its texts as strings (Text = std::string, as the
+// tests give them) or as views of the table's rows (std::string_view, as the
+// check reads them: timetable_check_records.h).
+template <class Text> struct ClassFields {
     std::uint32_t record = 0;
-    std::string key, teacher, day, period;          // PROF_DIA_SES, ABREVPROF, DIASEM, NUMSESION
-    std::string documentType, document;             // TIPDOC, DOC
-    std::string task, start, end, room;             // TIPTAR, HORAINI, HORAFIN, AULA_OBS
-    std::string subject;                            // ABREVASIG
-    std::string subjectCode, subjectType, language; // CODASIG, TIPASIG, IDIOMA
-    std::string activity, level, plan;              // TIP_ACTIV, GRUPNIV, PLAN
+    Text key, teacher, day, period;          // PROF_DIA_SES, ABREVPROF, DIASEM, NUMSESION
+    Text documentType, document;             // TIPDOC, DOC
+    Text task, start, end, room;             // TIPTAR, HORAINI, HORAFIN, AULA_OBS
+    Text subject;                            // ABREVASIG
+    Text subjectCode, subjectType, language; // CODASIG, TIPASIG, IDIOMA
+    Text activity, level, plan;              // TIP_ACTIV, GRUPNIV, PLAN
 };
+using CheckClass = ClassFields<std::string>;
 
-// One CUADROH3 record.
-struct CheckGroup {
+// One CUADROH3 record, likewise.
+template <class Text> struct GroupFields {
     std::uint32_t record = 0;
-    std::string key, teacher, group, code; // PROF_DIA_SES, ABREVPROF, ABREVGRUP, CODGRUPO
-    std::string day;                       // DIASEM
-    std::string period, pupils, alias;     // NUMSESGRUP, NUMALUM, ALIASDAE
+    Text key, teacher, group, code; // PROF_DIA_SES, ABREVPROF, ABREVGRUP, CODGRUPO
+    Text day;                       // DIASEM
+    Text period, pupils, alias;     // NUMSESGRUP, NUMALUM, ALIASDAE
 };
+using CheckGroup = GroupFields<std::string>;
 
 // What the records are checked against. Absent when the table is missing:
 // that part of the check is skipped.

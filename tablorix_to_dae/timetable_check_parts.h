@@ -2,15 +2,16 @@
 // group for the user, the times of a class, and the checks of one record.
 #pragma once
 
+#include "tablorix_to_dae/name_index.h"
 #include "tablorix_to_dae/timetable_check_input.h"
+#include "tablorix_to_dae/timetable_check_records.h"
 #include "tablorix_to_dae/timetable_finding.h"
 
 #include <array>
-#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace tv::tablorix_to_dae::check {
@@ -43,11 +44,11 @@ std::string DayName(std::string_view day);
 // "Profesor ABC, lunes, sesión 3 (MAT)".
 std::string ClassPlace(std::string_view teacher, std::string_view day, std::string_view period,
                        std::string_view subject);
-std::string ClassPlace(const CheckClass& c);
+std::string ClassPlace(const ClassRecord& c);
 // "Grupo 1A con ABC, lunes, sesión 3".
 std::string GroupPlace(std::string_view group, std::string_view teacher, std::string_view day,
                        std::string_view period);
-std::string GroupPlace(const CheckGroup& g);
+std::string GroupPlace(const GroupRecord& g);
 // "Profesor ABC" or, with a name, "Profesor ABC (Name)".
 std::string TeacherPlace(std::string_view abbreviation, std::string_view name);
 // The text without blanks and control characters at both ends (the wider
@@ -63,32 +64,49 @@ std::string RecordAbbreviation(std::string_view abbreviation);
 // A finding about the centre (no teacher) or about a teacher's PROFT record.
 Finding TableFinding(FindingKind kind, std::string text, std::string table, std::uint32_t record,
                      std::string teacher = {});
-Finding ClassFinding(FindingKind kind, const CheckClass& c, std::string text);
-Finding GroupFinding(FindingKind kind, const CheckGroup& g, std::string text);
+Finding ClassFinding(FindingKind kind, const ClassRecord& c, std::string text);
+Finding GroupFinding(FindingKind kind, const GroupRecord& g, std::string text);
 
-// A catalogue of codes looked up by views of the records' fields.
-struct CodeHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view code) const noexcept {
-        return std::hash<std::string_view>{}(code);
+// Whole numbers looked up by a bit when they are small, as the template's
+// periods and days are.
+class NumberSet {
+  public:
+    explicit NumberSet(const std::set<int>& numbers);
+    bool contains(int number) const {
+        if (number >= 0 && static_cast<std::size_t>(number) < small_.size())
+            return small_[static_cast<std::size_t>(number)];
+        return others_.contains(number);
     }
+
+  private:
+    std::vector<bool> small_;
+    std::set<int> others_;
 };
-using CodeSet = std::unordered_set<std::string, CodeHash, std::equal_to<>>;
 
 // The catalogues as the checks of each class look them up.
 struct CatalogueLookup {
     explicit CatalogueLookup(const CheckCatalogues& catalogues);
-    const CheckCatalogues* catalogues; // the template's periods and days
-    std::optional<CodeSet> subjects, activities, tasksWithActivity;
+    std::optional<NumberSet> templatePeriods, templateDays;
+    std::optional<NameIndex> subjects, activities, tasksWithActivity;
+};
+
+// What the checks read of a class as numbers, found once for all of them.
+struct ClassNumbers {
+    explicit ClassNumbers(const ClassRecord& c)
+        : day(Number(c.day)), period(Number(c.period)), start(Minutes(c.start)), end(Minutes(c.end)) {}
+    std::optional<int> day, period; // DIASEM, NUMSESION
+    std::optional<int> start, end;  // HORAINI, HORAFIN in minutes
 };
 
 // The checks that one record decides alone: blocking ones
 // (timetable_check_blocking.cpp) and warnings (timetable_check_warnings.cpp).
 void CheckCentreRecord(const CheckCentre& centre, Findings& findings);
-void CheckClassBlocking(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
-void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings);
-void CheckGroupBlocking(const CheckGroup& g, Findings& findings);
-void CheckGroupWarnings(const CheckGroup& g, Findings& findings);
+void CheckClassBlocking(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings);
+void CheckGroupBlocking(const GroupRecord& g, Findings& findings);
+void CheckGroupWarnings(const GroupRecord& g, Findings& findings);
 // PROFT alone: one document for two teachers.
 void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& findings);
 

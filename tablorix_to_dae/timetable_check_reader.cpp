@@ -18,7 +18,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <deque>
 
 namespace tv::tablorix_to_dae {
 namespace {
@@ -125,13 +127,13 @@ class Column {
 // the table's field is wider than that place: otherwise it always fits.
 template <class Record> struct FieldRead {
     const char* field;
-    std::string Record::*value;
+    std::string_view Record::*value;
     std::size_t place = 0;
 };
 
 template <class Record> struct FieldToRead {
     tables::FieldSlot slot;
-    std::string Record::*value;
+    std::string_view Record::*value;
 };
 
 // Each field that needs reading; a missing field is the table store's error.
@@ -147,30 +149,45 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
     return fields;
 }
 
-// The teacher, day and period of a record are characters 1-10, 11 and 12-13
-// of its key, which the extraction writes them from.
-template <class Record> void FromKey(Record& r, std::string& period) {
-    const std::string_view key = r.key;
-    r.teacher = TrimTrailing(key.substr(0, std::min<std::size_t>(key.size(), 10)));
-    r.day.clear(); // one character: GCC 12 for Windows warns falsely on assign()
-    if (key.size() > 10) r.day.push_back(key[10]);
-    period.assign(key.size() > 11 ? key.substr(11, 2) : std::string_view());
-}
+// A work table's rows in key order and what the views of its records point
+// into, kept until the check has finished.
+class WorkRows {
+  public:
+    WorkRows(const std::filesystem::path& ktemp, std::string_view table) : table_(ktemp, table) {}
 
-// Walks `table` in key order, each record read into `record` and handed to
-// `add`. The records come as the PROF_DIA_SES index orders them (the key's
-// bytes, equal keys in record order): the records' own order or the index's
-// when it is that one, else sorted here.
-template <class Record, class Reserve, class Add>
-void Stream(const std::filesystem::path& ktemp, std::string_view table,
-            std::initializer_list<FieldRead<Record>> reads, Record& record, std::string& period,
-            Reserve reserve, Add add) {
-    const RowsOf t(ktemp, table);
-    const tables::TableRows& rows = t.Rows();
-    const auto fields = FieldsToRead(t, reads); // the key first
+    const tables::TableRows& Rows() const { return table_.Rows(); }
+    const RowsOf& Table() const { return table_; }
+
+    // Hands `visit` the live records, row and number, with the key as the
+    // cursor reads it, as the PROF_DIA_SES index orders them (the key's
+    // bytes, equal keys in record order).
+    template <class Visit> void InKeyOrder(const tables::FieldSlot& keyField, Visit visit);
+
+    // The bytes of the fields read, which are read as views when none is NUL.
+    void Reading(const std::vector<tables::FieldSlot>& fields);
+    // Whether the row's fields read are their bytes as they are.
+    bool Plain(const char* row) const {
+        return std::memchr(row + readFrom_, '\0', readTo_ - readFrom_) == nullptr;
+    }
+    // A field's text as the cursor reads it: without trailing blanks, as a
+    // view of the row's bytes when the row is plain; else a copy (NULs inside
+    // read as blanks, a field that is not of characters).
+    std::string_view Text(const tables::FieldSlot& slot, const char* row, bool plain) {
+        if (plain && slot.def->type == 'C') {
+            const char* bytes = row + slot.def->offset;
+            return {bytes, WithoutTrailingBlanks(bytes, static_cast<std::size_t>(slot.def->length),
+                                                 slot.def->offset)};
+        }
+        std::string& text = copies_.emplace_back();
+        slot.AppendText(text, row);
+        return text;
+    }
+
+  private:
+    // A record's place in the key order, with its key as the index holds it.
     struct Place {
         std::uint64_t head;              // the key's first 8 bytes, most significant first
-        std::array<char, kKeyWidth> key; // blank-padded, as the index holds it
+        std::array<char, kKeyWidth> key; // blank-padded, NULs read as blanks
         std::uint32_t number;
         bool operator<(const Place& other) const {
             if (head != other.head) return head < other.head;
@@ -178,62 +195,160 @@ void Stream(const std::filesystem::path& ktemp, std::string_view table,
             return byKey != 0 ? byKey < 0 : number < other.number;
         }
     };
-    std::vector<Place> order;
-    order.reserve(rows.RecordCount());
-    std::string key;
-    const auto take = [&](std::uint32_t number) {
-        if (rows.IsDeleted(number)) return;
-        Place place{};
-        place.key.fill(' ');
-        const tables::FieldSlot& keyField = fields.front().slot;
-        if (keyField.def->type == 'C') {
-            // The text as AsString reads it, padded: NULs read as blanks.
-            const std::string_view bytes = keyField.Bytes(rows.Record(number));
-            for (std::size_t i = 0; i < std::min(bytes.size(), place.key.size()); ++i)
-                if (bytes[i] != '\0') place.key[i] = bytes[i];
-        } else {
-            key.clear();
-            keyField.AppendText(key, rows.Record(number));
-            std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+
+    // Whether the live records in their own order are in key order, each key
+    // its bytes as they are: the work tables are written so, and their
+    // index's order is then not needed.
+    bool InRecordOrder(const tables::FieldSlot& keyField) const;
+    void Take(const tables::FieldSlot& keyField, std::uint32_t number);
+    // The length of `bytes` without its trailing blanks, found a word at a
+    // time: the fields' tails are mostly blank. `before` bytes of the row
+    // come before them, so that the word ending a short field can be read.
+    static std::size_t WithoutTrailingBlanks(const char* bytes, std::size_t length, std::size_t before) {
+        static_assert(std::endian::native == std::endian::little);
+        constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
+        if (length < 8 && length + before >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + length - 8, 8);
+            // Little-endian: the field is the word's last `length` bytes, the high ones.
+            const std::uint64_t other = (word ^ kBlanks) & ~(~std::uint64_t{0} >> (8 * length));
+            return other == 0 ? 0 : length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
         }
-        place.number = number;
-        place.head = 0;
-        for (std::size_t i = 0; i < 8; ++i)
-            place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
-        order.push_back(place);
-    };
-    // The work tables are written in key order: the records in their own
-    // order are mostly that one already, and the index's order is then not
-    // needed.
-    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
-        take(number);
-    if (!std::is_sorted(order.begin(), order.end())) {
-        order.clear();
-        for (const std::uint32_t number : rows.Order("PROF_DIA_SES"))
-            take(number);
-        if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
-    }
-    reserve(order.size());
-    for (const Place& place : order) {
-        const char* row = rows.Record(place.number);
-        record.record = place.number;
-        const std::string_view placed(place.key.data(), place.key.size());
-        record.key.assign(placed.substr(0, placed.find_last_not_of(' ') + 1)); // npos + 1 is 0
-        for (auto field = fields.begin() + 1; field != fields.end(); ++field) {
-            std::string& value = record.*(field->value);
-            value.clear();
-            field->slot.AppendText(value, row);
+        while (length >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + length - 8, 8);
+            const std::uint64_t other = word ^ kBlanks;
+            if (other != 0) return length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
+            length -= 8;
         }
-        FromKey(record, period);
-        add(record);
+        while (length > 0 && bytes[length - 1] == ' ')
+            --length;
+        return length;
     }
+    static std::string_view WithoutTrailingBlanks(std::string_view text) {
+        return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
+    }
+
+    RowsOf table_;
+    std::vector<Place> order_;       // when the records' own order is not the key's
+    std::deque<std::string> copies_; // their places stay as the deque grows
+    std::size_t readFrom_ = 0, readTo_ = 0;
+};
+
+void WorkRows::Reading(const std::vector<tables::FieldSlot>& fields) {
+    readFrom_ = ~std::size_t{0};
+    readTo_ = 0;
+    for (const tables::FieldSlot& field : fields) {
+        readFrom_ = std::min<std::size_t>(readFrom_, field.def->offset);
+        readTo_ =
+            std::max<std::size_t>(readTo_, field.def->offset + static_cast<std::size_t>(field.def->length));
+    }
+    readFrom_ = std::min(readFrom_, readTo_);
 }
 
-void ReadClasses(const std::filesystem::path& ktemp, TimetableChecker& checker) {
-    using C = CheckClass;
-    CheckClass c;
+bool WorkRows::InRecordOrder(const tables::FieldSlot& keyField) const {
+    if (keyField.def->type != 'C') return false;
+    const tables::TableRows& rows = Rows();
+    // The key is its first kKeyWidth characters, blank-padded: of a field no
+    // wider, its bytes order the keys as the padded ones do.
+    const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
+    const char* previous = nullptr;
+    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number) {
+        const char* row = rows.Record(number);
+        if (row[0] == '*') continue;
+        const char* key = row + keyField.def->offset;
+        if (std::memchr(key, '\0', width) != nullptr) return false;
+        if (previous && std::memcmp(previous, key, width) > 0) return false;
+        previous = key;
+    }
+    return true;
+}
+
+void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
+    const tables::TableRows& rows = Rows();
+    if (rows.IsDeleted(number)) return;
+    Place place{};
+    place.key.fill(' ');
+    if (keyField.def->type == 'C') {
+        const std::string_view bytes = keyField.Bytes(rows.Record(number));
+        for (std::size_t i = 0; i < std::min(bytes.size(), place.key.size()); ++i)
+            if (bytes[i] != '\0') place.key[i] = bytes[i];
+    } else {
+        const std::string key = keyField.Text(rows.Record(number));
+        std::memcpy(place.key.data(), key.data(), std::min(key.size(), place.key.size()));
+    }
+    place.number = number;
+    place.head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        place.head = place.head << 8 | static_cast<unsigned char>(place.key[i]);
+    order_.push_back(place);
+}
+
+template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyField, Visit visit) {
+    const tables::TableRows& rows = Rows();
+    if (InRecordOrder(keyField)) {
+        const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
+        const std::uint32_t count = rows.RecordCount();
+        // The rows lie one after another: those a few ahead are fetched while
+        // the checks of this one run.
+        constexpr std::uint32_t kAhead = 8;
+        const std::size_t rowLength =
+            count >= 2 ? static_cast<std::size_t>(rows.Record(2) - rows.Record(1)) : 0;
+        for (std::uint32_t number = 1; number <= count; ++number) {
+            const char* row = rows.Record(number);
+            if (number + kAhead <= count)
+                for (std::size_t line = 0; line < rowLength; line += 64)
+                    __builtin_prefetch(row + kAhead * rowLength + line);
+            if (row[0] != '*') visit(row, number, WithoutTrailingBlanks({row + keyField.def->offset, width}));
+        }
+        return;
+    }
+    order_.reserve(rows.RecordCount());
+    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
+        Take(keyField, number);
+    if (!std::is_sorted(order_.begin(), order_.end())) {
+        order_.clear();
+        for (const std::uint32_t number : rows.Order("PROF_DIA_SES"))
+            Take(keyField, number);
+        if (!std::is_sorted(order_.begin(), order_.end())) std::sort(order_.begin(), order_.end());
+    }
+    for (const Place& place : order_)
+        visit(rows.Record(place.number), place.number,
+              WithoutTrailingBlanks({place.key.data(), place.key.size()}));
+}
+
+// Walks the work table in key order, each record's fields viewed in `record`
+// and the record handed to `add`. The teacher, day and period of a record are
+// characters 1-10, 11 and 12-13 of its key, which the extraction writes them
+// from.
+template <class Record, class Reserve, class Add>
+void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std::string_view Record::*period,
+            Reserve reserve, Add add) {
+    const auto fields = FieldsToRead(table.Table(), reads); // the key first
+    std::vector<tables::FieldSlot> slots;
+    for (const auto& field : fields)
+        slots.push_back(field.slot);
+    table.Reading(slots);
+    reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
+    Record record;
+    table.InKeyOrder(fields.front().slot, [&](const char* row, std::uint32_t number, std::string_view key) {
+        const bool plain = table.Plain(row);
+        record.record = number;
+        record.key = key;
+        for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+            record.*(field->value) = table.Text(field->slot, row, plain);
+        const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
+        record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
+        record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
+        record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
+        add(record);
+    });
+}
+
+void ReadClasses(WorkRows& table, TimetableChecker& checker) {
+    using C = ClassRecord;
     Stream<C>(
-        ktemp, kCuadroH2,
+        table,
         {{"PROF_DIA_SES", &C::key},
          {"TIPDOC", &C::documentType},
          {"DOC", &C::document},
@@ -248,22 +363,21 @@ void ReadClasses(const std::filesystem::path& ktemp, TimetableChecker& checker) 
          {"TIP_ACTIV", &C::activity},
          {"GRUPNIV", &C::level, 4},
          {"PLAN", &C::plan, 4}},
-        c, c.period, [&](std::size_t count) { checker.Reserve(count, 0); },
-        [&](const CheckClass& record) { checker.AddClass(record); });
+        &C::period, [&](std::size_t count) { checker.Reserve(count, 0); },
+        [&](const ClassRecord& record) { checker.AddClass(record); });
 }
 
-void ReadGroups(const std::filesystem::path& ktemp, TimetableChecker& checker) {
-    using G = CheckGroup;
-    CheckGroup g;
+void ReadGroups(WorkRows& table, TimetableChecker& checker) {
+    using G = GroupRecord;
     Stream<G>(
-        ktemp, kCuadroH3,
+        table,
         {{"PROF_DIA_SES", &G::key},
          {"ABREVGRUP", &G::group},
          {"CODGRUPO", &G::code},
          {"NUMALUM", &G::pupils},
          {"ALIASDAE", &G::alias, 50}},
-        g, g.period, [&](std::size_t count) { checker.Reserve(0, count); },
-        [&](const CheckGroup& record) { checker.AddGroup(record); });
+        &G::period, [&](std::size_t count) { checker.Reserve(0, count); },
+        [&](const GroupRecord& record) { checker.AddGroup(record); });
 }
 
 std::optional<std::set<int>> ReadTemplatePeriods(const std::filesystem::path& ktemp) {
@@ -321,9 +435,11 @@ std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::files
     catalogues.subjects = ReadCodes(ktemp, schema::kDaeSubjectsTable);
     catalogues.activities = ReadCodes(ktemp, schema::kOtherActivitiesTable);
     catalogues.tasksWithActivity = ReadTasksWithActivity(ktemp);
+    // The checker keeps views of the work tables' rows until it finishes.
+    std::optional<WorkRows> classes, groups;
     TimetableChecker checker(ReadCentre(ktemp), ReadTeachers(tables), std::move(catalogues));
-    ReadClasses(ktemp, checker);
-    ReadGroups(ktemp, checker);
+    ReadClasses(classes.emplace(ktemp, kCuadroH2), checker);
+    ReadGroups(groups.emplace(ktemp, kCuadroH3), checker);
     return checker.Finish();
 }
 

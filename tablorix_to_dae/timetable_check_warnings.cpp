@@ -13,11 +13,12 @@
 namespace tv::tablorix_to_dae::check {
 namespace {
 
-void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& findings) {
+void CheckTemplate(const CatalogueLookup& input, const ClassRecord& c, const ClassNumbers& numbers,
+                   Findings& findings) {
     // The finding's sentence, %1 being the class; made only for a finding.
     std::string (*sentence)() = nullptr;
-    const auto day = Number(c.day);
-    const auto period = Number(c.period);
+    const std::optional<int>& day = numbers.day;
+    const std::optional<int>& period = numbers.period;
     if (input.templateDays ? !day || !input.templateDays->contains(*day) : !day || *day < 1 || *day > 7)
         sentence = [] {
             return TV_TEXT("Comprobación", "%1: el día no está en la tabla de días y horas del horario.");
@@ -26,7 +27,7 @@ void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& 
         sentence = [] {
             return TV_TEXT("Comprobación", "%1: la sesión no está en la plantilla horaria del centro.");
         };
-    else if (input.templatePeriods && Minutes(c.start) && Trimmed(c.end).empty())
+    else if (input.templatePeriods && numbers.start && Trimmed(c.end).empty())
         sentence = [] {
             return TV_TEXT(
                 "Comprobación",
@@ -38,7 +39,7 @@ void CheckTemplate(const CheckCatalogues& input, const CheckClass& c, Findings& 
         });
 }
 
-void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, Findings& findings) {
+void CheckCodesInCatalogues(const CatalogueLookup& input, const ClassRecord& c, Findings& findings) {
     const std::string_view activity = Trimmed(c.activity);
     const std::string_view subject = Trimmed(c.subjectCode);
     if (!activity.empty()) {
@@ -64,7 +65,7 @@ void CheckCodesInCatalogues(const CatalogueLookup& input, const CheckClass& c, F
 }
 
 // A blank NUMALUM goes as 0000; one that is not a number is a blocking finding.
-void CheckPupils(const CheckGroup& g, Findings& findings) {
+void CheckPupils(const GroupRecord& g, Findings& findings) {
     const bool blank = Trimmed(g.pupils).empty();
     if (blank || g.pupils.find_first_not_of('0') == std::string::npos)
         findings.Add(FindingKind::NoPupils, [&] {
@@ -99,12 +100,13 @@ void CheckSharedDocuments(const std::vector<CheckTeacher>& teachers, Findings& f
     }
 }
 
-void CheckClassWarnings(const CatalogueLookup& catalogues, const CheckClass& c, Findings& findings) {
-    CheckTemplate(*catalogues.catalogues, c, findings);
+void CheckClassWarnings(const CatalogueLookup& catalogues, const ClassRecord& c, const ClassNumbers& numbers,
+                        Findings& findings) {
+    CheckTemplate(catalogues, c, numbers, findings);
     CheckCodesInCatalogues(catalogues, c, findings);
 }
 
-void CheckGroupWarnings(const CheckGroup& g, Findings& findings) {
+void CheckGroupWarnings(const GroupRecord& g, Findings& findings) {
     CheckPupils(g, findings);
 }
 

@@ -13,6 +13,7 @@
 #include "tables/cp1252.h"
 #include "tables/user_text.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -463,6 +464,46 @@ TEST_F(TimetableCheckTablesTest, ReadsTheTablesAndLeavesTheWindowsCursorsWhereTh
     EXPECT_EQ(tables.teachers.RecNo(), teacher);
     EXPECT_EQ(tables.classes.RecNo(), lesson);
     EXPECT_EQ(tables.groups.RecNo(), group);
+}
+
+// The work records read from their rows as the cursor reads them: classes
+// out of key order (taken in the index's order) and a field with a NUL at its
+// end (read without it) give the findings of the table as extracted.
+TEST_F(TimetableCheckTablesTest, ClassesOutOfKeyOrderAndWithNulsReadAsTheCursorReadsThem) {
+    const auto described = [](const std::vector<t2d::Finding>& findings) {
+        std::vector<std::string> lines;
+        for (const auto& f : findings)
+            lines.push_back(f.text + "|" + f.table + "|" + std::to_string(f.record) + "|" + f.teacher + "|" +
+                            f.classKey + "|" + f.group);
+        return lines;
+    };
+    const auto extracted = described(t2d::CheckTimetable(tables, ktemp()));
+    ASSERT_FALSE(extracted.empty());
+    tables.Close();
+    {
+        tables::Table classes;
+        classes.Open(ktemp(), "CUADROH2", tables::OpenMode::Exclusive);
+        std::vector<std::vector<std::string>> rows;
+        for (classes.First(); !classes.Eof(); classes.Next()) {
+            rows.emplace_back();
+            for (const auto& field : classes.Fields())
+                rows.back().push_back(classes.AsString(field.name));
+        }
+        ASSERT_GE(rows.size(), 2u);
+        std::reverse(rows.begin(), rows.end());
+        classes.First();
+        for (const auto& row : rows) {
+            classes.Edit();
+            for (std::size_t i = 0; i < row.size(); ++i)
+                classes.SetString(classes.Fields()[i].name, row[i]);
+            classes.SetString("ABREVASIG", row[static_cast<std::size_t>(classes.FieldIndex("ABREVASIG"))] +
+                                               std::string(1, '\0'));
+            classes.Post();
+            classes.Next();
+        }
+    }
+    tables.Open(ktemp());
+    EXPECT_EQ(described(t2d::CheckTimetable(tables, ktemp())), extracted);
 }
 
 TEST_F(TimetableCheckTablesTest, TerminarAsksBeforeWritingAndNoKeepsEditing) {
