@@ -29,10 +29,12 @@ bool RecogeDatosDAE(ExportContext& context) {
         LoadCatalogue(catalogue, line, context.ktemp);
     }
 
-    const auto teachers = FindDaeFile(context, "profesorado.txt",
-                                      TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
+    const auto teachers =
+        FindDaeFile(context, "profesorado.txt",
+                    TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
     if (!teachers) return false;
-    StoreCentreFromTeacherFile(ReadFirstLine(*teachers), context.ktemp);
+    // Only its head here: the teachers themselves are read by their writer.
+    StoreCentreFromTeacherFile(ReadFirstLineStart(*teachers, kTeacherFileHeadLength), context.ktemp);
 
     std::vector<TemplateHead> heads;
     if (const auto templateFile = FindTemplateFile(context.dirTxt))

@@ -15,6 +15,10 @@ namespace tv::dae_to_tablorix {
 // opened or read.
 std::string ReadFirstLine(const std::filesystem::path& file);
 
+// The same line, but no more than its first `count` bytes: for a step that
+// needs only the head of a file of megabytes.
+std::string ReadFirstLineStart(const std::filesystem::path& file, std::size_t count);
+
 // The line cut into records of `length` characters; the last one may be
 // shorter. The views point into `line`. `length` must be positive.
 std::vector<std::string_view> SplitRecords(std::string_view line, std::size_t length);
