@@ -9,15 +9,16 @@
 #include "dae_to_tablorix/template_heads.h"
 #include "tables/file_names.h"
 #include "tables/user_text.h"
+#include "tables/write_batch.h"
 
 #include <string>
 
 namespace tv::dae_to_tablorix {
-bool RecogeDatosDAE(ExportContext& context) {
-    // Tablorix tables of an earlier run that this run may not replace.
-    tables::DeleteFileNoCase(context.ktemp, "ASIGT.DBF");
-    tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
+namespace {
 
+// The catalogues, the centre and the template heads; false when a required
+// file is missing.
+bool LoadDaeTables(ExportContext& context) {
     for (const CatalogueFile& catalogue : CatalogueFiles()) {
         const auto file = FindDaeFile(
             context, catalogue.fileName,
@@ -42,8 +43,21 @@ bool RecogeDatosDAE(ExportContext& context) {
     else
         ShowTemplateFileMissing(context.prompt); // the step goes on with no templates
     StoreTemplateHeads(heads, context.ktemp);
+    return true;
+}
 
-    return CentreTableExists(context);
+} // namespace
+
+bool RecogeDatosDAE(ExportContext& context) {
+    // Tablorix tables of an earlier run that this run may not replace.
+    tables::DeleteFileNoCase(context.ktemp, "ASIGT.DBF");
+    tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
+
+    // The tables of the step reach the disk together, each whole or as it was.
+    tables::WriteBatch batch;
+    const bool loaded = LoadDaeTables(context);
+    batch.Commit();
+    return loaded && CentreTableExists(context);
 }
 
 } // namespace tv::dae_to_tablorix
