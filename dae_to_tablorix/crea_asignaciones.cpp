@@ -68,6 +68,7 @@ constexpr std::size_t kGroupFieldCount = std::size(kGroupFieldsCopied);
 
 struct Group {
     std::string values[kGroupFieldCount]; // in the order of kGroupFieldsCopied
+    std::vector<char> record;             // its assignments' record but the subject, made when first used
     const std::string& Abbreviation() const { return values[0]; }
     const std::string& Level() const { return values[3]; }
     const std::string& Course() const { return values[4]; }
@@ -145,11 +146,16 @@ class AssignmentRecords {
         table.Field("CTAREA").SetText(pattern_.data(), "0100");
     }
 
-    void Append(const Group& group, const Subject& subject) {
-        char* record = table_.Record(table_.Append(pattern_.data()));
+    // A group has many assignments: its fields are set once, in a record of
+    // its own that each of them copies.
+    void Append(Group& group, const Subject& subject) {
+        if (group.record.empty()) {
+            group.record = pattern_;
+            for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+                groupFields_[i].SetText(group.record.data(), group.values[i]);
+        }
+        char* record = table_.Record(table_.Append(group.record.data()));
         subjectCode_.SetText(record, subject.code);
-        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
-            groupFields_[i].SetText(record, group.values[i]);
         daeCode_.SetText(record, subject.daeCode);
     }
 
@@ -178,7 +184,7 @@ void CreaAsignaciones(ExportContext& context) {
     tables::Table groups;
     groups.Open(context.ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
 
-    const auto firstGroups = ReadFirstGroups(groups);
+    auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);
     // The rows written, by group and subject entry: a group entry stands for its
     // plan, level and speciality (its key) and its abbreviation, a subject
