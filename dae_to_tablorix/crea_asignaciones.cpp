@@ -13,7 +13,6 @@
 #include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace tv::dae_to_tablorix {
@@ -67,6 +66,7 @@ constexpr std::pair<const char*, const char*> kGroupFieldsCopied[] = {
 constexpr std::size_t kGroupFieldCount = std::size(kGroupFieldsCopied);
 
 struct Group {
+    std::size_t number = 0;               // 0, 1, 2, … in table order
     std::string values[kGroupFieldCount]; // in the order of kGroupFieldsCopied
     std::vector<char> record;             // its assignments' record but the subject, made when first used
     const std::string& Abbreviation() const { return values[0]; }
@@ -82,6 +82,7 @@ std::unordered_map<std::string, Group> ReadFirstGroups(tables::Table& groups) {
             JoinKey({groups.AsString("PLANDAE"), groups.AsString("NIVELDAE"), groups.AsString("ESPECDAE")});
         if (firstGroups.contains(key)) continue;
         Group group;
+        group.number = firstGroups.size();
         for (std::size_t i = 0; i < kGroupFieldCount; ++i)
             group.values[i] = groups.AsString(kGroupFieldsCopied[i].second);
         firstGroups.emplace(key, std::move(group));
@@ -90,6 +91,7 @@ std::unordered_map<std::string, Group> ReadFirstGroups(tables::Table& groups) {
 }
 
 struct Subject {
+    std::size_t number = 0; // 0, 1, 2, … in table order
     tables::Bookmark row;
     std::string code;    // COD, the Tablorix short code
     std::string daeCode; // CODIGODAE
@@ -102,9 +104,9 @@ std::unordered_map<std::string, Subject> ReadFirstSubjects(tables::Table& subjec
     for (subjects.First(); !subjects.Eof(); subjects.Next()) {
         std::string daeCode = subjects.AsString("CODIGODAE");
         if (firstSubjects.contains(daeCode)) continue;
-        firstSubjects.emplace(daeCode, Subject{subjects.GetBookmark(), subjects.AsString("COD"), daeCode,
-                                               TrimBoth(subjects.AsString("DENIVEL")),
-                                               TrimBoth(subjects.AsString("DECURSO"))});
+        firstSubjects.emplace(
+            daeCode, Subject{firstSubjects.size(), subjects.GetBookmark(), subjects.AsString("COD"), daeCode,
+                             TrimBoth(subjects.AsString("DENIVEL")), TrimBoth(subjects.AsString("DECURSO"))});
     }
     return firstSubjects;
 }
@@ -188,14 +190,8 @@ void CreaAsignaciones(ExportContext& context) {
     auto firstSubjects = ReadFirstSubjects(subjects);
     // The rows written, by group and subject entry: a group entry stands for its
     // plan, level and speciality (its key) and its abbreviation, a subject
-    // entry for its DAE code, so equal pairs are equal rows.
-    struct PairHash {
-        std::size_t operator()(const std::pair<const void*, const void*>& p) const {
-            return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
-        }
-    };
-    std::unordered_set<std::pair<const void*, const void*>, PairHash> written;
-    written.reserve(line.size() / kRecordLength + 1);
+    // entry for its DAE code, so equal pairs are equal rows. One bit per pair.
+    std::vector<bool> written(firstGroups.size() * firstSubjects.size());
     std::string groupKey, subjectKey;
     for (const std::string_view record : SplitRecords(line, kRecordLength)) {
         // The codes are compared with stored values, which read back without trailing blanks.
@@ -207,7 +203,9 @@ void CreaAsignaciones(ExportContext& context) {
         subjectKey = WithoutTrailingBlanks(Cut(record, 13, 8));
         const auto subject = firstSubjects.find(subjectKey);
         if (subject == firstSubjects.end()) continue;
-        if (!written.emplace(&group->second, &subject->second).second) continue;
+        const std::size_t pair = group->second.number * firstSubjects.size() + subject->second.number;
+        if (written[pair]) continue;
+        written[pair] = true;
         assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }

@@ -44,11 +44,10 @@ TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode,
         ShowTemplateFileMissing(context.prompt);
         return TransferOutcome::NoTemplateFile;
     }
-    WriteDayHourTable(context.ktemp, ReadFirstLine(*templateFile), chosenCode);
-
     {
-        // The writers' tables reach the disk together, each whole or as it was.
+        // The step's tables reach the disk together, each whole or as it was.
         tables::WriteBatch batch;
+        WriteDayHourTable(context.ktemp, ReadFirstLine(*templateFile), chosenCode);
         // Fixed order: groups read PROFT; assignments read GRUPOST and ASIGNOMT.
         CreaAsignaturas(context);
         CreaProfesores(context);

@@ -335,8 +335,11 @@ void Table::Create(const std::filesystem::path& folder, std::string_view name, c
     if (!decl.indexes.empty()) files.index = EmptyIndexImage(base, header, decl);
     if (WriteBatch::IsOpen()) {
         // Written with the batch: until then the old files stay.
-        WriteBatch::Keep(TableData::CreateInMemory(dbf, std::move(files.header), std::move(files.index),
-                                                   decl.indexes.empty()));
+        // An index there now would not belong to the new table: it goes with the commit.
+        std::error_code ec;
+        const bool oldIndex = decl.indexes.empty() && std::filesystem::exists(mdx, ec);
+        WriteBatch::Keep(
+            TableData::CreateInMemory(dbf, std::move(files.header), std::move(files.index), oldIndex));
         return;
     }
     // The new files replace the old ones: a failure or a kill half way never
