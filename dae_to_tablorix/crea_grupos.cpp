@@ -8,6 +8,7 @@
 
 #include "tables/table.h"
 #include "tables/table_builder.h"
+#include "tables/table_rows.h"
 #include "tables/text.h"
 #include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
@@ -50,13 +51,28 @@ constexpr DaeKeyField kDaeKeyFields[] = {
     {"AULAGRUDAE", 540, 8},
 };
 
-// Code -> text, the first row of each code winning, as a search in table order finds it.
 using Lookup = std::unordered_map<std::string, std::string>;
 
-Lookup ReadLookup(tables::Table& table, std::string_view keyField, std::string_view valueField) {
+// Code -> text, the first row of each code winning, as a search in the order
+// of `orderField`'s index (record order when empty) finds it.
+Lookup ReadLookup(const tables::Table& table, std::string_view keyField, std::string_view valueField,
+                  std::string_view orderField = {}) {
+    const tables::TableRows rows(table);
+    const tables::FieldSlot key = rows.Field(keyField);
+    const tables::FieldSlot value = rows.Field(valueField);
     Lookup lookup;
-    for (table.First(); !table.Eof(); table.Next())
-        lookup.try_emplace(table.AsString(keyField), table.AsString(valueField));
+    const auto take = [&](std::uint32_t recno) {
+        if (rows.IsDeleted(recno)) return;
+        const char* record = rows.Record(recno);
+        lookup.try_emplace(key.Text(record), value.Text(record));
+    };
+    if (orderField.empty()) {
+        for (std::uint32_t recno = 1; recno <= rows.RecordCount(); ++recno)
+            take(recno);
+    } else {
+        for (const std::uint32_t recno : rows.Order(orderField))
+            take(recno);
+    }
     return lookup;
 }
 
@@ -185,12 +201,12 @@ void CreaGrupos(ExportContext& context) {
     specialities.Open(context.ktemp, schema::kSpecialitiesTable, tables::OpenMode::ReadOnly);
     tables::Table teachers;
     teachers.Open(context.ktemp, schema::kTeacherTable, tables::OpenMode::Exclusive);
-    // Of teachers sharing a document, the tutor is the first in abbreviation order.
-    teachers.SetIndexName(schema::kAbbreviationField);
     const bool basque = context.Basque();
-    GroupWriter writer(groups, ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
-                       ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
-                       ReadLookup(teachers, schema::kDocumentField, schema::kAbbreviationField));
+    // Of teachers sharing a document, the tutor is the first in abbreviation order.
+    GroupWriter writer(
+        groups, ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
+        ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
+        ReadLookup(teachers, schema::kDocumentField, schema::kAbbreviationField, schema::kAbbreviationField));
     teachers.Close();
     specialities.Close();
     levels.Close();
