@@ -175,7 +175,8 @@ void CreaAsignaciones(ExportContext& context) {
         FindDaeFile(context, "V55T15W18T54_2.txt",
                     FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {"V55T15W18T54_2.txt"}));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     tables::Table::Create(context.ktemp, schema::kAssignmentTable, AssignmentTableDecl());
     // Tens of thousands of rows: built in bulk, at most one per record of the line.
     tables::TableBuilder assignments(context.ktemp, schema::kAssignmentTable);

@@ -189,7 +189,8 @@ void CreaGrupos(ExportContext& context) {
     const auto file = FindDaeFile(context, "GRUPOS.txt",
                                   TV_TEXT("Exportar", "No existe archivo DAE de Grupos (GRUPOS.txt)"));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     tables::Table::Create(context.ktemp, schema::kGroupTable, GroupTableDecl());
     // Thousands of rows: built in bulk, at most one per group record of the line.
     tables::TableBuilder groups(context.ktemp, schema::kGroupTable);

@@ -64,7 +64,8 @@ void CreaProfesores(ExportContext& context) {
         FindDaeFile(context, "profesorado.txt",
                     TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     const std::size_t recordLength = context.privateCentre ? kPrivateRecordLength : kPublicRecordLength;
     const std::string_view records = std::string_view(line).substr(std::min(line.size(), kHeadLength));
     // Thousands of rows: built in bulk, one per record of the line.

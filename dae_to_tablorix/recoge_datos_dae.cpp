@@ -26,8 +26,8 @@ bool LoadDaeTables(ExportContext& context) {
         if (!file) return false;
         // The line is read before the table is replaced, so an unreadable file
         // leaves the earlier table as it was.
-        const std::string line = ReadFirstLine(*file);
-        LoadCatalogue(catalogue, line, context.ktemp);
+        const FirstLine line(*file);
+        LoadCatalogue(catalogue, line.Text(), context.ktemp);
     }
 
     const auto teachers =

@@ -1,5 +1,6 @@
 #include "dae_to_tablorix/record_line.h"
 
+#include "tables/mapped_file.h"
 #include "tables/path_text.h"
 #include "tables/text.h"
 #include "tables/user_text.h"
@@ -45,6 +46,21 @@ std::string ReadFirstLine(const std::filesystem::path& file) {
 std::string ReadFirstLineStart(const std::filesystem::path& file, std::size_t count) {
     return ReadLineOf(file, count);
 }
+
+FirstLine::FirstLine(const std::filesystem::path& file) : mapped_(tables::MappedFile::Map(file, true)) {
+    if (!mapped_) {
+        copy_ = ReadFirstLine(file);
+        text_ = copy_;
+        return;
+    }
+    const auto bytes = mapped_->Bytes();
+    text_ = {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+    if (const auto lf = text_.find('\n'); lf != std::string_view::npos) text_ = text_.substr(0, lf);
+    // A lone CR also ends the line.
+    if (const auto cr = text_.find('\r'); cr != std::string_view::npos) text_ = text_.substr(0, cr);
+}
+
+FirstLine::~FirstLine() = default;
 
 std::vector<std::string_view> SplitRecords(std::string_view line, std::size_t length) {
     if (length == 0) throw std::invalid_argument("SplitRecords: record length must be positive");
