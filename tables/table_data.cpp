@@ -397,12 +397,10 @@ void TableData::WriteFiles() {
                           access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
     };
     try {
-        if (removeOldIndex_) {
-            CommitTablesTogether({{dbfPath_, mdxPath_, std::move(image), true}});
-            removeOldIndex_ = false;
-        } else {
-            CommitTableFiles(dbfPath_, mdxPath_, std::move(image));
-        }
+        std::vector<TableFiles> files;
+        files.push_back({dbfPath_, mdxPath_, std::move(image), removeOldIndex_});
+        CommitTablesTogether(std::move(files));
+        removeOldIndex_ = false;
     } catch (...) {
         relock();
         throw;

@@ -73,11 +73,9 @@ void CommitTablesTogether(std::vector<TableFiles> tables) {
 }
 
 void CommitTableFiles(const std::filesystem::path& dbf, const std::filesystem::path& mdx, TableImage image) {
-    ClearCommitMark(image.header);
-    WriteFileAtomically(dbf, {image.header, image.records, {&kEndOfFile, 1}});
-    if (!image.index) return;
-    WriteFileAtomically(mdx, *image.index);
-    PatchFileInPlace(dbf, kProductionMdxFlagAt, {&kFlagSet, 1});
+    std::vector<TableFiles> one;
+    one.push_back({dbf, mdx, std::move(image)});
+    CommitTablesTogether(std::move(one));
 }
 
 void CommitIndexFile(const std::filesystem::path& dbf, const std::filesystem::path& mdx,
