@@ -326,7 +326,7 @@ void Table::Create(const std::filesystem::path& folder, std::string_view name, c
         throw TableError(
             FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta; no se puede crear de nuevo."), {base}));
     // What a write batch kept of the table is replaced too.
-    WriteBatch::Drop(TableData::Find(dbf));
+    if (WriteBatch::IsOpen()) WriteBatch::Drop(TableData::Find(dbf));
     RefuseIfInUseElsewhere(dbf);
     RefuseIfInUseElsewhere(mdx);
 

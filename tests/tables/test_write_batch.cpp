@@ -2,6 +2,7 @@
 // were until Commit, later cursors of the process see the rows in memory, and
 // what Commit (or the batch's end while an error unwinds) writes is byte for
 // byte what the same steps write table by table.
+#include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/table_builder.h"
 #include "tables/unsaved_tables.h"
@@ -123,6 +124,19 @@ TEST(WriteBatchTest, ATableOpenAtTheCommitIsWrittenAndStaysOpen) {
     EXPECT_THROW(Table::Create(dir.path(), "A", kIndexed), TableError);
     open.Close();
     EXPECT_EQ(test::TablePairProblems(dir.path()), "");
+}
+
+TEST(WriteBatchTest, AKeptTableDeletedIsGoneAfterTheCommit) {
+    ScratchDir dir;
+    EarlierRun(dir.path());
+    WriteBatch batch;
+    AppendKeys(dir.path(), "OLD", {"r"}); // read from the disk, changed: kept with its lock
+    Table::Create(dir.path(), "NEW", kPlain);
+    EXPECT_TRUE(DeleteFileNoCase(dir.path(), "old.dbf"));
+    EXPECT_FALSE(DeleteFileNoCase(dir.path(), "NEW.DBF")); // never on the disk
+    batch.Commit();
+    EXPECT_FALSE(std::filesystem::exists(dir / "OLD.DBF"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "NEW.DBF"));
 }
 
 TEST(WriteBatchTest, ANestedBatchLeavesTheCommitToTheOuterOne) {
