@@ -48,6 +48,13 @@ INSTANTIATE_TEST_SUITE_P(RecordLine, FirstLine,
                                                                 4)}),
                          [](const auto& info) { return std::string(info.param.title); });
 
+TEST(RecordLine, StartOfTheFirstLineStopsAtItsEndOrTheCount) {
+    ScratchDir dir;
+    WriteBytes(dir / "f.txt", {'a', 'b', 'c', '\r', '\n', 'd'});
+    EXPECT_EQ(dae_to_tablorix::ReadFirstLineStart(dir / "f.txt", 2), "ab");
+    EXPECT_EQ(dae_to_tablorix::ReadFirstLineStart(dir / "f.txt", 13), "abc");
+}
+
 TEST(RecordLine, MissingFileThrows) {
     ScratchDir dir;
     EXPECT_THROW(ReadFirstLine(dir / "none.txt"), std::runtime_error);
