@@ -19,6 +19,7 @@
 #include "tables/cp1252.h"
 #include "tables/unsaved_tables.h"
 #include "tables/user_text.h"
+#include "tables/write_batch.h"
 
 #include <memory>
 #include <optional>
@@ -68,6 +69,17 @@ std::string ChooseTemplate(const std::filesystem::path& ktemp, const std::option
                    {*wanted, known}));
 }
 
+// The centre panel accepted, the levels, and the transfer; the exit code.
+int RunRestOfExportar(dae_to_tablorix::ExportContext& context, const std::string& version,
+                      const std::vector<LevelAbbreviations>& levels, const std::string& chosenTemplate) {
+    dae_to_tablorix::AcceptCentreData(context, version);
+    if (!dae_to_tablorix::DatosNivel(context)) return ExitCodeFor(context.state);
+    ApplyLevelAbbreviations(context.ktemp, levels);
+    if (!dae_to_tablorix::FinalRecogida(context)) return kExitRepeatedAbbreviation;
+    dae_to_tablorix::TransferRun(context, chosenTemplate);
+    return ExitCodeFor(context.state);
+}
+
 int RunExportar(const ExportarOptions& options) {
     // Option texts arrive in UTF-8; the steps work in Windows-1252.
     const std::string language = Utf8ToCp1252(options.language);
@@ -103,16 +115,15 @@ int RunExportar(const ExportarOptions& options) {
     }
     // A template code that is not offered stops the run before anything is saved.
     const std::string chosenTemplate = ChooseTemplate(context.ktemp, templateCode);
-    dae_to_tablorix::AcceptCentreData(context, version);
-    if (!dae_to_tablorix::DatosNivel(context)) {
-        return finish(ExitCodeFor(state));
+    int exitCode = kExitDone;
+    {
+        // Nobody answers in between: the rest of the run's tables reach the
+        // disk together, each whole or as it was.
+        tables::WriteBatch batch;
+        exitCode = RunRestOfExportar(context, version, levels, chosenTemplate);
+        batch.Commit();
     }
-    ApplyLevelAbbreviations(context.ktemp, levels);
-    if (!dae_to_tablorix::FinalRecogida(context)) {
-        return finish(kExitRepeatedAbbreviation);
-    }
-    dae_to_tablorix::TransferRun(context, chosenTemplate);
-    return finish(ExitCodeFor(state));
+    return finish(exitCode);
 }
 
 } // namespace

@@ -3,10 +3,14 @@
 
 #include "dae_to_tablorix/export_context.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
 namespace tv::dae_to_tablorix {
+
+// The head of profesorado.txt that holds the centre: code and year.
+inline constexpr std::size_t kTeacherFileHeadLength = 13;
 
 // Fills daeCENTRO from the head of profesorado.txt: code and year as read.
 void StoreCentreFromTeacherFile(std::string_view firstLine, const std::filesystem::path& ktemp);

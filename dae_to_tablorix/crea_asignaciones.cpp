@@ -13,7 +13,6 @@
 #include "tablorix_schema/table_names.h"
 
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace tv::dae_to_tablorix {
@@ -67,7 +66,9 @@ constexpr std::pair<const char*, const char*> kGroupFieldsCopied[] = {
 constexpr std::size_t kGroupFieldCount = std::size(kGroupFieldsCopied);
 
 struct Group {
+    std::size_t number = 0;               // 0, 1, 2, … in table order
     std::string values[kGroupFieldCount]; // in the order of kGroupFieldsCopied
+    std::vector<char> record;             // its assignments' record but the subject, made when first used
     const std::string& Abbreviation() const { return values[0]; }
     const std::string& Level() const { return values[3]; }
     const std::string& Course() const { return values[4]; }
@@ -81,6 +82,7 @@ std::unordered_map<std::string, Group> ReadFirstGroups(tables::Table& groups) {
             JoinKey({groups.AsString("PLANDAE"), groups.AsString("NIVELDAE"), groups.AsString("ESPECDAE")});
         if (firstGroups.contains(key)) continue;
         Group group;
+        group.number = firstGroups.size();
         for (std::size_t i = 0; i < kGroupFieldCount; ++i)
             group.values[i] = groups.AsString(kGroupFieldsCopied[i].second);
         firstGroups.emplace(key, std::move(group));
@@ -89,6 +91,7 @@ std::unordered_map<std::string, Group> ReadFirstGroups(tables::Table& groups) {
 }
 
 struct Subject {
+    std::size_t number = 0; // 0, 1, 2, … in table order
     tables::Bookmark row;
     std::string code;    // COD, the Tablorix short code
     std::string daeCode; // CODIGODAE
@@ -101,9 +104,9 @@ std::unordered_map<std::string, Subject> ReadFirstSubjects(tables::Table& subjec
     for (subjects.First(); !subjects.Eof(); subjects.Next()) {
         std::string daeCode = subjects.AsString("CODIGODAE");
         if (firstSubjects.contains(daeCode)) continue;
-        firstSubjects.emplace(daeCode, Subject{subjects.GetBookmark(), subjects.AsString("COD"), daeCode,
-                                               TrimBoth(subjects.AsString("DENIVEL")),
-                                               TrimBoth(subjects.AsString("DECURSO"))});
+        firstSubjects.emplace(
+            daeCode, Subject{firstSubjects.size(), subjects.GetBookmark(), subjects.AsString("COD"), daeCode,
+                             TrimBoth(subjects.AsString("DENIVEL")), TrimBoth(subjects.AsString("DECURSO"))});
     }
     return firstSubjects;
 }
@@ -145,11 +148,16 @@ class AssignmentRecords {
         table.Field("CTAREA").SetText(pattern_.data(), "0100");
     }
 
-    void Append(const Group& group, const Subject& subject) {
-        char* record = table_.Record(table_.Append(pattern_.data()));
+    // A group has many assignments: its fields are set once, in a record of
+    // its own that each of them copies.
+    void Append(Group& group, const Subject& subject) {
+        if (group.record.empty()) {
+            group.record = pattern_;
+            for (std::size_t i = 0; i < kGroupFieldCount; ++i)
+                groupFields_[i].SetText(group.record.data(), group.values[i]);
+        }
+        char* record = table_.Record(table_.Append(group.record.data()));
         subjectCode_.SetText(record, subject.code);
-        for (std::size_t i = 0; i < kGroupFieldCount; ++i)
-            groupFields_[i].SetText(record, group.values[i]);
         daeCode_.SetText(record, subject.daeCode);
     }
 
@@ -167,7 +175,8 @@ void CreaAsignaciones(ExportContext& context) {
         FindDaeFile(context, "V55T15W18T54_2.txt",
                     FormatText(TV_TEXT("Exportar", "No existe archivo DAE (%1)"), {"V55T15W18T54_2.txt"}));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     tables::Table::Create(context.ktemp, schema::kAssignmentTable, AssignmentTableDecl());
     // Tens of thousands of rows: built in bulk, at most one per record of the line.
     tables::TableBuilder assignments(context.ktemp, schema::kAssignmentTable);
@@ -178,18 +187,12 @@ void CreaAsignaciones(ExportContext& context) {
     tables::Table groups;
     groups.Open(context.ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
 
-    const auto firstGroups = ReadFirstGroups(groups);
+    auto firstGroups = ReadFirstGroups(groups);
     auto firstSubjects = ReadFirstSubjects(subjects);
     // The rows written, by group and subject entry: a group entry stands for its
     // plan, level and speciality (its key) and its abbreviation, a subject
-    // entry for its DAE code, so equal pairs are equal rows.
-    struct PairHash {
-        std::size_t operator()(const std::pair<const void*, const void*>& p) const {
-            return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
-        }
-    };
-    std::unordered_set<std::pair<const void*, const void*>, PairHash> written;
-    written.reserve(line.size() / kRecordLength + 1);
+    // entry for its DAE code, so equal pairs are equal rows. One bit per pair.
+    std::vector<bool> written(firstGroups.size() * firstSubjects.size());
     std::string groupKey, subjectKey;
     for (const std::string_view record : SplitRecords(line, kRecordLength)) {
         // The codes are compared with stored values, which read back without trailing blanks.
@@ -201,7 +204,9 @@ void CreaAsignaciones(ExportContext& context) {
         subjectKey = WithoutTrailingBlanks(Cut(record, 13, 8));
         const auto subject = firstSubjects.find(subjectKey);
         if (subject == firstSubjects.end()) continue;
-        if (!written.emplace(&group->second, &subject->second).second) continue;
+        const std::size_t pair = group->second.number * firstSubjects.size() + subject->second.number;
+        if (written[pair]) continue;
+        written[pair] = true;
         assignmentRecords.Append(group->second, subject->second);
         UpdateSubjectLevel(subject->second, group->second, subjects);
     }

@@ -67,7 +67,8 @@ void CreaAulas(ExportContext& context) {
     const auto file =
         FindDaeFile(context, "AULAS.txt", TV_TEXT("Exportar", "No existe archivo DAE de Aulas (AULAS.txt)"));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     tables::Table::Create(context.ktemp, schema::kRoomTable, RoomTableDecl());
     tables::Table rooms;
     rooms.Open(context.ktemp, schema::kRoomTable);

@@ -7,11 +7,14 @@
 #include "dae_to_tablorix/writers_support.h"
 
 #include "tables/table.h"
+#include "tables/table_builder.h"
+#include "tables/table_rows.h"
 #include "tables/text.h"
 #include "tables/user_text.h"
 #include "tablorix_schema/table_names.h"
 #include "tablorix_schema/teacher_table.h"
 
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -48,13 +51,28 @@ constexpr DaeKeyField kDaeKeyFields[] = {
     {"AULAGRUDAE", 540, 8},
 };
 
-// Code -> text, the first row of each code winning, as a search in table order finds it.
 using Lookup = std::unordered_map<std::string, std::string>;
 
-Lookup ReadLookup(tables::Table& table, std::string_view keyField, std::string_view valueField) {
+// Code -> text, the first row of each code winning, as a search in the order
+// of `orderField`'s index (record order when empty) finds it.
+Lookup ReadLookup(const tables::Table& table, std::string_view keyField, std::string_view valueField,
+                  std::string_view orderField = {}) {
+    const tables::TableRows rows(table);
+    const tables::FieldSlot key = rows.Field(keyField);
+    const tables::FieldSlot value = rows.Field(valueField);
     Lookup lookup;
-    for (table.First(); !table.Eof(); table.Next())
-        lookup.try_emplace(table.AsString(keyField), table.AsString(valueField));
+    const auto take = [&](std::uint32_t recno) {
+        if (rows.IsDeleted(recno)) return;
+        const char* record = rows.Record(recno);
+        lookup.try_emplace(key.Text(record), value.Text(record));
+    };
+    if (orderField.empty()) {
+        for (std::uint32_t recno = 1; recno <= rows.RecordCount(); ++recno)
+            take(recno);
+    } else {
+        for (const std::uint32_t recno : rows.Order(orderField))
+            take(recno);
+    }
     return lookup;
 }
 
@@ -78,12 +96,28 @@ std::string ShiftLetter(std::string_view shiftCode) {
     }
 }
 
+// The value MAXALUM takes from its text; nullopt for an empty text, which
+// leaves the field blank. Throws ConversionError as SetIntegerFromText does.
+std::optional<long long> PupilLimit(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    return IntegerFromText("MAXALUM", text);
+}
+
 class GroupWriter {
   public:
-    GroupWriter(Lookup levels, Lookup specialities, Lookup tutors)
-        : levels_(std::move(levels)), specialities_(std::move(specialities)), tutors_(std::move(tutors)) {}
+    GroupWriter(tables::TableBuilder& groups, Lookup levels, Lookup specialities, Lookup tutors)
+        : groups_(groups), levels_(std::move(levels)), specialities_(std::move(specialities)),
+          tutors_(std::move(tutors)), abbreviation_(groups.Field(schema::kAbbreviationField)),
+          shift_(groups.Field("TURNO")), level_(groups.Field("NIVEL")), course_(groups.Field("CURSO")),
+          number_(groups.Field("GRUPO")), frame_(groups.Field("MARCO")),
+          description_(groups.Field("DESCRIP")), tutor_(groups.Field("TUTOR")),
+          pupils_(groups.Field("MAXALUM")) {
+        for (std::size_t i = 0; i < std::size(kDaeKeyFields); ++i)
+            daeKeys_[i] = groups.Field(kDaeKeyFields[i].field);
+    }
 
-    void Write(std::string_view record, tables::Table& groups) {
+    // A record whose numbers are no numbers throws before its row is added.
+    void Write(std::string_view record) {
         const std::string shift = ShiftLetter(Cut(record, 72, 4));
         const std::string level = Level(Cut(record, 64, 4));
         const std::string* speciality = Find(specialities_, TrimTrailing(Cut(record, 68, 4)));
@@ -96,25 +130,27 @@ class GroupWriter {
             groupKeys_.Add(key);
         }
         const std::string number = key.substr(key.size() - 1);
+        const std::string abbreviation = abbreviations_.Take(key);
+        const std::optional<long long> pupils = PupilLimit(Cut(record, 286, 4));
 
-        groups.Append();
-        groups.SetString(schema::kAbbreviationField, abbreviations_.Take(key));
-        groups.SetString("TURNO", shift);
-        groups.SetString("NIVEL", level);
-        groups.SetString("CURSO", course);
-        groups.SetString("GRUPO", number);
-        groups.SetString("MARCO", "0");
-        groups.SetString("DESCRIP", shift + " " + level + " " + course + " " + number + "/" +
-                                        Field(record, 10, 50) + "/" + Field(record, 290, 50) + " " +
-                                        TrimBoth(speciality ? *speciality : std::string()));
+        char* row = groups_.Record(groups_.Append());
+        abbreviation_.SetText(row, abbreviation);
+        shift_.SetText(row, shift);
+        level_.SetText(row, level);
+        course_.SetText(row, course);
+        number_.SetText(row, number);
+        frame_.SetText(row, "0");
+        description_.SetText(row, shift + " " + level + " " + course + " " + number + "/" +
+                                      Field(record, 10, 50) + "/" + Field(record, 290, 50) + " " +
+                                      TrimBoth(speciality ? *speciality : std::string()));
         // A blank document is no document: it must not find a teacher without one.
         const std::string tutorDocument = TrimTrailing(Cut(record, 100, 15));
         if (const std::string* tutor = tutorDocument.empty() ? nullptr : Find(tutors_, tutorDocument))
-            groups.SetString("TUTOR", *tutor);
-        SetIntegerFromText(groups, "MAXALUM", Cut(record, 286, 4));
-        for (const DaeKeyField& dae : kDaeKeyFields)
-            groups.SetString(dae.field, Cut(record, dae.position, dae.width));
-        groups.Post();
+            tutor_.SetText(row, *tutor);
+        if (pupils) // as Table::SetInteger stores it
+            tables::EncodeNumber(*pupils_.def, static_cast<double>(*pupils), row + pupils_.def->offset);
+        for (std::size_t i = 0; i < std::size(kDaeKeyFields); ++i)
+            daeKeys_[i].SetText(row, Cut(record, kDaeKeyFields[i].position, kDaeKeyFields[i].width));
     }
 
   private:
@@ -127,9 +163,12 @@ class GroupWriter {
         return level;
     }
 
+    tables::TableBuilder& groups_;
     Lookup levels_;
     Lookup specialities_;
     Lookup tutors_;
+    tables::FieldSlot abbreviation_, shift_, level_, course_, number_, frame_, description_, tutor_, pupils_;
+    tables::FieldSlot daeKeys_[std::size(kDaeKeyFields)];
     UniqueCodes groupKeys_{LetterCase::Sensitive};
     UniqueCodes abbreviations_{LetterCase::Sensitive};
 };
@@ -150,10 +189,12 @@ void CreaGrupos(ExportContext& context) {
     const auto file = FindDaeFile(context, "GRUPOS.txt",
                                   TV_TEXT("Exportar", "No existe archivo DAE de Grupos (GRUPOS.txt)"));
     if (!file) return;
-    const std::string line = ReadFirstLine(*file);
+    const FirstLine firstLine(*file);
+    const std::string_view line = firstLine.Text();
     tables::Table::Create(context.ktemp, schema::kGroupTable, GroupTableDecl());
-    tables::Table groups;
-    groups.Open(context.ktemp, schema::kGroupTable);
+    // Thousands of rows: built in bulk, at most one per group record of the line.
+    tables::TableBuilder groups(context.ktemp, schema::kGroupTable);
+    groups.Reserve(static_cast<std::uint32_t>(line.size() / kGroupRecordLength + 1));
 
     tables::Table levels;
     levels.Open(context.ktemp, schema::kLevelsTable, tables::OpenMode::ReadOnly);
@@ -161,26 +202,31 @@ void CreaGrupos(ExportContext& context) {
     specialities.Open(context.ktemp, schema::kSpecialitiesTable, tables::OpenMode::ReadOnly);
     tables::Table teachers;
     teachers.Open(context.ktemp, schema::kTeacherTable, tables::OpenMode::Exclusive);
-    // Of teachers sharing a document, the tutor is the first in abbreviation order.
-    teachers.SetIndexName(schema::kAbbreviationField);
     const bool basque = context.Basque();
-    GroupWriter writer(ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
-                       ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
-                       ReadLookup(teachers, schema::kDocumentField, schema::kAbbreviationField));
-
-    const std::string_view text = line;
-    std::size_t position = kHeadLength;
-    while (position < text.size()) {
-        const std::string_view record = text.substr(position, kGroupRecordLength);
-        position += kGroupRecordLength;
-        if (record.front() != '2') continue;
-        writer.Write(record, groups);
-        position = SkipPupilRecords(text, position);
-    }
-    groups.Close();
+    // Of teachers sharing a document, the tutor is the first in abbreviation order.
+    GroupWriter writer(
+        groups, ReadLookup(levels, "COD", basque ? "ABREVEUSK" : "ABREVCAST"),
+        ReadLookup(specialities, "COD", basque ? "DESCEUSK" : "DESCCAST"),
+        ReadLookup(teachers, schema::kDocumentField, schema::kAbbreviationField, schema::kAbbreviationField));
     teachers.Close();
     specialities.Close();
     levels.Close();
+
+    const std::string_view text = line;
+    std::size_t position = kHeadLength;
+    try {
+        while (position < text.size()) {
+            const std::string_view record = text.substr(position, kGroupRecordLength);
+            position += kGroupRecordLength;
+            if (record.front() != '2') continue;
+            writer.Write(record);
+            position = SkipPupilRecords(text, position);
+        }
+    } catch (...) {
+        groups.Write().Close(); // the rows written so far stay
+        throw;
+    }
+    groups.Write().Close();
 }
 
 } // namespace tv::dae_to_tablorix

@@ -9,15 +9,16 @@
 #include "dae_to_tablorix/template_heads.h"
 #include "tables/file_names.h"
 #include "tables/user_text.h"
+#include "tables/write_batch.h"
 
 #include <string>
 
 namespace tv::dae_to_tablorix {
-bool RecogeDatosDAE(ExportContext& context) {
-    // Tablorix tables of an earlier run that this run may not replace.
-    tables::DeleteFileNoCase(context.ktemp, "ASIGT.DBF");
-    tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
+namespace {
 
+// The catalogues, the centre and the template heads; false when a required
+// file is missing.
+bool LoadDaeTables(ExportContext& context) {
     for (const CatalogueFile& catalogue : CatalogueFiles()) {
         const auto file = FindDaeFile(
             context, catalogue.fileName,
@@ -25,14 +26,16 @@ bool RecogeDatosDAE(ExportContext& context) {
         if (!file) return false;
         // The line is read before the table is replaced, so an unreadable file
         // leaves the earlier table as it was.
-        const std::string line = ReadFirstLine(*file);
-        LoadCatalogue(catalogue, line, context.ktemp);
+        const FirstLine line(*file);
+        LoadCatalogue(catalogue, line.Text(), context.ktemp);
     }
 
-    const auto teachers = FindDaeFile(context, "profesorado.txt",
-                                      TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
+    const auto teachers =
+        FindDaeFile(context, "profesorado.txt",
+                    TV_TEXT("Exportar", "No existe archivo DAE de Profesores (profesorado.txt)"));
     if (!teachers) return false;
-    StoreCentreFromTeacherFile(ReadFirstLine(*teachers), context.ktemp);
+    // Only its head here: the teachers themselves are read by their writer.
+    StoreCentreFromTeacherFile(ReadFirstLineStart(*teachers, kTeacherFileHeadLength), context.ktemp);
 
     std::vector<TemplateHead> heads;
     if (const auto templateFile = FindTemplateFile(context.dirTxt))
@@ -40,8 +43,21 @@ bool RecogeDatosDAE(ExportContext& context) {
     else
         ShowTemplateFileMissing(context.prompt); // the step goes on with no templates
     StoreTemplateHeads(heads, context.ktemp);
+    return true;
+}
 
-    return CentreTableExists(context);
+} // namespace
+
+bool RecogeDatosDAE(ExportContext& context) {
+    // Tablorix tables of an earlier run that this run may not replace.
+    tables::DeleteFileNoCase(context.ktemp, "ASIGT.DBF");
+    tables::DeleteFileNoCase(context.ktemp, "DIASHORAST.DBF");
+
+    // The tables of the step reach the disk together, each whole or as it was.
+    tables::WriteBatch batch;
+    const bool loaded = LoadDaeTables(context);
+    batch.Commit();
+    return loaded && CentreTableExists(context);
 }
 
 } // namespace tv::dae_to_tablorix

@@ -8,6 +8,7 @@
 #include "tables/file_names.h"
 #include "tables/table.h"
 #include "tables/user_text.h"
+#include "tables/write_batch.h"
 
 #include <string>
 
@@ -43,14 +44,18 @@ TransferOutcome TransferRun(ExportContext& context, std::string_view chosenCode,
         ShowTemplateFileMissing(context.prompt);
         return TransferOutcome::NoTemplateFile;
     }
-    WriteDayHourTable(context.ktemp, ReadFirstLine(*templateFile), chosenCode);
-
-    // Fixed order: groups read PROFT; assignments read GRUPOST and ASIGNOMT.
-    CreaAsignaturas(context);
-    CreaProfesores(context);
-    CreaAulas(context);
-    CreaGrupos(context);
-    CreaAsignaciones(context);
+    {
+        // The step's tables reach the disk together, each whole or as it was.
+        tables::WriteBatch batch;
+        WriteDayHourTable(context.ktemp, ReadFirstLine(*templateFile), chosenCode);
+        // Fixed order: groups read PROFT; assignments read GRUPOST and ASIGNOMT.
+        CreaAsignaturas(context);
+        CreaProfesores(context);
+        CreaAulas(context);
+        CreaGrupos(context);
+        CreaAsignaciones(context);
+        batch.Commit();
+    }
 
     if (beforeFinalMessage) beforeFinalMessage();
     context.prompt.Message(TV_TEXT("Exportar", "Proceso finalizado"));

@@ -30,13 +30,17 @@ bool ParseIntegerField(std::string_view text, long long& value) {
 
 } // namespace
 
-void SetIntegerFromText(tables::Table& table, std::string_view field, std::string_view text) {
-    if (text.empty()) return;
+long long IntegerFromText(std::string_view field, std::string_view text) {
     long long value = 0;
     if (!ParseIntegerField(text, value))
         throw ConversionError(
             FormatText(TV_TEXT("Tablas", "'%1' is not a valid integer value for field '%2'"), {text, field}));
-    table.SetInteger(field, value);
+    return value;
+}
+
+void SetIntegerFromText(tables::Table& table, std::string_view field, std::string_view text) {
+    if (text.empty()) return;
+    table.SetInteger(field, IntegerFromText(field, text));
 }
 
 } // namespace tv::dae_to_tablorix

@@ -24,6 +24,9 @@ inline const std::string& ByLanguage(const ExportContext& context, const std::st
 // text leaves the field empty; anything else throws ConversionError
 // "'%s' is not a valid integer value for field '%s'".
 void SetIntegerFromText(tables::Table& table, std::string_view field, std::string_view text);
+// The value SetIntegerFromText stores for a text that is not empty, for the
+// steps that build rows in bulk; throws the same ConversionError.
+long long IntegerFromText(std::string_view field, std::string_view text);
 
 // A field declaration of each kind, to keep the table layouts readable.
 inline tables::FieldDecl TextField(std::string name, int width) {

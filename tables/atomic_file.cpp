@@ -172,7 +172,7 @@ AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& file) : file_(fi
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-    if (!out_) return;
+    if (!out_ && !prepared_) return;
     out_.reset();
     std::error_code ignored;
     std::filesystem::remove(temp_, ignored);
@@ -180,6 +180,7 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 void AtomicFileWriter::FailRemovingTemp(int code) {
     out_.reset();
+    prepared_ = false;
     std::error_code ignored;
     std::filesystem::remove(temp_, ignored);
     Fail(file_, code);
@@ -190,13 +191,27 @@ void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
 }
 
 void AtomicFileWriter::Commit() {
+    Prepare();
+    Install();
+    FlushFolderOf(file_);
+}
+
+void AtomicFileWriter::Prepare() {
     // The content is on the disk before its name is: a power cut never
     // leaves the new name over an empty file.
     if (!out_->file.Sync() || !out_->file.Close()) FailRemovingTemp(LastError());
+    out_.reset();
+    prepared_ = true;
+}
+
+void AtomicFileWriter::Install() {
     if (InjectedWriteFailure()) FailRemovingTemp(kDiskFull);
     if (!ReplaceFile(temp_, file_)) FailRemovingTemp(LastError());
-    out_.reset();
-    if (!SyncFolder(file_)) Fail(file_, LastError());
+    prepared_ = false;
+}
+
+void FlushFolderOf(const std::filesystem::path& file) {
+    if (!SyncFolder(file)) Fail(file, LastError());
 }
 
 void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {

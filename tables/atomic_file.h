@@ -37,6 +37,13 @@ class AtomicFileWriter {
     void Write(std::span<const std::uint8_t> bytes);
     void Commit();
 
+    // Commit in two halves, for files replaced together: Prepare flushes the
+    // temporary file to the disk; Install then puts it in the file's place
+    // without flushing the folder, which the caller does once for them all
+    // (FlushFolderOf). Both throw TableError as above.
+    void Prepare();
+    void Install();
+
   private:
     struct Output;
     [[noreturn]] void FailRemovingTemp(int code);
@@ -44,7 +51,12 @@ class AtomicFileWriter {
     std::filesystem::path file_;
     std::filesystem::path temp_;
     std::unique_ptr<Output> out_;
+    bool prepared_ = false; // the temporary file is complete and not yet in place
 };
+
+// Flushes the folder holding `file`, so that the renames and removals made in
+// it survive a power cut. Throws TableError naming `file`.
+void FlushFolderOf(const std::filesystem::path& file);
 
 // Overwrites `bytes` at `offset` of an existing file and waits until they are
 // on the disk. Meant for a byte or two of a header (a single sector).

@@ -1,7 +1,9 @@
 #include "tables/file_names.h"
 
 #include "tables/atomic_file.h"
+#include "tables/table_data.h"
 #include "tables/table_files.h"
+#include "tables/write_batch.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,6 +41,8 @@ bool FileExistsNoCase(const std::filesystem::path& folder, std::string_view name
 bool DeleteFileNoCase(const std::filesystem::path& folder, std::string_view name) {
     std::error_code ec;
     const auto path = ResolveFileName(folder, name);
+    // What a write batch kept of it goes too (and its lock is not another program's).
+    if (WriteBatch::IsOpen()) WriteBatch::Drop(TableData::Find(path));
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     RefuseIfInUseElsewhere(path);
     RemoveFileDurably(path);

@@ -11,13 +11,20 @@ namespace tv::tables {
 
 #if defined(__unix__) || defined(__APPLE__)
 
-std::unique_ptr<MappedFile> MappedFile::Map(const std::filesystem::path& path) {
+#ifdef MAP_POPULATE
+constexpr int kMapWhole = MAP_POPULATE;
+#else
+constexpr int kMapWhole = 0;
+#endif
+
+std::unique_ptr<MappedFile> MappedFile::Map(const std::filesystem::path& path, bool wholeFile) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
     struct stat status {};
     void* data = MAP_FAILED;
     if (::fstat(fd, &status) == 0 && status.st_size > 0)
-        data = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        data = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ,
+                      MAP_PRIVATE | (wholeFile ? kMapWhole : 0), fd, 0);
     ::close(fd); // the mapping keeps the file's pages
     if (data == MAP_FAILED) return nullptr;
     return std::unique_ptr<MappedFile>(
@@ -30,7 +37,7 @@ MappedFile::~MappedFile() {
 
 #else
 
-std::unique_ptr<MappedFile> MappedFile::Map(const std::filesystem::path&) {
+std::unique_ptr<MappedFile> MappedFile::Map(const std::filesystem::path&, bool) {
     return nullptr;
 }
 

@@ -14,7 +14,9 @@ class MappedFile {
   public:
     // Null when the file cannot be mapped (missing, empty, or a system
     // without mappings): the caller then reads it whole, with its own errors.
-    static std::unique_ptr<MappedFile> Map(const std::filesystem::path& path);
+    // `wholeFile`: the caller reads all of it, so its pages are mapped at
+    // once rather than one fault at a time.
+    static std::unique_ptr<MappedFile> Map(const std::filesystem::path& path, bool wholeFile = false);
     ~MappedFile();
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;

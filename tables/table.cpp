@@ -15,6 +15,7 @@
 #include "tables/unsaved_tables.h"
 #include "tables/user_text.h"
 #include "tables/value_parsing.h"
+#include "tables/write_batch.h"
 
 #include <algorithm>
 #include <array>
@@ -324,14 +325,25 @@ void Table::Create(const std::filesystem::path& folder, std::string_view name, c
     if (TableData::IsOpen(dbf))
         throw TableError(
             FormatText(TV_TEXT("Tablas", "La tabla '%1' está abierta; no se puede crear de nuevo."), {base}));
+    // What a write batch kept of the table is replaced too.
+    if (WriteBatch::IsOpen()) WriteBatch::Drop(TableData::Find(dbf));
     RefuseIfInUseElsewhere(dbf);
     RefuseIfInUseElsewhere(mdx);
 
-    // The new files replace the old ones: a failure or a kill half way never
-    // leaves the table missing.
     const DbfHeader header = DeclaredHeader(decl);
     TableImage files{BuildLevel7Header(header), {}, std::nullopt};
     if (!decl.indexes.empty()) files.index = EmptyIndexImage(base, header, decl);
+    if (WriteBatch::IsOpen()) {
+        // Written with the batch: until then the old files stay.
+        // An index there now would not belong to the new table: it goes with the commit.
+        std::error_code ec;
+        const bool oldIndex = decl.indexes.empty() && std::filesystem::exists(mdx, ec);
+        WriteBatch::Keep(
+            TableData::CreateInMemory(dbf, std::move(files.header), std::move(files.index), oldIndex));
+        return;
+    }
+    // The new files replace the old ones: a failure or a kill half way never
+    // leaves the table missing.
     CommitTableFiles(dbf, mdx, std::move(files));
     // An index of the table as it was would not belong to the new one.
     if (decl.indexes.empty()) RemoveFileDurably(mdx);

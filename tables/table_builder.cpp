@@ -4,6 +4,7 @@
 #include "tables/table_creation.h"
 #include "tables/table_data.h"
 #include "tables/table_error.h"
+#include "tables/write_batch.h"
 
 namespace tv::tables {
 
@@ -50,7 +51,8 @@ std::uint32_t TableBuilder::Append(const char* record) {
 Table TableBuilder::Write() {
     data_->AdoptRecords(std::move(records_), firstNew_);
     records_ = {};
-    data_->Flush();
+    // Inside a write batch the files are written when it commits.
+    if (!WriteBatch::IsOpen()) data_->Flush();
     data_->ShareAccess();
     Table table;
     table.Open(folder_, name_, OpenMode::Shared);

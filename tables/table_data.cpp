@@ -8,6 +8,7 @@
 #include "tables/table_files.h"
 #include "tables/text.h"
 #include "tables/user_text.h"
+#include "tables/write_batch.h"
 
 #include <algorithm>
 #include <fstream>
@@ -65,20 +66,60 @@ std::shared_ptr<TableData> TableData::Open(const std::filesystem::path& dbfPath,
     auto& registry = Registry();
     if (auto it = registry.find(key); it != registry.end()) {
         if (auto shared = it->second.lock()) {
+            if (shared->users_ == 0) shared->Relock(access); // kept by a WriteBatch
             shared->AddUser(access);
             return shared;
         }
     }
     std::shared_ptr<TableData> data(new TableData(dbfPath, access));
+    data->registryKey_ = key;
     data->Load();
     data->AddUser(access);
     registry[key] = data;
     return data;
 }
 
-bool TableData::IsOpen(const std::filesystem::path& dbfPath) {
+std::shared_ptr<TableData> TableData::Find(const std::filesystem::path& dbfPath) {
     const auto it = Registry().find(RegistryKey(dbfPath));
-    return it != Registry().end() && !it->second.expired();
+    return it == Registry().end() ? nullptr : it->second.lock();
+}
+
+bool TableData::IsOpen(const std::filesystem::path& dbfPath) {
+    const auto data = Find(dbfPath);
+    return data && data->users_ > 0;
+}
+
+std::shared_ptr<TableData> TableData::CreateInMemory(const std::filesystem::path& dbfPath,
+                                                     std::vector<std::uint8_t> header,
+                                                     std::optional<std::vector<std::uint8_t>> index,
+                                                     bool removeOldIndex) {
+    std::shared_ptr<TableData> data(new TableData(dbfPath, Access::Shared));
+    data->registryKey_ = RegistryKey(dbfPath);
+    data->records_.assign(header.begin(), header.end());
+    data->ParseRecords();
+    data->mdxPath_ = MdxPathFor(dbfPath);
+    if (index) data->UseMdx(ReadMdx(*index, FileNameText(data->mdxPath_)));
+    data->removeOldIndex_ = removeOldIndex;
+    data->dirty_ = true;
+    Registry()[data->registryKey_] = data;
+    return data;
+}
+
+// A table kept without cursors takes the lock of its new open. One created in
+// memory has no file to lock until it is written.
+void TableData::Relock(Access access) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dbfPath_, ec)) return;
+    const auto kind = access == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
+    if (!lock_.Acquire(dbfPath_, kind))
+        throw TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso por otro programa."),
+                                    {FileNameText(dbfPath_)}));
+}
+
+void TableData::Forget() {
+    const auto it = Registry().find(registryKey_);
+    if (it != Registry().end() && it->second.lock().get() == this) Registry().erase(it);
+    lock_.Release();
 }
 
 TableData::TableData(std::filesystem::path dbfPath, Access access)
@@ -96,10 +137,27 @@ void TableData::AddUser(Access access) {
 
 bool TableData::RemoveUser() {
     if (--users_ > 0) return false;
-    Registry().erase(RegistryKey(dbfPath_));
+    // Inside a write batch the changed rows wait in memory for its commit.
+    if (dirty_ && WriteBatch::Keep(shared_from_this())) return true;
+    Forget();
     Flush();
-    lock_.Release();
     return true;
+}
+
+std::optional<TableFiles> TableData::PendingFiles() {
+    if (!dirty_) return std::nullopt;
+    return TableFiles{dbfPath_, mdxPath_, MakeImage(), removeOldIndex_};
+}
+
+void TableData::Settle(bool written) {
+    if (written) {
+        dirty_ = false;
+        removeOldIndex_ = false;
+    }
+    if (users_ == 0) return Forget();
+    // As after any write: the lock is taken again on the new file.
+    lock_.Acquire(dbfPath_,
+                  access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
 }
 
 void TableData::Load() {
@@ -115,6 +173,12 @@ void TableData::Load() {
     // header in front and of anything after the last record: one copy of the
     // rows in memory, not two.
     records_ = ReadWholeFile<char>(dbfPath_);
+    ParseRecords();
+    LoadMdx();
+}
+
+// The file's bytes in records_ become the header and the rows.
+void TableData::ParseRecords() {
     const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(records_.data()),
                                              records_.size());
     header_ = ParseDbfHeader(file, FileNameText(dbfPath_));
@@ -131,7 +195,6 @@ void TableData::Load() {
     records_.resize(dataBytes);
     for (std::uint32_t r = 1; r <= header_.recordCount; ++r)
         if (!IsDeleted(r)) ++liveCount_;
-    LoadMdx();
 }
 
 void TableData::LoadMdx() {
@@ -261,9 +324,7 @@ void TableData::AdoptRecords(std::vector<char> records, std::uint32_t firstNew) 
 void TableData::ShareAccess() {
     if (access_ != Access::Exclusive) return;
     lock_.Release();
-    if (!lock_.Acquire(dbfPath_, FileLock::Kind::Shared))
-        throw TableError(FormatText(TV_TEXT("Tablas", "La tabla '%1' está en uso por otro programa."),
-                                    {FileNameText(dbfPath_)}));
+    Relock(Access::Shared);
     access_ = Access::Shared;
 }
 
@@ -313,7 +374,7 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
     return BuildMdx(build);
 }
 
-void TableData::WriteFiles() {
+TableImage TableData::MakeImage() {
     header_.updated = Today();
     header_.recordCount = RecordCount();
     header_.productionMdx = hasMdx_;
@@ -322,6 +383,11 @@ void TableData::WriteFiles() {
                      {reinterpret_cast<const std::uint8_t*>(records_.data()), records_.size()},
                      std::nullopt};
     if (hasMdx_) image.index = BuildMdxImage();
+    return image;
+}
+
+void TableData::WriteFiles() {
+    TableImage image = MakeImage();
     // Windows will not replace a file that a handle of ours holds open:
     // let go of the lock while the new files take the old ones' place.
     lock_.Release();
@@ -331,7 +397,10 @@ void TableData::WriteFiles() {
                           access_ == Access::Exclusive ? FileLock::Kind::Exclusive : FileLock::Kind::Shared);
     };
     try {
-        CommitTableFiles(dbfPath_, mdxPath_, std::move(image));
+        std::vector<TableFiles> files;
+        files.push_back({dbfPath_, mdxPath_, std::move(image), removeOldIndex_});
+        CommitTablesTogether(std::move(files));
+        removeOldIndex_ = false;
     } catch (...) {
         relock();
         throw;

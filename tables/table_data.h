@@ -8,10 +8,12 @@
 #include "tables/mdx_file.h"
 #include "tables/row_listeners.h"
 #include "tables/table.h"
+#include "tables/table_files.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -59,12 +61,12 @@ class RecordOrder {
     int fieldNumber_;
     char keyType_;
     std::size_t keyLength_;
-    std::vector<char> keys_;             // by record number - 1
-    std::vector<std::uint32_t> order_;   // sorted prefix + unsorted tail
+    std::vector<char> keys_;           // by record number - 1
+    std::vector<std::uint32_t> order_; // sorted prefix + unsorted tail
     std::size_t sortedCount_ = 0;
 };
 
-class TableData {
+class TableData : public std::enable_shared_from_this<TableData> {
   public:
     enum class Access { Shared, Exclusive, ReadOnly };
 
@@ -72,6 +74,17 @@ class TableData {
     static std::shared_ptr<TableData> Open(const std::filesystem::path& dbfPath, Access access);
     // True while some cursor of this process has the file open.
     static bool IsOpen(const std::filesystem::path& dbfPath);
+    // The rows this process keeps of the file, with or without cursors (a
+    // WriteBatch keeps tables whose cursors have closed); null when none.
+    static std::shared_ptr<TableData> Find(const std::filesystem::path& dbfPath);
+    // A table created anew while a WriteBatch is open: the declared header,
+    // and the empty production index when it has one, kept in memory and
+    // written when the batch commits. `removeOldIndex`: it has no index, so
+    // an .MDX beside it is not its own and goes then.
+    static std::shared_ptr<TableData> CreateInMemory(const std::filesystem::path& dbfPath,
+                                                     std::vector<std::uint8_t> header,
+                                                     std::optional<std::vector<std::uint8_t>> index,
+                                                     bool removeOldIndex);
     ~TableData();
 
     const std::filesystem::path& Path() const { return dbfPath_; }
@@ -116,12 +129,24 @@ class TableData {
     RowListeners& Listeners() { return *listeners_; }
 
     void AddUser(Access access);
-    // Returns true when this was the last cursor (the data is then flushed and forgotten).
+    // Returns true when this was the last cursor (the data is then flushed and
+    // forgotten, or, with changes while a WriteBatch is open, kept by it).
     bool RemoveUser();
+
+    // For WriteBatch: the files to write now, nullopt when nothing changed;
+    // the lock let go of while they replace the old ones; then Settle, with
+    // whether they were written: clean, and forgotten when no cursor has it.
+    std::optional<TableFiles> PendingFiles();
+    void ReleaseLock() { lock_.Release(); }
+    void Settle(bool written);
 
   private:
     TableData(std::filesystem::path dbfPath, Access access);
     void Load();
+    void ParseRecords();
+    void Relock(Access access);
+    void Forget();
+    TableImage MakeImage();
     void LoadMdx();
     void UseMdx(MdxInfo mdx);
     void AdoptUncommittedMdx();
@@ -132,6 +157,8 @@ class TableData {
 
     std::filesystem::path dbfPath_;
     std::filesystem::path mdxPath_;
+    std::string registryKey_;
+    bool removeOldIndex_ = false;
     Access access_;
     int users_ = 0;
     FileLock lock_;
@@ -150,7 +177,7 @@ class TableData {
     // Production index: tags in creation order, each over one field.
     bool hasMdx_ = false;
     MdxInfo mdx_;
-    std::vector<int> tagFields_; // field number of each tag of mdx_
+    std::vector<int> tagFields_;                        // field number of each tag of mdx_
     std::vector<std::unique_ptr<RecordOrder>> indexes_; // the orders built so far, tag or not
 };
 

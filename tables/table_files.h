@@ -27,6 +27,23 @@ struct TableImage {
 // the new .DBF without its flag.
 void CommitTableFiles(const std::filesystem::path& dbf, const std::filesystem::path& mdx, TableImage image);
 
+// One table's new pair, for CommitTablesTogether.
+struct TableFiles {
+    std::filesystem::path dbf;
+    std::filesystem::path mdx;
+    TableImage image;
+    bool removeOldIndex = false; // a table created anew without an index: the .MDX there is not its own
+};
+
+// Replaces several tables under the same mark, with the waits for the folder
+// shared: every new file is written and flushed first; then every .DBF takes
+// its place with its flag clear and the folders are flushed; then every .MDX
+// (an old one is removed where the table now has none) and the folders are
+// flushed; then the flags are set. Throws TableError; after a failure or a
+// kill each table is, as with CommitTableFiles, its old pair, its new pair or
+// its new .DBF without the flag.
+void CommitTablesTogether(std::vector<TableFiles> tables);
+
 // Replaces only `mdx`, under the same mark: the .DBF's flag is cleared in
 // place first and set again once the new index is on the disk. The rest of
 // the .DBF is not touched.

@@ -60,7 +60,10 @@ std::string TrimTrailing(std::string_view text) {
 }
 
 std::string TrimBoth(std::string_view text) {
-    return TrimLeading(TrimTrailing(text));
+    // One string, made once: fields of DAE records are trimmed by the thousand.
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::string();
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 bool IsBlank(std::string_view text) {

@@ -25,6 +25,14 @@ TEST_P(FirstLine, EndsAtTheFirstLineBreak) {
     EXPECT_EQ(ReadFirstLine(dir / "f.txt"), GetParam().firstLine);
 }
 
+// The mapped line reads as the copied one.
+TEST_P(FirstLine, IsTheSameMappedAsCopied) {
+    ScratchDir dir;
+    const std::string& bytes = GetParam().bytes;
+    WriteBytes(dir / "f.txt", {bytes.begin(), bytes.end()});
+    EXPECT_EQ(dae_to_tablorix::FirstLine(dir / "f.txt").Text(), GetParam().firstLine);
+}
+
 INSTANTIATE_TEST_SUITE_P(RecordLine, FirstLine,
                          ::testing::Values(LineCase{"CrLf", "ab\r\ncd", "ab"}, LineCase{"Lf", "ab\ncd", "ab"},
                                            LineCase{"LoneCr", "ab\rcd\n", "ab"},
@@ -40,9 +48,17 @@ INSTANTIATE_TEST_SUITE_P(RecordLine, FirstLine,
                                                                 4)}),
                          [](const auto& info) { return std::string(info.param.title); });
 
+TEST(RecordLine, StartOfTheFirstLineStopsAtItsEndOrTheCount) {
+    ScratchDir dir;
+    WriteBytes(dir / "f.txt", {'a', 'b', 'c', '\r', '\n', 'd'});
+    EXPECT_EQ(dae_to_tablorix::ReadFirstLineStart(dir / "f.txt", 2), "ab");
+    EXPECT_EQ(dae_to_tablorix::ReadFirstLineStart(dir / "f.txt", 13), "abc");
+}
+
 TEST(RecordLine, MissingFileThrows) {
     ScratchDir dir;
     EXPECT_THROW(ReadFirstLine(dir / "none.txt"), std::runtime_error);
+    EXPECT_THROW(dae_to_tablorix::FirstLine(dir / "none.txt"), std::runtime_error);
 }
 
 TEST(RecordLine, LastRecordMayBeShort) {
