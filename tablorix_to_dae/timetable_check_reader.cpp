@@ -42,34 +42,18 @@ CheckCentre ReadCentre(const std::filesystem::path& ktemp) {
     return {true, t.AsString(schema::kCentreCodeField), t.AsString(schema::kAcademicYearField)};
 }
 
-// Walks the window's teachers cursor. Its details are unlinked meanwhile (a
-// move of the master would place each of them again) and then linked and put
-// back on their records, linked as CodificationTables::Open links them.
+// The window's teachers, walked as WalkTeachers walks them: the window's
+// cursors are put back where they stood.
 std::vector<CheckTeacher> ReadTeachers(CodificationTables& tables) {
     std::vector<CheckTeacher> teachers;
-    Table& cursor = tables.teachers;
-    const tables::Bookmark teacherMark = cursor.GetBookmark();
-    const tables::Bookmark classMark = tables.classes.GetBookmark();
-    const tables::Bookmark groupMark = tables.groups.GetBookmark();
-    const bool linked = tables.classes.Active() && tables.groups.Active() && tables.teacherGroups.Active();
-    if (linked) {
-        tables.teacherGroups.SetMasterSource(nullptr, "");
-        tables.groups.SetMasterSource(nullptr, "");
-        tables.classes.SetMasterSource(nullptr, "");
-    }
-    for (cursor.First(); !cursor.Eof(); cursor.Next())
+    const Table& cursor = tables.teachers;
+    tables.WalkTeachers([&] {
         teachers.push_back({cursor.RecNo(), cursor.AsString(schema::kAbbreviationField),
                             cursor.AsString(schema::kTeacherNameField),
                             cursor.AsString(schema::kDocumentTypeField),
                             cursor.AsString(schema::kDocumentField)});
-    if (teacherMark.record != 0) cursor.GotoBookmark(teacherMark);
-    if (linked) {
-        tables.classes.SetMasterSource(&cursor, schema::kAbbreviationField);
-        tables.groups.SetMasterSource(&tables.classes, "PROF_DIA_SES");
-        tables.teacherGroups.SetMasterSource(&cursor, schema::kAbbreviationField);
-    }
-    if (classMark.record != 0) tables.classes.GotoBookmark(classMark);
-    if (groupMark.record != 0) tables.groups.GotoBookmark(groupMark);
+        return true;
+    });
     return teachers;
 }
 
