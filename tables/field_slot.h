@@ -45,12 +45,9 @@ struct FieldSlot {
     // Inline: the steps that build tables call it for every field of every row.
     void SetText(char* record, std::string_view text) const {
         if (def->type != 'C') return SetOtherText(record, text);
-        // Fields are a few bytes long, so a plain loop beats a call to memcpy and memset.
         char* out = record + def->offset;
         const auto width = static_cast<std::size_t>(def->length);
-        const std::size_t used = width < text.size() ? width : text.size();
-        for (std::size_t i = 0; i < used; ++i)
-            out[i] = text[i];
+        const std::size_t used = PutBytes(out, text);
         // Long names and aliases are mostly blanks: those go at once.
         if (width - used > 16)
             std::memset(out + used, ' ', width - used);
@@ -62,14 +59,19 @@ struct FieldSlot {
     // text's own bytes are stored, the blanks after it being there already.
     void SetTextOnBlank(char* record, std::string_view text) const {
         if (def->type != 'C') return SetOtherText(record, text);
-        char* out = record + def->offset;
+        PutBytes(record + def->offset, text);
+    }
+
+  private:
+    // The text's bytes that fit the field, at `out`; how many. Fields are a
+    // few bytes long, so a plain loop beats a call to memcpy.
+    std::size_t PutBytes(char* out, std::string_view text) const {
         const auto width = static_cast<std::size_t>(def->length);
         const std::size_t used = width < text.size() ? width : text.size();
         for (std::size_t i = 0; i < used; ++i)
             out[i] = text[i];
+        return used;
     }
-
-  private:
     void AppendOtherText(std::string& out, const char* record) const;
     void SetOtherText(char* record, std::string_view text) const;
 };
