@@ -55,7 +55,7 @@ void RecordOrder::MakeKey(const char* record, char* key) const {
 
 void RecordOrder::Build(const char* records, std::size_t recordLength, std::uint32_t count) {
     keys_.resize(count * keyLength_);
-    if (field_.type == 'C') {
+    if (field_.type == 'C' && count > 0) {
         // The bytes of every key first, then the NULs of all of them read as
         // blanks at once: rarely any, and one search of the whole is cheaper
         // than one per key.
