@@ -35,5 +35,29 @@ for table in ASIGNOMT PROFT AULAT GRUPOST ASIGT DIASHORAST daeCENTRO; do
         exit 1
     fi
 done
-rm -rf "$linux"
 echo "Windows: exportar escribe en \\KTEMP de la unidad actual las mismas tablas que en Linux"
+
+# importar on the same school, its solved timetable beside the tables: the
+# same work tables and the same fCUADROS.txt as on Linux.
+cp examples/centro-ejemplo/SOLUC.DBF "$drive/KTEMP/"
+cp examples/centro-ejemplo/SOLUC.DBF "$linux/"
+cp examples/centro-ejemplo/documentos.csv "$drive/"
+(cd "$drive/DAE" && wine "$OLDPWD/$exe" importar --dae 'k:\DAE' --nuevo --documentos 'k:\documentos.csv' \
+    >/dev/null 2>&1)
+linuxdae=$(mktemp -d)
+cp examples/centro-ejemplo/DAE/* "$linuxdae/"
+build/ci/cli/transveloradae-cli importar --dae "$linuxdae" --ktemp "$linux" --nuevo \
+    --documentos examples/centro-ejemplo/documentos.csv >/dev/null 2>&1
+if ! cmp -s "$drive/DAE/fCUADROS.txt" "$linuxdae/fCUADROS.txt"; then
+    echo "Windows: importar escribe un fCUADROS.txt distinto del de Linux"
+    exit 1
+fi
+for table in CUADROH2 CUADROH3 PROFT; do
+    if ! cmp -s <(build/ci/cli/transveloradae-cli tabla "$drive/KTEMP/$table.DBF" --csv) \
+                <(build/ci/cli/transveloradae-cli tabla "$linux/$table.DBF" --csv); then
+        echo "Windows: la tabla $table difiere de la escrita en Linux"
+        exit 1
+    fi
+done
+rm -rf "$linux" "$linuxdae"
+echo "Windows: importar escribe las mismas tablas de trabajo y el mismo fCUADROS.txt que en Linux"
