@@ -20,8 +20,8 @@ ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teac
 
     values.group = lesson.group;
     values.pupils = lesson.pupils;
-    if (const auto group = lookups.groups.find(lesson.group); group != lookups.groups.end()) {
-        const GroupCodes& codes = group->second;
+    if (const GroupCodes* group = lookups.groups.Find(lesson.group)) {
+        const GroupCodes& codes = *group;
         values.level = codes.level;
         values.plan = codes.plan;
         values.groupCode = codes.code;
@@ -30,9 +30,9 @@ ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teac
     }
 
     values.subject = lesson.subject;
-    if (const auto subject = lookups.subjects.find(lesson.subject); subject != lookups.subjects.end()) {
-        values.subjectCode = subject->second.code;
-        values.subjectName = subject->second.name;
+    if (const SubjectCodes* subject = lookups.subjects.Find(lesson.subject)) {
+        values.subjectCode = subject->code;
+        values.subjectName = subject->name;
     }
 
     values.task = lesson.task;

@@ -38,8 +38,8 @@ struct ClassValues {
 };
 
 struct Lookups {
-    ByText<GroupCodes> groups;
-    ByText<SubjectCodes> subjects;
+    ByName<GroupCodes> groups;
+    ByName<SubjectCodes> subjects;
     std::unordered_map<int, TemplateRow> periods;
 };
 

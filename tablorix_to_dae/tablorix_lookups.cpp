@@ -7,25 +7,25 @@
 
 namespace tv::tablorix_to_dae {
 
-ByText<GroupCodes> ReadGroups(const std::filesystem::path& ktemp) {
+ByName<GroupCodes> ReadGroups(const std::filesystem::path& ktemp) {
     tables::Table groups;
     groups.Open(ktemp, schema::kGroupTable, tables::OpenMode::Exclusive);
-    ByText<GroupCodes> byAbbreviation;
+    ByName<GroupCodes> byAbbreviation;
     for (groups.First(); !groups.Eof(); groups.Next())
-        byAbbreviation.try_emplace(groups.AsString(schema::kAbbreviationField),
-                                   GroupCodes{groups.AsString("NIVELDAE"), groups.AsString("PLANDAE"),
-                                              groups.AsString("CODGRUDAE"), groups.AsString("ALIASDAE"),
-                                              groups.AsString("MAXALUM")});
+        byAbbreviation.TryAdd(groups.AsString(schema::kAbbreviationField),
+                              GroupCodes{groups.AsString("NIVELDAE"), groups.AsString("PLANDAE"),
+                                         groups.AsString("CODGRUDAE"), groups.AsString("ALIASDAE"),
+                                         groups.AsString("MAXALUM")});
     return byAbbreviation;
 }
 
-ByText<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp) {
+ByName<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp) {
     tables::Table subjects;
     subjects.Open(ktemp, schema::kSubjectTable, tables::OpenMode::Exclusive);
-    ByText<SubjectCodes> byCode;
+    ByName<SubjectCodes> byCode;
     for (subjects.First(); !subjects.Eof(); subjects.Next())
-        byCode.try_emplace(subjects.AsString("COD"),
-                           SubjectCodes{subjects.AsString("CODIGODAE"), subjects.AsString("NOMBRE")});
+        byCode.TryAdd(subjects.AsString("COD"),
+                      SubjectCodes{subjects.AsString("CODIGODAE"), subjects.AsString("NOMBRE")});
     return byCode;
 }
 

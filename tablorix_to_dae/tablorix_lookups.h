@@ -1,42 +1,37 @@
-// The Tablorix rows a class is joined with, each read once into a hash map:
+// The Tablorix rows a class is joined with, each read once into an index:
 // groups and subjects by their abbreviation (the first record in stored order
 // wins, as a walk from the first record would find), periods by number.
 #pragma once
 
+#include "tablorix_to_dae/name_index.h"
 #include "tablorix_to_dae/template_rows.h"
 
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tv::tablorix_to_dae {
 
-// Found by a view of the text, without a string built for each look-up. The
-// texts are short codes, hashed eight bytes at a time: the general string
-// hash costs more than the rest of a class's join.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const noexcept {
-        constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
-        std::uint64_t hash = text.size() * kMix;
-        std::size_t at = 0;
-        for (; at + 8 <= text.size(); at += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, text.data() + at, 8);
-            hash = (hash ^ word) * kMix;
-            hash ^= hash >> 32;
-        }
-        std::uint64_t tail = 0;
-        if (at < text.size()) std::memcpy(&tail, text.data() + at, text.size() - at);
-        hash = (hash ^ tail) * kMix;
-        return static_cast<std::size_t>(hash ^ hash >> 29);
+// Values by a short name (an abbreviation, a code), found by a view of the
+// name: the first value given for a name is the one kept.
+template <class Value> class ByName {
+  public:
+    void TryAdd(std::string_view name, Value value) {
+        if (index_.Add(name) == values_.size()) values_.push_back(std::move(value));
     }
+    // nullptr when no value has the name.
+    const Value* Find(std::string_view name) const {
+        const std::uint32_t number = index_.Find(name);
+        return number == NameIndex::kNone ? nullptr : &values_[number];
+    }
+
+  private:
+    NameIndex index_;
+    std::vector<Value> values_; // by the name's number
 };
-template <class Value> using ByText = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 struct GroupCodes {
     std::string level;     // NIVELDAE
@@ -52,9 +47,9 @@ struct SubjectCodes {
 };
 
 // GRUPOST by ABREV.
-ByText<GroupCodes> ReadGroups(const std::filesystem::path& ktemp);
+ByName<GroupCodes> ReadGroups(const std::filesystem::path& ktemp);
 // ASIGNOMT by COD.
-ByText<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp);
+ByName<SubjectCodes> ReadSubjects(const std::filesystem::path& ktemp);
 // PLANTILLA by period (the first row in HORA order when a period repeats).
 std::unordered_map<int, TemplateRow> ReadPeriods(const std::filesystem::path& ktemp);
 
