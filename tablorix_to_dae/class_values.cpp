@@ -5,8 +5,8 @@
 #include "tables/text.h"
 
 namespace tv::tablorix_to_dae {
-ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teacher& teacher,
-                      const Lookups& lookups) {
+ClassValues JoinClass(const SolucClass& lesson, const SolucTexts& texts, std::string_view key,
+                      const Teacher& teacher, const Lookups& lookups) {
     ClassValues values;
     values.key = key;
     values.documentType = teacher.documentType;
@@ -18,9 +18,9 @@ ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teac
     if (const auto last = lookups.periods.find(lastPeriod); last != lookups.periods.end())
         values.end = last->second.end;
 
-    values.group = lesson.group;
-    values.pupils = lesson.pupils;
-    if (const GroupCodes* group = lookups.groups.Find(lesson.group)) {
+    values.group = texts.group;
+    values.pupils = texts.pupils;
+    if (const GroupCodes* group = lookups.groups.Find(texts.group)) {
         const GroupCodes& codes = *group;
         values.level = codes.level;
         values.plan = codes.plan;
@@ -29,15 +29,15 @@ ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teac
         if (values.pupils == "0") values.pupils = codes.maxPupils;
     }
 
-    values.subject = lesson.subject;
-    if (const SubjectCodes* subject = lookups.subjects.Find(lesson.subject)) {
+    values.subject = texts.subject;
+    if (const SubjectCodes* subject = lookups.subjects.Find(texts.subject)) {
         values.subjectCode = subject->code;
         values.subjectName = subject->name;
     }
 
-    values.task = lesson.task;
+    values.task = texts.task;
     if (IsBlank(values.task)) values.task = IsBlank(values.level) ? "" : "101";
-    values.room = lesson.room;
+    values.room = texts.room;
     return values;
 }
 

@@ -45,7 +45,7 @@ struct Lookups {
 
 // Values not found stay blank; the number of students stays as SOLUC has it.
 // `key` is the class's key as StoreClassKey placed it.
-ClassValues JoinClass(const SolucClass& lesson, std::string_view key, const Teacher& teacher,
-                      const Lookups& lookups);
+ClassValues JoinClass(const SolucClass& lesson, const SolucTexts& texts, std::string_view key,
+                      const Teacher& teacher, const Lookups& lookups);
 
 } // namespace tv::tablorix_to_dae

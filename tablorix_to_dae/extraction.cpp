@@ -70,6 +70,7 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
         std::string keys(classes.size() * kKeyWidth, ' ');
         for (std::size_t i = 0; i < classes.size(); ++i)
             StoreClassKey(keys.data() + i * kKeyWidth, classes[i].teacher, classes[i].day, classes[i].period);
+        SolucScratch scratch;
         const std::vector<std::uint32_t> order =
             tables::SortKeys(keys.data(), kKeyWidth, static_cast<std::uint32_t>(classes.size()), 'C');
         for (std::size_t k = 0; k < order.size(); ++k) {
@@ -85,12 +86,12 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
             if (k + kAhead < order.size()) {
                 const std::size_t ahead = order[k + kAhead] - 1;
                 __builtin_prefetch(teacherOfClass[ahead]);
-                __builtin_prefetch(classes[ahead].teacher.data());
-                __builtin_prefetch(classes[ahead].group.data());
+                __builtin_prefetch(timetable.Record(classes[ahead]));
             }
             const std::size_t i = order[k] - 1;
             const std::string_view key = std::string_view(keys).substr(i * kKeyWidth, kKeyWidth);
-            const ClassValues values = JoinClass(classes[i], key, *teacherOfClass[i], lookups);
+            const ClassValues values =
+                JoinClass(classes[i], timetable.Texts(classes[i], scratch), key, *teacherOfClass[i], lookups);
             classRecords.Write(values);
             groupRecords.Write(values);
         }

@@ -14,45 +14,59 @@ namespace tv::tablorix_to_dae {
 namespace {
 
 // The field's text as AsString reads it: a view of the record's bytes when
-// that is the text, else a text of its own kept in `texts`.
-std::string_view TextOf(const tables::FieldSlot& field, const char* record, std::deque<std::string>& texts) {
+// that is the text, else the text made in `made`.
+std::string_view TextOf(const tables::FieldSlot& field, const char* record, std::string& made) {
     if (field.def->type == 'C') {
         std::string_view bytes = field.Bytes(record);
         while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
             bytes.remove_suffix(1);
         if (bytes.find('\0') == std::string_view::npos) return bytes;
     }
-    std::string& text = texts.emplace_back();
-    field.AppendText(text, record);
-    return text;
+    made.clear();
+    field.AppendText(made, record);
+    return made;
 }
 
 } // namespace
 
+SolucTexts SolucTimetable::Texts(const SolucClass& lesson, SolucScratch& scratch) const {
+    const char* record = Record(lesson);
+    return {TextOf(asig_, record, scratch.subject), TextOf(codgrupo_, record, scratch.group),
+            TextOf(aula_, record, scratch.room), TextOf(nalum_, record, scratch.pupils),
+            TextOf(tarea_, record, scratch.task)};
+}
+
+const char* SolucTimetable::Record(const SolucClass& lesson) const {
+    return rows_->Record(lesson.record);
+}
+
 SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
     SolucTimetable timetable;
-    timetable.table.Open(ktemp, kSolutionTable, tables::OpenMode::Exclusive);
-    const tables::TableRows rows(timetable.table);
+    timetable.table_.Open(ktemp, kSolutionTable, tables::OpenMode::Exclusive);
+    const tables::TableRows& rows = timetable.rows_.emplace(timetable.table_);
     const tables::FieldSlot prof = rows.Field("PROF"), dia = rows.Field("DIA"), hora = rows.Field("HORA"),
-                            sesiones = rows.Field("SESIONES"), asig = rows.Field("ASIG"),
-                            codgrupo = rows.Field("CODGRUPO"), aula = rows.Field("AULA"),
-                            nalum = rows.Field("NALUM"), tarea = rows.Field("TAREA");
+                            sesiones = rows.Field("SESIONES");
+    // Missing fields are found now, before anything is written.
+    timetable.asig_ = rows.Field("ASIG");
+    timetable.codgrupo_ = rows.Field("CODGRUPO");
+    timetable.aula_ = rows.Field("AULA");
+    timetable.nalum_ = rows.Field("NALUM");
+    timetable.tarea_ = rows.Field("TAREA");
     timetable.classes.reserve(rows.RecordCount());
+    std::string teacher;
     for (std::uint32_t r = 1; r <= rows.RecordCount(); ++r) {
         if (rows.IsDeleted(r)) continue;
         const char* record = rows.Record(r);
         try {
             SolucClass lesson;
-            lesson.teacher = TextOf(prof, record, timetable.texts);
+            lesson.record = r;
+            lesson.teacher = TextOf(prof, record, teacher);
             lesson.day = dia.Integer(record);
             if (!IsTimetabled(lesson)) continue;
+            if (lesson.teacher.data() == teacher.data())
+                lesson.teacher = timetable.teachers_.emplace_back(teacher);
             lesson.period = hora.Integer(record);
             lesson.sessions = sesiones.Integer(record);
-            lesson.subject = TextOf(asig, record, timetable.texts);
-            lesson.group = TextOf(codgrupo, record, timetable.texts);
-            lesson.room = TextOf(aula, record, timetable.texts);
-            lesson.pupils = TextOf(nalum, record, timetable.texts);
-            lesson.task = TextOf(tarea, record, timetable.texts);
             timetable.classes.push_back(lesson);
         } catch (const ConversionError& error) {
             throw std::runtime_error(

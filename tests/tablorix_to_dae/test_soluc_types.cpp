@@ -14,11 +14,14 @@ namespace t2d = tablorix_to_dae;
 
 std::vector<std::string> Describe(const t2d::SolucTimetable& timetable) {
     std::vector<std::string> lines;
-    for (const auto& c : timetable.classes)
+    t2d::SolucScratch scratch;
+    for (const auto& c : timetable.classes) {
+        const t2d::SolucTexts t = timetable.Texts(c, scratch);
         lines.push_back(std::string(c.teacher) + "|" + std::to_string(c.day) + "|" +
                         std::to_string(c.period) + "|" + std::to_string(c.sessions) + "|" +
-                        std::string(c.subject) + "|" + std::string(c.group) + "|" + std::string(c.room) +
-                        "|" + std::string(c.pupils) + "|" + std::string(c.task));
+                        std::string(t.subject) + "|" + std::string(t.group) + "|" + std::string(t.room) +
+                        "|" + std::string(t.pupils) + "|" + std::string(t.task));
+    }
     return lines;
 }
 
