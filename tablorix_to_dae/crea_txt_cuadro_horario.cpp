@@ -85,7 +85,7 @@ void WriteTimetableFileContent(CodificationTables& tables,
             k.fill(' ');
             std::memcpy(k.data(), bytes.data(), bytes.size());
         }
-        if (std::memchr(k.data(), '\0', k.size())) std::replace(k.begin(), k.end(), '\0', ' ');
+        std::replace(k.begin(), k.end(), '\0', ' ');
         return k;
     };
     const auto text = [](const Key& k) { return std::string_view(k.data(), k.size()); };

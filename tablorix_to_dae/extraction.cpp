@@ -87,6 +87,7 @@ WrittenWorkTables ExtractTimetable(const std::filesystem::path& ktemp) {
                 const std::size_t ahead = order[k + kAhead] - 1;
                 __builtin_prefetch(teacherOfClass[ahead]);
                 __builtin_prefetch(timetable.Record(classes[ahead]));
+                __builtin_prefetch(keys.data() + ahead * kKeyWidth);
             }
             const std::size_t i = order[k] - 1;
             const std::string_view key = std::string_view(keys).substr(i * kKeyWidth, kKeyWidth);
