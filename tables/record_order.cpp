@@ -60,8 +60,19 @@ void RecordOrder::Build(const char* records, std::size_t recordLength, std::uint
         // blanks at once: rarely any, and one search of the whole is cheaper
         // than one per key.
         const char* field = records + field_.offset;
-        for (std::uint32_t r = 0; r < count; ++r)
-            std::memcpy(keys_.data() + r * keyLength_, field + r * recordLength, keyLength_);
+        char* key = keys_.data();
+        // Keys of 8 to 16 bytes (most tags) as two overlapping moves of 8,
+        // without a call for each few bytes.
+        if (keyLength_ >= 8 && keyLength_ <= 16) {
+            const std::size_t tail = keyLength_ - 8;
+            for (std::uint32_t r = 0; r < count; ++r, key += keyLength_, field += recordLength) {
+                std::memcpy(key, field, 8);
+                std::memcpy(key + tail, field + tail, 8);
+            }
+        } else {
+            for (std::uint32_t r = 0; r < count; ++r, key += keyLength_, field += recordLength)
+                std::memcpy(key, field, keyLength_);
+        }
         if (std::memchr(keys_.data(), '\0', keys_.size()))
             std::replace(keys_.begin(), keys_.end(), '\0', ' ');
     } else {
