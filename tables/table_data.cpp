@@ -357,6 +357,7 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
     build.languageDriver = mdx_.languageDriver;
     build.created = Today();
     build.updated = build.created;
+    const std::size_t ordersInUse = indexes_.size(); // those built later are appended
     for (std::size_t i = 0; i < mdx_.tags.size(); ++i) {
         MdxTagContent content;
         content.tag = mdx_.tags[i];
@@ -371,7 +372,12 @@ std::vector<std::uint8_t> TableData::BuildMdxImage() {
         }
         build.tags.push_back(std::move(content));
     }
-    return BuildMdx(build);
+    std::vector<std::uint8_t> image = BuildMdx(build);
+    // The orders built for the file alone go with it: a step that walks one
+    // builds it again, and none is kept current meanwhile. The orders steps
+    // already used stay.
+    indexes_.resize(ordersInUse);
+    return image;
 }
 
 TableImage TableData::MakeImage() {
