@@ -22,9 +22,7 @@ std::int32_t FieldSlot::Integer(const char* record) const {
 
 bool FieldSlot::Equals(const char* record, std::string_view value) const {
     if (def->type != 'C') return Text(record) == value;
-    std::string_view bytes = Bytes(record);
-    while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
-        bytes.remove_suffix(1);
+    const std::string_view bytes = TrimmedBytes(record);
     if (bytes.size() != value.size()) return false;
     for (std::size_t i = 0; i < bytes.size(); ++i)
         if ((bytes[i] == '\0' ? ' ' : bytes[i]) != value[i]) return false;

@@ -19,21 +19,39 @@ struct FieldSlot {
     std::string_view Bytes(const char* record) const {
         return {record + def->offset, static_cast<std::size_t>(def->length)};
     }
+    // A character field's bytes without its trailing blanks and NULs.
+    std::string_view TrimmedBytes(const char* record) const {
+        std::string_view bytes = Bytes(record);
+        while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
+            bytes.remove_suffix(1);
+        return bytes;
+    }
     // As Table::AsString reads it.
     std::string Text(const char* record) const;
     // The same text, appended to `out` (without a string of its own for a
     // character field). Inline, as SetText: it runs for every field read in bulk.
     void AppendText(std::string& out, const char* record) const {
         if (def->type != 'C') return AppendOtherText(out, record);
-        // Without trailing blanks and NULs; the NULs inside read as blanks.
-        const char* bytes = record + def->offset;
-        auto length = static_cast<std::size_t>(def->length);
-        while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
-            --length;
+        const std::string_view bytes = TrimmedBytes(record);
         const std::size_t start = out.size();
-        out.append(bytes, length);
+        out.append(bytes);
         for (char* c = out.data() + start; c != out.data() + out.size(); ++c)
             if (*c == '\0') *c = ' ';
+    }
+    // The same text, viewed in the record's bytes when it is them (a
+    // character field without NULs), else made in `made`; valid while both are.
+    std::string_view TextView(const char* record, std::string& made) const {
+        if (def->type == 'C') {
+            const std::string_view bytes = TrimmedBytes(record);
+            // A few bytes: looked at here rather than through a call.
+            bool nul = false;
+            for (const char c : bytes)
+                nul |= c == '\0';
+            if (!nul) return bytes;
+        }
+        made.clear();
+        AppendText(made, record);
+        return made;
     }
     // As Table::AsInteger reads it (throws ConversionError as it does).
     std::int32_t Integer(const char* record) const;

@@ -42,10 +42,6 @@ void RadixSort(const char* keys, std::size_t keyLength, std::vector<std::uint32_
     }
 }
 
-} // namespace
-
-namespace {
-
 // The records as runs of equal keys next to each other (a teacher's rows
 // share his document): when there are few runs, only their first keys are
 // sorted, each run then following its first record. Runs hold consecutive

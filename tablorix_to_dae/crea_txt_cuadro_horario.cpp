@@ -79,12 +79,8 @@ void WriteTimetableFileContent(CodificationTables& tables,
     const auto key = [](const tables::FieldSlot& field, const char* record) {
         const std::string_view bytes = field.Bytes(record);
         Key k;
-        if (bytes.size() >= k.size()) {
-            std::memcpy(k.data(), bytes.data(), k.size());
-        } else {
-            k.fill(' ');
-            std::memcpy(k.data(), bytes.data(), bytes.size());
-        }
+        k.fill(' ');
+        std::memcpy(k.data(), bytes.data(), std::min(bytes.size(), k.size()));
         std::replace(k.begin(), k.end(), '\0', ' ');
         return k;
     };

@@ -6,36 +6,16 @@
 #include "tables/text.h"
 #include "tables/user_text.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
 namespace tv::tablorix_to_dae {
 
-namespace {
-
-// The field's text as AsString reads it: a view of the record's bytes when
-// that is the text, else the text made in `made`.
-std::string_view TextOf(const tables::FieldSlot& field, const char* record, std::string& made) {
-    if (field.def->type == 'C') {
-        std::string_view bytes = field.Bytes(record);
-        while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0'))
-            bytes.remove_suffix(1);
-        // A few bytes: looked at here rather than through a call.
-        if (std::none_of(bytes.begin(), bytes.end(), [](char c) { return c == '\0'; })) return bytes;
-    }
-    made.clear();
-    field.AppendText(made, record);
-    return made;
-}
-
-} // namespace
-
 SolucTexts SolucTimetable::Texts(const SolucClass& lesson, SolucScratch& scratch) const {
     const char* record = Record(lesson);
-    return {TextOf(asig_, record, scratch.subject), TextOf(codgrupo_, record, scratch.group),
-            TextOf(aula_, record, scratch.room), TextOf(nalum_, record, scratch.pupils),
-            TextOf(tarea_, record, scratch.task)};
+    return {asig_.TextView(record, scratch.subject), codgrupo_.TextView(record, scratch.group),
+            aula_.TextView(record, scratch.room), nalum_.TextView(record, scratch.pupils),
+            tarea_.TextView(record, scratch.task)};
 }
 
 const char* SolucTimetable::Record(const SolucClass& lesson) const {
@@ -62,7 +42,7 @@ SolucTimetable ReadSoluc(const std::filesystem::path& ktemp) {
         try {
             SolucClass lesson;
             lesson.record = r;
-            lesson.teacher = TextOf(prof, record, teacher);
+            lesson.teacher = prof.TextView(record, teacher);
             lesson.day = dia.Integer(record);
             if (!IsTimetabled(lesson)) continue;
             if (lesson.teacher.data() == teacher.data())

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <deque>
-
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -36,14 +36,10 @@ char* PutText(char* at, const tables::FieldSlot& field, const char* record, std:
         text.resize(std::min(text.size(), LongestText(field, width)));
         return std::copy(text.begin(), text.end(), at);
     }
-    const char* bytes = record + field.def->offset;
-    auto length = static_cast<std::size_t>(field.def->length);
-    if (width == 0) {
-        while (length > 0 && (bytes[length - 1] == ' ' || bytes[length - 1] == '\0'))
-            --length;
-    } else if (length > width) {
-        length = width;
-    }
+    const std::string_view text =
+        width == 0 ? field.TrimmedBytes(record) : field.Bytes(record).substr(0, width);
+    const char* bytes = text.data();
+    const std::size_t length = text.size();
     if (length > 16) { // an alias or a name: copied at once, its rare NULs then found
         std::memcpy(at, bytes, length);
         if (std::memchr(at, '\0', length)) std::replace(at, at + length, '\0', ' ');
