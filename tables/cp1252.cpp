@@ -90,6 +90,13 @@ bool TryUtf8ToCp1252(std::string_view utf8, std::string& out, char32_t& bad) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Runs of ASCII, most of any text, are the same bytes in both.
+        std::size_t ascii = pos;
+        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
+            ++ascii;
+        out.append(utf8.substr(pos, ascii - pos));
+        pos = ascii;
+        if (pos == utf8.size()) break;
         char32_t cp = 0;
         if (!NextCodePoint(utf8, pos, cp)) {
             bad = 0xFFFFFFFF;

@@ -1,27 +1,26 @@
 #include "tablorix_to_dae/name_index.h"
 
+#include <bit>
 #include <functional>
 
 namespace tv::tablorix_to_dae {
 
 std::uint64_t NameIndex::Hash(const NameWords& words, std::string_view name) {
-    if (name.size() > 16) return std::hash<std::string_view>{}(name);
-    // Every bit of the words reaches the low bits, which choose the slot (the
-    // finalizer of MurmurHash3).
-    std::uint64_t h = words.low * 0x9E3779B97F4A7C15ULL ^ (words.high + words.length);
-    h ^= h >> 33;
-    h *= 0xFF51AFD7ED558CCDULL;
-    h ^= h >> 33;
-    h *= 0xC4CEB9FE1A85EC53ULL;
-    return h ^ (h >> 33);
+    if (name.size() > 16) return std::hash<std::string_view>{}(name)*0x9E3779B97F4A7C15ULL;
+    // One multiplication: its top bits, which choose the slot, depend on every bit of the words.
+    return (words.low ^ std::rotl(words.high * 0xC2B2AE3D27D4EB4FULL, 31) ^ words.length) *
+           0x9E3779B97F4A7C15ULL;
 }
 
 std::size_t NameIndex::SlotOf(std::string_view name, const NameWords& words, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const auto tag = static_cast<std::uint32_t>(hash);
+    for (std::size_t slot = static_cast<std::size_t>(hash >> shift_);; slot = (slot + 1) & mask) {
         const Slot& entry = slots_[slot];
         if (entry.number == kNone) return slot;
-        if (entry.words == words && (words.length <= 16 || names_[entry.number] == name)) return slot;
+        if (entry.tag == tag && words_[entry.number] == words &&
+            (words.length <= 16 || names_[entry.number] == name))
+            return slot;
     }
 }
 
@@ -34,18 +33,21 @@ std::uint32_t NameIndex::Find(std::string_view name) const {
 std::uint32_t NameIndex::Add(std::string_view name) {
     if (2 * (names_.size() + 1) > slots_.size()) Grow();
     const NameWords words(name);
-    Slot& entry = slots_[SlotOf(name, words, Hash(words, name))];
+    const std::uint64_t hash = Hash(words, name);
+    Slot& entry = slots_[SlotOf(name, words, hash)];
     if (entry.number != kNone) return entry.number;
-    entry = {words, static_cast<std::uint32_t>(names_.size())};
+    entry = {static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(hash)};
     names_.emplace_back(name);
+    words_.push_back(words);
     return entry.number;
 }
 
 void NameIndex::Grow() {
     slots_.assign(slots_.empty() ? 16 : 2 * slots_.size(), Slot{});
+    shift_ = 64 - std::countr_zero(slots_.size());
     for (std::uint32_t number = 0; number < names_.size(); ++number) {
-        const NameWords words(names_[number]);
-        slots_[SlotOf(names_[number], words, Hash(words, names_[number]))] = {words, number};
+        const std::uint64_t hash = Hash(words_[number], names_[number]);
+        slots_[SlotOf(names_[number], words_[number], hash)] = {number, static_cast<std::uint32_t>(hash)};
     }
 }
 

@@ -5,6 +5,7 @@
 // comparison of bytes costs more than the check itself.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -17,13 +18,23 @@ namespace tv::tablorix_to_dae {
 // it is shorter than 16; of one shorter than 8, its bytes and zeros. With the
 // length, they are the name itself up to 16 bytes.
 struct NameWords {
+    // Shorter than 8: two loads that overlap in the middle, no loop over the bytes.
     explicit NameWords(std::string_view name) : length(name.size()) {
+        static_assert(std::endian::native == std::endian::little);
+        const char* bytes = name.data();
         if (length >= 8) {
-            std::memcpy(&low, name.data(), 8);
-            std::memcpy(&high, name.data() + length - 8, 8);
-        } else {
-            for (std::size_t i = 0; i < length; ++i)
-                low |= static_cast<std::uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
+            std::memcpy(&low, bytes, 8);
+            std::memcpy(&high, bytes + length - 8, 8);
+        } else if (length >= 4) {
+            std::uint32_t first = 0, last = 0;
+            std::memcpy(&first, bytes, 4);
+            std::memcpy(&last, bytes + length - 4, 4);
+            low = first | static_cast<std::uint64_t>(last) << (8 * (length - 4));
+        } else if (length > 0) {
+            const auto byte = [&](std::size_t i) {
+                return static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+            };
+            low = byte(0) | byte(length / 2) | byte(length - 1);
         }
     }
     bool operator==(const NameWords&) const = default;
@@ -59,9 +70,12 @@ class NameIndex {
     static constexpr std::uint32_t kNone = ~std::uint32_t{0};
 
   private:
+    // Eight bytes, so that the table of a catalogue stays in the nearest
+    // cache while the rows stream past: the name's words are looked at only
+    // when the hash's low half, the tag, matches.
     struct Slot {
-        NameWords words{std::string_view()};
         std::uint32_t number = kNone; // kNone: empty
+        std::uint32_t tag = 0;
     };
 
     static std::uint64_t Hash(const NameWords& words, std::string_view name);
@@ -70,7 +84,9 @@ class NameIndex {
     std::size_t SlotOf(std::string_view name, const NameWords& words, std::uint64_t hash) const;
 
     std::vector<std::string> names_;
-    std::vector<Slot> slots_; // a power of two of them, at most half in use
+    std::vector<NameWords> words_; // by number
+    std::vector<Slot> slots_;      // a power of two of them, at most half in use
+    int shift_ = 64;               // a hash's top bits, 64 - shift_ of them, choose its slot
 };
 
 } // namespace tv::tablorix_to_dae

@@ -115,39 +115,6 @@ std::vector<Finding> Findings::Take(Severity severity) {
     return listed;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto kept = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
-    while (!text.empty() && !kept(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && !kept(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::optional<int> Number(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int number = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        number = number * 10 + (c - '0');
-    }
-    return number;
-}
-
-std::optional<int> Minutes(std::string_view time) {
-    const auto digit = [&](std::size_t i) { return time[i] >= '0' && time[i] <= '9'; };
-    if (time.size() != 5 || time[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
-        return std::nullopt;
-    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
-    const int minutes = (time[3] - '0') * 10 + (time[4] - '0');
-    if (hours > 24 || minutes > 59 || (hours == 24 && minutes > 0)) return std::nullopt;
-    return hours * 60 + minutes;
-}
-
 std::string RecordAbbreviation(std::string_view abbreviation) {
     return TrimTrailing(abbreviation.substr(0, std::min<std::size_t>(abbreviation.size(), 10)));
 }

@@ -53,11 +53,39 @@ std::string GroupPlace(const GroupRecord& g);
 std::string TeacherPlace(std::string_view abbreviation, std::string_view name);
 // The text without blanks and control characters at both ends (the wider
 // trim), as a view: the checks of every record make no copies for it.
-std::string_view Trimmed(std::string_view text);
+// Inline, as the next two: they run several times for every record.
+inline std::string_view Trimmed(std::string_view text) {
+    const auto kept = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
+    while (!text.empty() && !kept(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && !kept(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 // A whole number written in decimal digits, blanks around it aside.
-std::optional<int> Number(std::string_view text);
+inline std::optional<int> Number(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
 // Minutes since midnight of an "hh:mm" time (hours 00 to 24); nullopt otherwise.
-std::optional<int> Minutes(std::string_view time);
+inline std::optional<int> Minutes(std::string_view time) {
+    const auto digit = [&](std::size_t i) { return time[i] >= '0' && time[i] <= '9'; };
+    if (time.size() != 5 || time[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return std::nullopt;
+    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
+    const int minutes = (time[3] - '0') * 10 + (time[4] - '0');
+    if (hours > 24 || minutes > 59 || (hours == 24 && minutes > 0)) return std::nullopt;
+    return hours * 60 + minutes;
+}
 // A teacher abbreviation as the work records hold it: cut to 10, no trailing blanks.
 std::string RecordAbbreviation(std::string_view abbreviation);
 

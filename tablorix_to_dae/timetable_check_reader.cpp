@@ -8,6 +8,7 @@
 #include "tablorix_to_dae/plantilla_centro.h"
 #include "tablorix_to_dae/work_tables.h"
 
+#include "tables/blank_marks.h"
 #include "tables/file_names.h"
 #include "tables/table_error.h"
 #include "tables/table_rows.h"
@@ -147,21 +148,18 @@ class WorkRows {
     // bytes, equal keys in record order).
     template <class Visit> void InKeyOrder(const tables::FieldSlot& keyField, Visit visit);
 
-    // The bytes of the fields read, which are read as views when none is NUL.
+    // The fields read: views of the row's bytes when none of them holds a NUL.
     void Reading(const std::vector<tables::FieldSlot>& fields);
-    // Whether the row's fields read are their bytes as they are.
-    bool Plain(const char* row) const {
-        return std::memchr(row + readFrom_, '\0', readTo_ - readFrom_) == nullptr;
-    }
+    // Marks the row's fields read; whether they are their bytes as they are (no NUL).
+    bool Plain(const char* row) { return !marks_->Mark(row); }
+    const tables::BlankMarks& Marks() const { return *marks_; }
     // A field's text as the cursor reads it: without trailing blanks, as a
-    // view of the row's bytes when the row is plain; else a copy (NULs inside
-    // read as blanks, a field that is not of characters).
+    // view of the row's bytes when the row, just marked, is plain; else a
+    // copy (NULs inside read as blanks, a field that is not of characters).
     std::string_view Text(const tables::FieldSlot& slot, const char* row, bool plain) {
-        if (plain && slot.def->type == 'C') {
-            const char* bytes = row + slot.def->offset;
-            return {bytes, WithoutTrailingBlanks(bytes, static_cast<std::size_t>(slot.def->length),
-                                                 slot.def->offset)};
-        }
+        if (plain && slot.def->type == 'C')
+            return {row + slot.def->offset,
+                    marks_->TrimmedLength(slot.def->offset, static_cast<std::size_t>(slot.def->length))};
         std::string& text = copies_.emplace_back();
         slot.AppendText(text, row);
         return text;
@@ -185,30 +183,6 @@ class WorkRows {
     // index's order is then not needed.
     bool InRecordOrder(const tables::FieldSlot& keyField) const;
     void Take(const tables::FieldSlot& keyField, std::uint32_t number);
-    // The length of `bytes` without its trailing blanks, found a word at a
-    // time: the fields' tails are mostly blank. `before` bytes of the row
-    // come before them, so that the word ending a short field can be read.
-    static std::size_t WithoutTrailingBlanks(const char* bytes, std::size_t length, std::size_t before) {
-        static_assert(std::endian::native == std::endian::little);
-        constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
-        if (length < 8 && length + before >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes + length - 8, 8);
-            // Little-endian: the field is the word's last `length` bytes, the high ones.
-            const std::uint64_t other = (word ^ kBlanks) & ~(~std::uint64_t{0} >> (8 * length));
-            return other == 0 ? 0 : length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
-        }
-        while (length >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes + length - 8, 8);
-            const std::uint64_t other = word ^ kBlanks;
-            if (other != 0) return length - static_cast<std::size_t>(std::countl_zero(other)) / 8;
-            length -= 8;
-        }
-        while (length > 0 && bytes[length - 1] == ' ')
-            --length;
-        return length;
-    }
     static std::string_view WithoutTrailingBlanks(std::string_view text) {
         return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
     }
@@ -216,18 +190,16 @@ class WorkRows {
     RowsOf table_;
     std::vector<Place> order_;       // when the records' own order is not the key's
     std::deque<std::string> copies_; // their places stay as the deque grows
-    std::size_t readFrom_ = 0, readTo_ = 0;
+    std::optional<tables::BlankMarks> marks_;
 };
 
 void WorkRows::Reading(const std::vector<tables::FieldSlot>& fields) {
-    readFrom_ = ~std::size_t{0};
-    readTo_ = 0;
+    std::size_t from = ~std::size_t{0}, to = 0;
     for (const tables::FieldSlot& field : fields) {
-        readFrom_ = std::min<std::size_t>(readFrom_, field.def->offset);
-        readTo_ =
-            std::max<std::size_t>(readTo_, field.def->offset + static_cast<std::size_t>(field.def->length));
+        from = std::min<std::size_t>(from, field.def->offset);
+        to = std::max<std::size_t>(to, field.def->offset + static_cast<std::size_t>(field.def->length));
     }
-    readFrom_ = std::min(readFrom_, readTo_);
+    marks_.emplace(std::min(from, to), to);
 }
 
 bool WorkRows::InRecordOrder(const tables::FieldSlot& keyField) const {
@@ -314,13 +286,31 @@ void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std
         slots.push_back(field.slot);
     table.Reading(slots);
     reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
+    // Character fields, as the work tables have, are views of the row found
+    // from its marks alone, in one tight loop.
+    struct Place {
+        std::size_t offset, length;
+        std::string_view Record::*value;
+    };
+    std::vector<Place> places;
+    for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+        if (field->slot.def->type == 'C')
+            places.push_back({static_cast<std::size_t>(field->slot.def->offset),
+                              static_cast<std::size_t>(field->slot.def->length), field->value});
+    const bool allCharacters = places.size() + 1 == fields.size();
     Record record;
     table.InKeyOrder(fields.front().slot, [&](const char* row, std::uint32_t number, std::string_view key) {
         const bool plain = table.Plain(row);
         record.record = number;
         record.key = key;
-        for (auto field = fields.begin() + 1; field != fields.end(); ++field)
-            record.*(field->value) = table.Text(field->slot, row, plain);
+        if (plain && allCharacters) {
+            const tables::BlankMarks& marks = table.Marks();
+            for (const Place& p : places)
+                record.*(p.value) = {row + p.offset, marks.TrimmedLength(p.offset, p.length)};
+        } else {
+            for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+                record.*(field->value) = table.Text(field->slot, row, plain);
+        }
         const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
         record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
         record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
