@@ -55,7 +55,7 @@ bool MarkByBlocks(const char* bytes, std::size_t size, std::uint64_t* filled) {
 } // namespace
 
 BlankMarks::BlankMarks(std::size_t from, std::size_t to, Method method)
-    : from_(from), to_(to < from ? from : to), filled_((to_ - from_ + 63) / 64 + 1, 0), method_(method) {}
+    : from_(from), to_(to < from ? from : to), filled_((to_ - from_ + 63) / 64, 0), method_(method) {}
 
 bool BlankMarks::Mark(const char* row) {
 #ifdef TV_BLANK_MARKS_SSE2

@@ -119,6 +119,10 @@ template <class Record> struct FieldRead {
 template <class Record> struct FieldToRead {
     tables::FieldSlot slot;
     std::string_view Record::*value;
+    // Where its bytes are, for a character field read as a view of them.
+    std::size_t offset = static_cast<std::size_t>(slot.def->offset);
+    std::size_t length = static_cast<std::size_t>(slot.def->length);
+    bool characters = slot.def->type == 'C';
 };
 
 // Each field that needs reading; a missing field is the table store's error.
@@ -153,13 +157,9 @@ class WorkRows {
     // Marks the row's fields read; whether they are their bytes as they are (no NUL).
     bool Plain(const char* row) { return !marks_->Mark(row); }
     const tables::BlankMarks& Marks() const { return *marks_; }
-    // A field's text as the cursor reads it: without trailing blanks, as a
-    // view of the row's bytes when the row, just marked, is plain; else a
-    // copy (NULs inside read as blanks, a field that is not of characters).
-    std::string_view Text(const tables::FieldSlot& slot, const char* row, bool plain) {
-        if (plain && slot.def->type == 'C')
-            return {row + slot.def->offset,
-                    marks_->TrimmedLength(slot.def->offset, static_cast<std::size_t>(slot.def->length))};
+    // A field's text as the cursor reads it when it is not its bytes as
+    // they are (NULs inside read as blanks, a field that is not of characters).
+    std::string_view Copy(const tables::FieldSlot& slot, const char* row) {
         std::string& text = copies_.emplace_back();
         slot.AppendText(text, row);
         return text;
@@ -286,31 +286,19 @@ void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std
         slots.push_back(field.slot);
     table.Reading(slots);
     reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
-    // Character fields, as the work tables have, are views of the row found
-    // from its marks alone, in one tight loop.
-    struct Place {
-        std::size_t offset, length;
-        std::string_view Record::*value;
-    };
-    std::vector<Place> places;
-    for (auto field = fields.begin() + 1; field != fields.end(); ++field)
-        if (field->slot.def->type == 'C')
-            places.push_back({static_cast<std::size_t>(field->slot.def->offset),
-                              static_cast<std::size_t>(field->slot.def->length), field->value});
-    const bool allCharacters = places.size() + 1 == fields.size();
+    const tables::BlankMarks& marks = table.Marks();
     Record record;
     table.InKeyOrder(fields.front().slot, [&](const char* row, std::uint32_t number, std::string_view key) {
+        // A character field of a row without NULs is a view of its bytes,
+        // without the trailing blanks the marks show, as the cursor reads it.
         const bool plain = table.Plain(row);
         record.record = number;
         record.key = key;
-        if (plain && allCharacters) {
-            const tables::BlankMarks& marks = table.Marks();
-            for (const Place& p : places)
-                record.*(p.value) = {row + p.offset, marks.TrimmedLength(p.offset, p.length)};
-        } else {
-            for (auto field = fields.begin() + 1; field != fields.end(); ++field)
-                record.*(field->value) = table.Text(field->slot, row, plain);
-        }
+        for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+            record.*(field->value) =
+                plain && field->characters
+                    ? std::string_view(row + field->offset, marks.TrimmedLength(field->offset, field->length))
+                    : table.Copy(field->slot, row);
         const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
         record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
         record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
