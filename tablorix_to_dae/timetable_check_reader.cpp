@@ -149,8 +149,11 @@ class WorkRows {
 
     // Hands `visit` the live records, row and number, with the key as the
     // cursor reads it, as the PROF_DIA_SES index orders them (the key's
-    // bytes, equal keys in record order).
-    template <class Visit> void InKeyOrder(const tables::FieldSlot& keyField, Visit visit);
+    // bytes, equal keys in record order). As they lie: in their own order,
+    // each key seen to follow the one before; false, and none visited
+    // after it, at the first that does not.
+    enum class Walk { AsTheyLie, ByKey };
+    template <class Visit> bool InKeyOrder(const tables::FieldSlot& keyField, Walk walk, Visit visit);
 
     // The fields read: views of the row's bytes when none of them holds a NUL.
     void Reading(const std::vector<tables::FieldSlot>& fields);
@@ -178,10 +181,6 @@ class WorkRows {
         }
     };
 
-    // Whether the live records in their own order are in key order, each key
-    // its bytes as they are: the work tables are written so, and their
-    // index's order is then not needed.
-    bool InRecordOrder(const tables::FieldSlot& keyField) const;
     void Take(const tables::FieldSlot& keyField, std::uint32_t number);
     static std::string_view WithoutTrailingBlanks(std::string_view text) {
         return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
@@ -202,23 +201,47 @@ void WorkRows::Reading(const std::vector<tables::FieldSlot>& fields) {
     marks_.emplace(std::min(from, to), to);
 }
 
-bool WorkRows::InRecordOrder(const tables::FieldSlot& keyField) const {
-    if (keyField.def->type != 'C') return false;
-    const tables::TableRows& rows = Rows();
-    // The key is its first kKeyWidth characters, blank-padded: of a field no
-    // wider, its bytes order the keys as the padded ones do.
-    const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
-    const char* previous = nullptr;
-    for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number) {
-        const char* row = rows.Record(number);
-        if (row[0] == '*') continue;
-        const char* key = row + keyField.def->offset;
-        if (std::memchr(key, '\0', width) != nullptr) return false;
-        if (previous && std::memcmp(previous, key, width) > 0) return false;
-        previous = key;
+// Whether each key, its bytes as they are, follows the one before: of a
+// field no wider than the key, they order the keys as the padded ones do.
+class KeysInOrder {
+  public:
+    explicit KeysInOrder(std::size_t width) : width_(width) {}
+    bool Next(const char* key) {
+        if (width_ != kKeyWidth) {
+            if (std::memchr(key, '\0', width_) != nullptr) return false;
+            if (previous_ && std::memcmp(previous_, key, width_) > 0) return false;
+            previous_ = key;
+            return true;
+        }
+        // Of the whole width: two words that overlap, most significant byte
+        // first, so that a NUL and the order are found without a call.
+        static_assert(kKeyWidth >= 8 && kKeyWidth <= 16);
+        const std::uint64_t first = Word(key), last = Word(key + kKeyWidth - 8);
+        if (HasNul(first) || HasNul(last)) return false;
+        const std::uint64_t high = BigEndian(first), low = BigEndian(last);
+        if (high < high_ || (high == high_ && low < low_)) return false;
+        high_ = high;
+        low_ = low;
+        return true;
     }
-    return true;
-}
+
+  private:
+    static std::uint64_t Word(const char* at) {
+        std::uint64_t word;
+        std::memcpy(&word, at, 8);
+        return word;
+    }
+    static bool HasNul(std::uint64_t word) {
+        return ((word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL) != 0;
+    }
+    static std::uint64_t BigEndian(std::uint64_t word) {
+        return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+    }
+
+    std::size_t width_;
+    const char* previous_ = nullptr;
+    std::uint64_t high_ = 0, low_ = 0;
+};
 
 void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
     const tables::TableRows& rows = Rows();
@@ -240,10 +263,12 @@ void WorkRows::Take(const tables::FieldSlot& keyField, std::uint32_t number) {
     order_.push_back(place);
 }
 
-template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyField, Visit visit) {
+template <class Visit> bool WorkRows::InKeyOrder(const tables::FieldSlot& keyField, Walk walk, Visit visit) {
     const tables::TableRows& rows = Rows();
-    if (InRecordOrder(keyField)) {
+    if (walk == Walk::AsTheyLie) {
+        if (keyField.def->type != 'C') return false;
         const std::size_t width = std::min<std::size_t>(keyField.def->length, kKeyWidth);
+        KeysInOrder inOrder(width);
         const std::uint32_t count = rows.RecordCount();
         // The rows lie one after another: those a few ahead are fetched while
         // the checks of this one run.
@@ -255,9 +280,12 @@ template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyFie
             if (number + kAhead <= count)
                 for (std::size_t line = 0; line < rowLength; line += 64)
                     __builtin_prefetch(row + kAhead * rowLength + line);
-            if (row[0] != '*') visit(row, number, WithoutTrailingBlanks({row + keyField.def->offset, width}));
+            if (row[0] == '*') continue;
+            const char* key = row + keyField.def->offset;
+            if (!inOrder.Next(key)) return false;
+            visit(row, number, WithoutTrailingBlanks({key, width}));
         }
-        return;
+        return true;
     }
     order_.reserve(rows.RecordCount());
     for (std::uint32_t number = 1; number <= rows.RecordCount(); ++number)
@@ -271,6 +299,7 @@ template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyFie
     for (const Place& place : order_)
         visit(rows.Record(place.number), place.number,
               WithoutTrailingBlanks({place.key.data(), place.key.size()}));
+    return true;
 }
 
 // Walks the work table in key order, each record's fields viewed in `record`
@@ -278,8 +307,8 @@ template <class Visit> void WorkRows::InKeyOrder(const tables::FieldSlot& keyFie
 // characters 1-10, 11 and 12-13 of its key, which the extraction writes them
 // from.
 template <class Record, class Reserve, class Add>
-void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std::string_view Record::*period,
-            Reserve reserve, Add add) {
+bool Stream(WorkRows& table, WorkRows::Walk walk, std::initializer_list<FieldRead<Record>> reads,
+            std::string_view Record::*period, Reserve reserve, Add add) {
     const auto fields = FieldsToRead(table.Table(), reads); // the key first
     std::vector<tables::FieldSlot> slots;
     for (const auto& field : fields)
@@ -288,29 +317,31 @@ void Stream(WorkRows& table, std::initializer_list<FieldRead<Record>> reads, std
     reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
     const tables::BlankMarks& marks = table.Marks();
     Record record;
-    table.InKeyOrder(fields.front().slot, [&](const char* row, std::uint32_t number, std::string_view key) {
-        // A character field of a row without NULs is a view of its bytes,
-        // without the trailing blanks the marks show, as the cursor reads it.
-        const bool plain = table.Plain(row);
-        record.record = number;
-        record.key = key;
-        for (auto field = fields.begin() + 1; field != fields.end(); ++field)
-            record.*(field->value) =
-                plain && field->characters
-                    ? std::string_view(row + field->offset, marks.TrimmedLength(field->offset, field->length))
-                    : table.Copy(field->slot, row);
-        const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
-        record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
-        record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
-        record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
-        add(record);
-    });
+    return table.InKeyOrder(
+        fields.front().slot, walk, [&](const char* row, std::uint32_t number, std::string_view key) {
+            // A character field of a row without NULs is a view of its bytes,
+            // without the trailing blanks the marks show, as the cursor reads it.
+            const bool plain = table.Plain(row);
+            record.record = number;
+            record.key = key;
+            for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+                record.*(field->value) =
+                    plain && field->characters
+                        ? std::string_view(row + field->offset,
+                                           marks.TrimmedLength(field->offset, field->length))
+                        : table.Copy(field->slot, row);
+            const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
+            record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
+            record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
+            record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
+            add(record);
+        });
 }
 
-void ReadClasses(WorkRows& table, TimetableChecker& checker) {
+bool ReadClasses(WorkRows& table, WorkRows::Walk walk, TimetableChecker& checker) {
     using C = ClassRecord;
-    Stream<C>(
-        table,
+    return Stream<C>(
+        table, walk,
         {{"PROF_DIA_SES", &C::key},
          {"TIPDOC", &C::documentType},
          {"DOC", &C::document},
@@ -329,10 +360,10 @@ void ReadClasses(WorkRows& table, TimetableChecker& checker) {
         [&](const ClassRecord& record) { checker.AddClass(record); });
 }
 
-void ReadGroups(WorkRows& table, TimetableChecker& checker) {
+bool ReadGroups(WorkRows& table, WorkRows::Walk walk, TimetableChecker& checker) {
     using G = GroupRecord;
-    Stream<G>(
-        table,
+    return Stream<G>(
+        table, walk,
         {{"PROF_DIA_SES", &G::key},
          {"ABREVGRUP", &G::group},
          {"CODGRUPO", &G::code},
@@ -390,7 +421,12 @@ std::optional<std::unordered_set<std::string>> ReadTasksWithActivity(const std::
 
 } // namespace
 
-std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::filesystem::path& ktemp) {
+namespace {
+
+// The check with the work records walked so; none when walked as they lie
+// and a key is found out of order.
+std::optional<std::vector<Finding>> CheckWalked(CodificationTables& tables,
+                                                const std::filesystem::path& ktemp, WorkRows::Walk walk) {
     CheckCatalogues catalogues;
     catalogues.templatePeriods = ReadTemplatePeriods(ktemp);
     catalogues.templateDays = ReadTemplateDays(ktemp);
@@ -400,9 +436,21 @@ std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::files
     // The checker keeps views of the work tables' rows until it finishes.
     std::optional<WorkRows> classes, groups;
     TimetableChecker checker(ReadCentre(ktemp), ReadTeachers(tables), std::move(catalogues));
-    ReadClasses(classes.emplace(ktemp, kCuadroH2), checker);
-    ReadGroups(groups.emplace(ktemp, kCuadroH3), checker);
+    if (!ReadClasses(classes.emplace(ktemp, kCuadroH2), walk, checker) ||
+        !ReadGroups(groups.emplace(ktemp, kCuadroH3), walk, checker))
+        return std::nullopt;
     return checker.Finish();
+}
+
+} // namespace
+
+std::vector<Finding> CheckTimetable(CodificationTables& tables, const std::filesystem::path& ktemp) {
+    // The work tables are written in key order and mostly still lie so: they
+    // are checked as they lie, their order seen on the way, which spares a
+    // walk of their rows before it; only when a key is out of order are they
+    // checked again in the order of their keys.
+    if (auto findings = CheckWalked(tables, ktemp, WorkRows::Walk::AsTheyLie)) return std::move(*findings);
+    return *CheckWalked(tables, ktemp, WorkRows::Walk::ByKey);
 }
 
 } // namespace tv::tablorix_to_dae
