@@ -25,7 +25,8 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 // file) comes fresh from the system, untouched: asked now to be backed by huge
 // pages, it takes one page fault per 2 MB instead of one per 4 KB, which on a
 // large import is a good part of the system time. Only the whole huge pages
-// inside the block are asked for; a kernel without them ignores the advice.
+// inside the block are asked for, so the block starts on one: otherwise a
+// block of 2 to 4 MB often holds none. A kernel without them ignores the advice.
 void AdviseHugePages(void* block, std::size_t size) {
     const auto begin = reinterpret_cast<std::uintptr_t>(block);
     const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
@@ -37,7 +38,9 @@ void AdviseHugePages(void* block, std::size_t size) {
 
 void* operator new(std::size_t size) {
     for (;;) {
-        if (void* block = std::malloc(size == 0 ? 1 : size)) {
+        if (void* block = size >= kHugePage
+                              ? std::aligned_alloc(kHugePage, (size + kHugePage - 1) & ~(kHugePage - 1))
+                              : std::malloc(size == 0 ? 1 : size)) {
             if (size >= kHugePage) AdviseHugePages(block, size);
             return block;
         }

@@ -1,7 +1,7 @@
 // How the process takes memory for large blocks (table rows, index images,
-// file contents of megabytes). On Linux, `new` of 2 MB or more also asks for
-// huge pages (memory_policy.cpp), except under the sanitizers, which keep
-// their own allocator.
+// file contents of megabytes). On Linux, `new` of 2 MB or more starts on a
+// huge page and asks for huge pages (memory_policy.cpp), except under the
+// sanitizers, which keep their own allocator.
 //
 // Freed large blocks are left to the C library, which keeps them for the next
 // ones once the first is freed: a run's tables, orders and index images come
