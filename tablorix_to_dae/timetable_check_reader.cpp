@@ -310,9 +310,11 @@ template <class Record, class Reserve, class Add>
 bool Stream(WorkRows& table, WorkRows::Walk walk, std::initializer_list<FieldRead<Record>> reads,
             std::string_view Record::*period, Reserve reserve, Add add) {
     const auto fields = FieldsToRead(table.Table(), reads); // the key first
+    // The key is read apart, by the walk: it is not marked (of a CUADROH3 row,
+    // it would double the stretch).
     std::vector<tables::FieldSlot> slots;
-    for (const auto& field : fields)
-        slots.push_back(field.slot);
+    for (auto field = fields.begin() + 1; field != fields.end(); ++field)
+        slots.push_back(field->slot);
     table.Reading(slots);
     reserve(table.Rows().RecordCount()); // the deleted ones too: room enough
     const tables::BlankMarks& marks = table.Marks();
