@@ -35,6 +35,9 @@ struct Table::Impl {
     RecordOrder* index = nullptr;
 
     std::uint32_t current = 0; // record number, 0 when there is none
+    // Where in the index's order a record was last found: a walk asks for the
+    // place of the record it stands on, which is then found without a search.
+    mutable std::size_t placeHint = 0;
     bool eof = true;
     bool bof = true;
     std::uint32_t beforeInsert = 0;
@@ -142,7 +145,13 @@ struct Table::Impl {
     std::uint32_t RecordAt(std::size_t position) const {
         return index ? index->Order()[position] : static_cast<std::uint32_t>(position + 1);
     }
-    std::size_t PositionOf(std::uint32_t recno) const { return index ? index->PositionOf(recno) : recno - 1; }
+    std::size_t PositionOf(std::uint32_t recno) const {
+        if (!index) return recno - 1;
+        // A record has one place in the order: found at the hint, it is there.
+        const std::vector<std::uint32_t>& order = index->Order();
+        if (placeHint < order.size() && order[placeHint] == recno) return placeHint;
+        return placeHint = index->PositionOf(recno);
+    }
 
     // The key of a text value for the active index's field.
     std::string KeyFor(std::string_view value) const {
@@ -176,10 +185,10 @@ struct Table::Impl {
         if (begin >= end) return false;
         if (forward) {
             for (std::size_t p = std::max(from, begin); p < end; ++p)
-                if (Visible(RecordAt(p))) return found = RecordAt(p), true;
+                if (Visible(RecordAt(p))) return placeHint = p, found = RecordAt(p), true;
         } else {
             for (std::size_t p = std::min(from, end - 1) + 1; p-- > begin;)
-                if (Visible(RecordAt(p))) return found = RecordAt(p), true;
+                if (Visible(RecordAt(p))) return placeHint = p, found = RecordAt(p), true;
         }
         return false;
     }

@@ -147,6 +147,30 @@ TEST_F(TableTest, EditingAKeyMovesTheRecordInTheIndex) {
     EXPECT_EQ(table.AsString("NOMBRE"), "Uno");
 }
 
+// A cursor steps on from the place its record has now, also when another
+// cursor's edit moved it in the order.
+TEST_F(TableTest, NextAndPriorGoOnFromWhereTheRecordIsNow) {
+    table.SetIndexName("ABREV");
+    ASSERT_TRUE(table.FindKey("LOP")); // ABC, ABC, LOP, MUN
+    Table other;
+    other.Open(dir.path(), "PROFT");
+    other.SetIndexName("ABREV");
+    ASSERT_TRUE(other.FindKey("MUN"));
+    other.Edit();
+    other.SetString("ABREV", "AAA");
+    other.Post(); // AAA, ABC, ABC, LOP
+    table.Next();
+    EXPECT_TRUE(table.Eof());
+    table.Last();
+    table.Prior();
+    EXPECT_EQ(table.AsString("NOMBRE"), "Abaitua");
+    other.Edit();
+    other.SetString("ABREV", "ZZZ"); // ABC, ABC, LOP, ZZZ
+    other.Post();
+    table.Prior();
+    EXPECT_EQ(table.AsString("NOMBRE"), "Abad");
+}
+
 TEST_F(TableTest, DeleteMakesTheNextRecordCurrent) {
     table.SetIndexName("ABREV");
     ASSERT_TRUE(table.FindKey("ABC"));
