@@ -38,10 +38,10 @@ void AdviseHugePages(void* block, std::size_t size) {
 
 void* operator new(std::size_t size) {
     for (;;) {
-        if (void* block = size >= kHugePage
-                              ? std::aligned_alloc(kHugePage, (size + kHugePage - 1) & ~(kHugePage - 1))
-                              : std::malloc(size == 0 ? 1 : size)) {
-            if (size >= kHugePage) AdviseHugePages(block, size);
+        if (size < kHugePage) {
+            if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+        } else if (void* block = std::aligned_alloc(kHugePage, (size + kHugePage - 1) & ~(kHugePage - 1))) {
+            AdviseHugePages(block, size);
             return block;
         }
         const std::new_handler handler = std::get_new_handler();

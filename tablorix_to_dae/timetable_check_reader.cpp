@@ -138,6 +138,10 @@ std::vector<FieldToRead<Record>> FieldsToRead(const RowsOf& t,
     return fields;
 }
 
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
+}
+
 // A work table's rows in key order and what the views of its records point
 // into, kept until the check has finished.
 class WorkRows {
@@ -182,9 +186,6 @@ class WorkRows {
     };
 
     void Take(const tables::FieldSlot& keyField, std::uint32_t number);
-    static std::string_view WithoutTrailingBlanks(std::string_view text) {
-        return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0
-    }
 
     RowsOf table_;
     std::vector<Place> order_;       // when the records' own order is not the key's
@@ -332,8 +333,7 @@ bool Stream(WorkRows& table, WorkRows::Walk walk, std::initializer_list<FieldRea
                         ? std::string_view(row + field->offset,
                                            marks.TrimmedLength(field->offset, field->length))
                         : table.Copy(field->slot, row);
-            const std::string_view teacher = key.substr(0, std::min<std::size_t>(key.size(), 10));
-            record.teacher = teacher.substr(0, teacher.find_last_not_of(' ') + 1);
+            record.teacher = WithoutTrailingBlanks(key.substr(0, std::min<std::size_t>(key.size(), 10)));
             record.day = key.size() > 10 ? key.substr(10, 1) : std::string_view();
             record.*period = key.size() > 11 ? key.substr(11, 2) : std::string_view();
             add(record);
